@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "devices/base_device.h"
+#include "devices/velmor_device.h"
+
+class SettingsStore;
+
+// The per-kind device lists, in the order FindDevice searches them.
+enum class DeviceListId : std::size_t {
+  Disks,
+  Tapes,
+  Serials,
+  LinePrinters,
+  Networks,
+  Va1000s,
+  Bridges,
+  DRXXXs,
+  DCI1300s,
+  Timers,
+  Clocks,
+  Loaders,
+  ROMs,
+};
+inline constexpr std::size_t kDeviceListCount = 13;
+
+using DeviceList = std::vector<std::unique_ptr<VelmorBusDevice>>;
+
+inline constexpr const char* kDefaultTargetOs = "Windows NT 4.0";
+
+// One configuration script in memory: header properties, the system entry
+// and every loaded device, by kind.
+class Configuration {
+ public:
+  explicit Configuration(const SettingsStore* settings = nullptr);
+
+  DeviceList& list(DeviceListId id) { return lists_[static_cast<std::size_t>(id)]; }
+  const DeviceList& list(DeviceListId id) const { return lists_[static_cast<std::size_t>(id)]; }
+
+  // The list a device of this kind belongs in (serial devices of type "lp11"
+  // are line printers).
+  static DeviceListId listFor(const VelmorBusDevice& device);
+  // Appends the device to its kind's list and answers where it went.
+  VelmorBusDevice& append(std::unique_ptr<VelmorBusDevice> device);
+
+  // "cpu" and "mmu" name the system entry; otherwise the first device, in
+  // list order, whose name matches ignoring case.
+  VelmorDevice* FindDevice(std::string_view name);
+  bool HasActiveTimer() const;
+  bool HasActiveClock() const;
+  // Adds the devices of a configuration made from an empty file.
+  void BuildDefaultConfiguration();
+
+  std::string fileName;
+  std::string date;
+  std::string userName;
+  std::string projectName;
+  std::string targetOs = kDefaultTargetOs;
+  std::string currentPath;
+  VelmorBaseDevice system;
+  std::string disabledSign;
+  bool warnings = true;
+
+ private:
+  std::array<DeviceList, kDeviceListCount> lists_;
+};
+
+// Lists in the order FindDevice visits them.
+inline constexpr std::array<DeviceListId, kDeviceListCount> kFindOrder = {
+    DeviceListId::Disks,    DeviceListId::Tapes,   DeviceListId::Serials, DeviceListId::LinePrinters,
+    DeviceListId::Networks, DeviceListId::Va1000s, DeviceListId::Bridges, DeviceListId::DRXXXs,
+    DeviceListId::DCI1300s, DeviceListId::Timers,  DeviceListId::Clocks,  DeviceListId::Loaders,
+    DeviceListId::ROMs};
+
+// Lists in the order the writer writes them (bridges before Va1000 adapters).
+inline constexpr std::array<DeviceListId, kDeviceListCount> kWriteOrder = {
+    DeviceListId::Disks,    DeviceListId::Tapes,   DeviceListId::Serials, DeviceListId::LinePrinters,
+    DeviceListId::Networks, DeviceListId::Bridges, DeviceListId::Va1000s, DeviceListId::DRXXXs,
+    DeviceListId::DCI1300s, DeviceListId::Timers,  DeviceListId::Clocks,  DeviceListId::Loaders,
+    DeviceListId::ROMs};

@@ -1,0 +1,387 @@
+#include "config/script_reader.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unordered_map>
+
+#include "config/configuration.h"
+#include "config/user_messages.h"
+#include "devices/device_registry.h"
+#include "devices/number_format.h"
+#include "devices/rom_device.h"
+#include "devices/text_utils.h"
+#include "devices/velmor_unit_device.h"
+
+namespace {
+
+std::vector<std::string_view> wordsOf(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t pos = 0;
+  while (pos < line.size()) {
+    while (pos < line.size() && isSpace(line[pos])) ++pos;
+    std::size_t start = pos;
+    while (pos < line.size() && !isSpace(line[pos])) ++pos;
+    if (pos > start) words.push_back(line.substr(start, pos - start));
+  }
+  return words;
+}
+
+// atoi: optional blanks and sign, then decimal digits; saturates instead of overflowing.
+long long parseDecimalInt(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && isSpace(text[pos])) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  long long value = 0;
+  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
+    if (value < 1000000000000LL) value = value * 10 + (text[pos] - '0');
+  return negative ? -value : value;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// Finds devices by name as FindDevice does, without a linear search per
+// statement: the first device in list order wins, so a later device of an
+// earlier list replaces an entry of a later list.
+class NameIndex {
+ public:
+  void add(VelmorBusDevice& device, DeviceListId list) {
+    const std::size_t rank = findRank(list);
+    auto [it, inserted] = entries_.try_emplace(toLower(device.name), Entry{rank, &device});
+    if (!inserted && rank < it->second.rank) it->second = Entry{rank, &device};
+  }
+  VelmorDevice* find(Configuration& config, std::string_view name) const {
+    if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
+    auto it = entries_.find(toLower(name));
+    return it == entries_.end() ? nullptr : it->second.device;
+  }
+
+ private:
+  static std::size_t findRank(DeviceListId list) {
+    for (std::size_t i = 0; i < kFindOrder.size(); ++i)
+      if (kFindOrder[i] == list) return i;
+    return kFindOrder.size();
+  }
+  struct Entry {
+    std::size_t rank;
+    VelmorBusDevice* device;
+  };
+  std::unordered_map<std::string, Entry> entries_;
+};
+
+// Comment lines waiting for the device or unit that follows them.
+class PendingComment {
+ public:
+  void addLine(std::string_view line) {
+    if (hasLines_) text_ += "\r\n";
+    text_ += line;
+    hasLines_ = true;
+  }
+  void addWord(std::string_view word) {
+    text_ += ' ';
+    text_ += word;
+  }
+  bool empty() const { return !hasLines_; }
+  std::string take() {
+    hasLines_ = false;
+    return std::move(text_);
+  }
+
+ private:
+  std::string text_;
+  bool hasLines_ = false;
+};
+
+void attachComment(std::string& comments, std::string pending) {
+  if (comments.empty())
+    comments = std::move(pending);
+  else
+    comments += "\r\n" + pending;
+}
+
+bool hasUnits(const VelmorDevice& device) {
+  switch (device.kind()) {
+    case DeviceKind::Disk:
+    case DeviceKind::Tape:
+    case DeviceKind::Serial:
+    case DeviceKind::Loader: return true;
+    default: return false;
+  }
+}
+
+class ScriptReader {
+ public:
+  ScriptReader(Configuration& config, UserMessages& messages, ReadReport* report)
+      : config_(config), messages_(messages), report_(report) {
+    for (DeviceListId id : kFindOrder)
+      for (auto& device : config_.list(id)) names_.add(*device, id);
+    activeTimer_ = config_.HasActiveTimer();
+    activeClock_ = config_.HasActiveClock();
+  }
+
+  bool read(std::string_view bytes) {
+    if (bytes.empty()) {
+      config_.BuildDefaultConfiguration();
+      succeeded_ = true;
+    }
+    std::size_t start = 0;
+    while (start < bytes.size() && !finished_) {
+      std::size_t lf = bytes.find('\n', start);
+      std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+      std::string_view line = bytes.substr(start, end - start);
+      if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+      ++lineNumber_;
+      readLine(line);
+      start = lf == std::string_view::npos ? bytes.size() : lf + 1;
+    }
+    if (finished_) noteRestAfterBoot(bytes.substr(start));
+    if (report_ && !pending_.empty())
+      report_->lost.insert(report_->lost.end(), pendingSource_.begin(), pendingSource_.end());
+    if (config_.userName.empty()) config_.userName = "Default User";
+    if (config_.projectName.empty()) config_.projectName = "Default Project";
+    return succeeded_;
+  }
+
+ private:
+  void readLine(std::string_view line) {
+    if (line.empty()) return;
+    if (startsWith(line, "##")) {
+      readHeaderLine(line);
+    } else if (startsWith(line, "#OS")) {
+      std::vector<std::string_view> words = wordsOf(line);
+      std::string os;
+      for (std::size_t i = 1; i < words.size(); ++i) {
+        if (i > 1) os += ' ';
+        os += words[i];
+      }
+      config_.targetOs = os;
+    } else if (IsStatementLine(line, config_.disabledSign)) {
+      readStatement(line);
+    } else {
+      while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+      if (!line.empty() && line.front() != '#') lose(lineNumber_, {std::string(line)});
+      pending_.addLine(line.empty() ? line : line.substr(1));
+      pendingSource_.push_back({lineNumber_, std::string(line)});
+    }
+  }
+
+  void readHeaderLine(std::string_view line) {
+    const std::size_t colon = line.find(':');
+    if (line.find("## User Name") != std::string_view::npos && colon != std::string_view::npos) {
+      config_.userName = trim(line.substr(colon + 1));
+    } else if (line.find("## Project Name") != std::string_view::npos && colon != std::string_view::npos) {
+      config_.projectName = trim(line.substr(colon + 1));
+    } else if (!isWrittenHeaderLine(line)) {
+      lose(lineNumber_, {std::string(line)});
+    }
+  }
+
+  // Header lines that every save writes afresh.
+  static bool isWrittenHeaderLine(std::string_view line) {
+    if (line.find_first_not_of('#') == std::string_view::npos) return true;
+    return startsWith(line, "## This is general header for the configuration file.") ||
+           startsWith(line, "## File Name: ") || startsWith(line, "## Date Of Writing: ");
+  }
+
+  void readStatement(std::string_view line) {
+    bool disabledStatement = false;
+    if (!config_.disabledSign.empty() && startsWith(line, config_.disabledSign)) {
+      disabledStatement = true;
+      line.remove_prefix(config_.disabledSign.size());
+    }
+    std::vector<std::string_view> words = wordsOf(line);
+    const std::string keyword = toLower(words.empty() ? std::string_view() : words[0]);
+    std::string_view word2 = words.size() > 1 ? words[1] : std::string_view();
+    std::string word3(words.size() > 2 ? words[2] : std::string_view());
+    bool inComment = false;
+    for (std::size_t i = 3; i < words.size(); ++i) {
+      std::string_view word = words[i];
+      if (!word.empty() && word.front() == '#') {
+        pending_.addLine(word.substr(1));
+        pendingSource_.push_back({lineNumber_, std::string(line)});
+        inComment = true;
+      } else if (inComment) {
+        pending_.addWord(word);
+      } else {
+        word3 += ' ';
+        word3 += word;
+      }
+    }
+
+    if (keyword == "load")
+      readLoad(line, word2, word3, disabledStatement);
+    else if (keyword == "set")
+      readSet(line, word2);
+    else if (keyword == "boot")
+      readBoot(line, word2, word3);
+    else if (keyword == "warning")
+      config_.warnings = false;
+    else if (keyword == "start")
+      readStart(line, word2, word3);
+  }
+
+  void readLoad(std::string_view line, std::string_view word, const std::string& name, bool disabledStatement) {
+    std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
+    if (!device) {
+      messages_.warning("Unable to load device " + name + "!\nUnknown device type " + std::string(word));
+      lose(lineNumber_, {std::string(line)});
+      return;
+    }
+    if (!pending_.empty()) {
+      device->comments = pending_.take();
+      pendingSource_.clear();
+    }
+    if (disabledStatement) device->disabled = true;
+    if (device->kind() == DeviceKind::Timer) {
+      if (activeTimer_) device->disabled = true;
+      activeTimer_ = activeTimer_ || !device->disabled;
+    } else if (device->kind() == DeviceKind::Clock) {
+      if (activeClock_) device->disabled = true;
+      activeClock_ = activeClock_ || !device->disabled;
+    }
+    const DeviceListId list = Configuration::listFor(*device);
+    names_.add(config_.append(std::move(device)), list);
+    succeeded_ = true;
+  }
+
+  void readSet(std::string_view line, std::string_view name) {
+    VelmorDevice* device = names_.find(config_, name);
+    if (!device) {
+      const std::string n(name);
+      messages_.warning("Unable to set a parameter for " + n + "!\nDevice" + n +
+                        "isn't loaded or invalid device type has been specified!");
+      lose(lineNumber_, {std::string(line)});
+      return;
+    }
+    succeeded_ = device->parseSetStatement(line);
+    if (device->refusedPairs() > 0) lose(lineNumber_, {std::string(line)});
+    if (pending_.empty()) return;
+    pendingSource_.clear();
+    VelmorUnit* unit = nullptr;
+    if (hasUnits(*device) && device->unitTouched())
+      unit = static_cast<VelmorUnitDevice*>(device)->unitAt(device->lastUnitIndex());
+    attachComment(unit ? unit->comments : device->comments, pending_.take());
+  }
+
+  void readBoot(std::string_view line, std::string_view name, const std::string& unitWord) {
+    VelmorDevice* device = names_.find(config_, name);
+    if (device && (device->kind() == DeviceKind::Disk || device->kind() == DeviceKind::Tape ||
+                   device->kind() == DeviceKind::Loader)) {
+      const long long number = parseDecimalInt(unitWord);
+      auto* controller = static_cast<VelmorUnitDevice*>(device);
+      // A unit the controller does not have is reported like an unknown device.
+      if (number >= 0 && number < static_cast<long long>(controller->unitCount())) {
+        controller->unitAt(static_cast<int>(number))->setBoot(true);
+        succeeded_ = true;
+        finished_ = true;
+        return;
+      }
+    }
+    const std::string n(name);
+    messages_.warning("Unable to boot from " + n + "!\nDevice " + n +
+                      "isn't loaded or invalid device type has been specified!");
+    lose(lineNumber_, {std::string(line)});
+  }
+
+  void readStart(std::string_view line, std::string_view name, const std::string& address) {
+    VelmorDevice* device = names_.find(config_, name);
+    if (device && device->kind() == DeviceKind::ROM) {
+      auto* rom = static_cast<VelmorROMDevice*>(device);
+      rom->start = true;
+      rom->startAddress = parseNumber(address);
+      return;
+    }
+    lose(lineNumber_, {std::string(line)});
+  }
+
+  void noteRestAfterBoot(std::string_view rest) {
+    std::size_t number = lineNumber_;
+    for (std::string_view line : splitLines(rest)) {
+      ++number;
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      if (!trim(line).empty()) lose(number, {std::string(line)});
+    }
+  }
+
+  void lose(std::size_t firstLine, const std::vector<std::string>& lines) {
+    if (!report_) return;
+    std::size_t number = firstLine;
+    for (const std::string& text : lines) report_->lost.push_back({number++, text});
+  }
+
+  Configuration& config_;
+  UserMessages& messages_;
+  ReadReport* report_;
+  NameIndex names_;
+  PendingComment pending_;
+  std::vector<LostLine> pendingSource_;  // where the pending comment came from, for the report
+  std::size_t lineNumber_ = 0;
+  bool succeeded_ = false;
+  bool finished_ = false;
+  bool activeTimer_ = false;
+  bool activeClock_ = false;
+};
+
+bool readFileBytes(const std::string& path, std::string& bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+bool fileWriteDate(const std::string& path, std::string& date) {
+  std::error_code error;
+  const auto written = std::filesystem::last_write_time(path, error);
+  if (error) return false;
+  const auto systemTime = std::chrono::file_clock::to_sys(written);
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(
+      std::chrono::time_point_cast<std::chrono::system_clock::duration>(systemTime));
+  std::tm local{};
+  if (!localtime_r(&seconds, &local)) return false;
+  date = FormatReadDate(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
+                        local.tm_sec);
+  return true;
+}
+
+}  // namespace
+
+bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
+  bool disabledLine = false;
+  if (!disabledSign.empty() && startsWith(line, disabledSign)) {
+    disabledLine = true;
+    line.remove_prefix(disabledSign.size());
+  }
+  std::size_t pos = 0;
+  while (pos < line.size() && isSpace(line[pos])) ++pos;
+  std::size_t end = pos;
+  while (end < line.size() && !isSpace(line[end])) ++end;
+  if (end == pos) return false;
+  const std::string keyword = toLower(line.substr(pos, end - pos));
+  if (keyword == "load" || keyword == "set") return true;
+  return !disabledLine && (keyword == "boot" || keyword == "warning" || keyword == "start");
+}
+
+std::string FormatReadDate(int day, int month, int year, int hour, int minute, int second) {
+  return std::to_string(day) + "/" + std::to_string(month) + "/" + std::to_string(year) + " " +
+         std::to_string(hour) + ":" + std::to_string(minute) + ":" + std::to_string(second);
+}
+
+bool ReadScriptBytes(Configuration& config, std::string_view bytes, UserMessages& messages, ReadReport* report) {
+  return ScriptReader(config, messages, report).read(bytes);
+}
+
+bool ReadScript(Configuration& config, const std::string& path, UserMessages& messages, ReadReport* report) {
+  config.currentPath = path;
+  std::string bytes;
+  if (!readFileBytes(path, bytes)) return false;
+  const bool result = ReadScriptBytes(config, bytes, messages, report);
+  config.fileName = path;
+  std::string date;
+  if (fileWriteDate(path, date)) config.date = date;
+  return result;
+}

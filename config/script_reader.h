@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Configuration;
+class UserMessages;
+
+// A line of the file that the configuration cannot hold, so a later save
+// would not write it back (1-based line number, text without its line end).
+struct LostLine {
+  std::size_t number = 0;
+  std::string text;
+};
+
+struct ReadReport {
+  std::vector<LostLine> lost;
+};
+
+// Fills a freshly reset configuration from the script at `path`. False when
+// the file cannot be opened or the last device statement failed; an empty
+// file gives the default configuration and true.
+bool ReadScript(Configuration& config, const std::string& path, UserMessages& messages,
+                ReadReport* report = nullptr);
+
+// The same from the file's bytes; does not touch the file name or the date.
+bool ReadScriptBytes(Configuration& config, std::string_view bytes, UserMessages& messages,
+                     ReadReport* report = nullptr);
+
+// True for a load or set line (disabled or not) and for an enabled boot,
+// warning or start line.
+bool IsStatementLine(std::string_view line, std::string_view disabledSign);
+
+// "9/5/2026 7:5:3" for the ninth of May 2026 at 07:05:03 (the date the reader
+// stores for the file's last write).
+std::string FormatReadDate(int day, int month, int year, int hour, int minute, int second);

@@ -1,0 +1,127 @@
+#include "devices/model_tables.h"
+
+#include "devices/device_kind.h"
+#include "devices/device_registry.h"
+
+namespace {
+const std::vector<ModelDescriptor> kNoRows;
+}
+
+const ModelTable& ModelTable::instance() {
+  static const ModelTable table;
+  return table;
+}
+
+ModelTable::ModelTable() {
+  for (const KindTables& kind : allKindTables()) {
+    Kind& entry = kinds_[std::string(kind.className)];
+    entry.rows = kind.rows;
+    if (kind.aliases)
+      for (const ModelAlias& alias : *kind.aliases) entry.aliases.emplace(toLower(alias.word), alias.canonical);
+  }
+}
+
+const ModelTable::Kind* ModelTable::kindOf(std::string_view className) const {
+  auto it = kinds_.find(className);
+  return it == kinds_.end() ? nullptr : &it->second;
+}
+
+const std::vector<ModelDescriptor>& ModelTable::rowsOf(std::string_view className) const {
+  const Kind* kind = kindOf(className);
+  return kind && kind->rows ? *kind->rows : kNoRows;
+}
+
+const ModelDescriptor* ModelTable::findDescriptor(std::string_view className, std::string_view type,
+                                                  std::string_view model) const {
+  for (const ModelDescriptor& row : rowsOf(className)) {
+    if (!equalsIgnoreCase(row.type, type)) continue;
+    if (model.empty() || equalsIgnoreCase(row.model, model)) return &row;
+  }
+  return nullptr;
+}
+
+bool ModelTable::isKnownWord(std::string_view className, std::string_view word) const {
+  for (const ModelDescriptor& row : rowsOf(className))
+    if (equalsIgnoreCase(row.type, word) || equalsIgnoreCase(row.model, word)) return true;
+  return !aliasOf(className, word).empty();
+}
+
+std::string ModelTable::typeOfWord(std::string_view className, std::string_view word) const {
+  const auto& rows = rowsOf(className);
+  for (const ModelDescriptor& row : rows)
+    if (!row.model.empty() && equalsIgnoreCase(row.model, word)) return row.type;
+  for (const ModelDescriptor& row : rows)
+    if (row.model.empty() && equalsIgnoreCase(row.type, word)) return row.type;
+  return {};
+}
+
+std::vector<std::string> ModelTable::typeWords(std::string_view className) const {
+  std::vector<std::string> words;
+  for (const ModelDescriptor& row : rowsOf(className)) {
+    bool seen = false;
+    for (const std::string& w : words) seen = seen || equalsIgnoreCase(w, row.type);
+    if (!seen) words.push_back(row.type);
+  }
+  return words;
+}
+
+std::vector<std::string> ModelTable::modelWords(std::string_view className, std::string_view type) const {
+  std::vector<std::string> words;
+  for (const ModelDescriptor& row : rowsOf(className))
+    if (equalsIgnoreCase(row.type, type)) words.push_back(row.model);
+  return words;
+}
+
+std::string ModelTable::prefixOf(std::string_view className, std::string_view type,
+                                 std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->prefix : std::string();
+}
+
+std::uint16_t ModelTable::busOf(std::string_view className, std::string_view type, std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->bus : std::uint16_t(BusBoth);
+}
+
+std::uint16_t ModelTable::unitsOf(std::string_view className, std::string_view type,
+                                  std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->units : 0;
+}
+
+std::vector<std::int32_t> ModelTable::registerChoices(std::string_view className, std::string_view type,
+                                                      std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->registers : std::vector<std::int32_t>();
+}
+
+std::vector<std::int32_t> ModelTable::vectorChoices(std::string_view className, std::string_view type,
+                                                    std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->vectors : std::vector<std::int32_t>();
+}
+
+std::vector<std::int32_t> ModelTable::vector1Choices(std::string_view className, std::string_view type,
+                                                     std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->vectors1 : std::vector<std::int32_t>();
+}
+
+std::vector<std::int32_t> ModelTable::priorityChoices(std::string_view className, std::string_view type,
+                                                      std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->priorities : std::vector<std::int32_t>();
+}
+
+std::int32_t ModelTable::areaSizeOf(std::string_view className, std::string_view type,
+                                    std::string_view model) const {
+  const ModelDescriptor* row = findDescriptor(className, type, model);
+  return row ? row->areaSize : 0;
+}
+
+std::string ModelTable::aliasOf(std::string_view className, std::string_view word) const {
+  const Kind* kind = kindOf(className);
+  if (!kind) return {};
+  auto it = kind->aliases.find(toLower(word));
+  return it == kind->aliases.end() ? std::string() : it->second;
+}

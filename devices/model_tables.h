@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One model row of a device kind. Every kind lists its rows as one constant
+// table in its own file; the process-wide ModelTable gathers them by class name.
+struct ModelDescriptor {
+  // Columns in the order the tables list them; trailing ones may be left out.
+  ModelDescriptor(std::string type, std::string model, std::string prefix, std::uint16_t bus,
+                  std::int32_t areaSize = 0, std::uint16_t units = 0, std::vector<std::int32_t> registers = {},
+                  std::vector<std::int32_t> vectors = {}, std::vector<std::int32_t> priorities = {},
+                  std::vector<std::int32_t> vectors1 = {}, std::vector<std::int32_t> vectors2 = {})
+      : type(std::move(type)), model(std::move(model)), prefix(std::move(prefix)), bus(bus),
+        areaSize(areaSize), units(units), registers(std::move(registers)), vectors(std::move(vectors)),
+        priorities(std::move(priorities)), vectors1(std::move(vectors1)), vectors2(std::move(vectors2)) {}
+
+  std::string type;    // the type word written after `load`
+  std::string model;   // may be empty: the type word alone names the model
+  std::string prefix;  // two letters for default names, "DL" gives DLA, DLB...
+  std::uint16_t bus = 0;
+  std::int32_t areaSize = 0;  // bytes of register space from the register address
+  std::uint16_t units = 0;    // default unit count
+  std::vector<std::int32_t> registers;   // first is the default
+  std::vector<std::int32_t> vectors;     // first is the default
+  std::vector<std::int32_t> priorities;  // first is the default
+  std::vector<std::int32_t> vectors1;    // second interrupt vector, where a kind has one
+  std::vector<std::int32_t> vectors2;    // third interrupt vector, where a kind has one
+};
+
+struct ModelAlias {
+  std::string word;       // accepted `load` word
+  std::string canonical;  // the type word it stands for
+};
+
+// What a kind hands to the process-wide tables.
+struct KindTables {
+  std::string_view className;
+  const std::vector<ModelDescriptor>* rows;
+  const std::vector<ModelAlias>* aliases;
+};
+
+// Process-wide, read-only after it is built (on first use); building it again
+// would give the same rows. All word comparisons ignore letter case.
+class ModelTable {
+ public:
+  static const ModelTable& instance();
+
+  const ModelDescriptor* findDescriptor(std::string_view className, std::string_view type,
+                                        std::string_view model) const;
+  bool isKnownWord(std::string_view className, std::string_view word) const;
+  std::string typeOfWord(std::string_view className, std::string_view word) const;
+  std::vector<std::string> typeWords(std::string_view className) const;
+  std::vector<std::string> modelWords(std::string_view className, std::string_view type) const;
+  std::string prefixOf(std::string_view className, std::string_view type, std::string_view model) const;
+  std::uint16_t busOf(std::string_view className, std::string_view type, std::string_view model) const;
+  std::uint16_t unitsOf(std::string_view className, std::string_view type, std::string_view model) const;
+  std::vector<std::int32_t> registerChoices(std::string_view className, std::string_view type,
+                                            std::string_view model) const;
+  std::vector<std::int32_t> vectorChoices(std::string_view className, std::string_view type,
+                                          std::string_view model) const;
+  std::vector<std::int32_t> vector1Choices(std::string_view className, std::string_view type,
+                                           std::string_view model) const;
+  std::vector<std::int32_t> priorityChoices(std::string_view className, std::string_view type,
+                                            std::string_view model) const;
+  std::int32_t areaSizeOf(std::string_view className, std::string_view type, std::string_view model) const;
+  std::string aliasOf(std::string_view className, std::string_view word) const;
+
+  const std::vector<ModelDescriptor>& rowsOf(std::string_view className) const;
+
+ private:
+  ModelTable();
+  struct Kind {
+    const std::vector<ModelDescriptor>* rows;
+    std::map<std::string, std::string> aliases;  // lower-case word -> canonical word
+  };
+  const Kind* kindOf(std::string_view className) const;
+  std::map<std::string, Kind, std::less<>> kinds_;
+};
+
+// UnitDefaults rows are per unit kind (each has its own columns); every row
+// starts with `type` and `model`, either of which may be "*".
+template <class Row>
+const Row* findUnitDefaults(const std::vector<Row>& rows, std::string_view type, std::string_view model);
+
+#include "devices/model_tables_impl.h"

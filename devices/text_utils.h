@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Byte-wise helpers for script text. Script text is bytes: only ASCII letters
+// change case, everything else passes through untouched.
+std::string toLower(std::string_view text);
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+bool isSpace(char c);  // the C library's white space in the "C" locale
+std::string trim(std::string_view text);
+// Splits at every LF; "a\nb\n" gives "a", "b", "". An empty text gives no piece.
+std::vector<std::string_view> splitLines(std::string_view text);

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "devices/device_kind.h"
+
+// The root of every configuration entry: the system entry and every device
+// that a `load` statement creates.
+class VelmorDevice {
+ public:
+  VelmorDevice(DeviceKind kind, std::string type, std::string model, std::string name);
+  virtual ~VelmorDevice() = default;
+
+  DeviceKind kind() const { return kind_; }
+
+  // Replaces the type and takes the new type's defaults afresh.
+  virtual void setType(const std::string& newType);
+  // One key=value pair of a `set` statement; key is lower case, index the
+  // decimal unit index (0 without brackets). False when the key is refused.
+  virtual bool setParameter(const std::string& key, int index, const std::string& value) = 0;
+  // Appends the device's statements; lines end in LF, comment lines in CR LF.
+  virtual void writeStatements(std::string& out, const std::string& disabledSign) const = 0;
+  virtual void applyModelDefaults(bool reset) = 0;
+  virtual bool isComplete() const { return true; }
+  virtual const char* className() const = 0;
+  virtual void deleteUnits() {}
+  // A deep copy: units are copied too, so a property sheet can edit freely.
+  virtual std::unique_ptr<VelmorDevice> clone() const = 0;
+
+  // Applies a whole `set` line ("set NAME key=value ..."); the answer is the
+  // answer of the last pair handed on (true when there was none).
+  bool parseSetStatement(std::string_view line);
+  // How many pairs the last parseSetStatement handed on that were refused.
+  int refusedPairs() const { return refusedPairs_; }
+
+  // Whether the last setParameter applied a unit-indexed key, and its index;
+  // the reader attaches comment lines to that unit.
+  bool unitTouched() const { return unitTouched_; }
+  int lastUnitIndex() const { return lastUnitIndex_; }
+
+  std::string comments;  // lines joined with CR LF, without their "#"
+  bool disabled = false;
+  std::string type;
+  std::string model;
+  std::string name;
+  std::uint16_t bus = 0;
+
+ protected:
+  VelmorDevice(const VelmorDevice&) = default;
+  VelmorDevice& operator=(const VelmorDevice&) = default;
+  void markUnitTouched(int index) {
+    unitTouched_ = true;
+    lastUnitIndex_ = index;
+  }
+  void clearUnitTouched() { unitTouched_ = false; }
+
+ private:
+  DeviceKind kind_;
+  bool unitTouched_ = false;
+  int lastUnitIndex_ = 0;
+  int refusedPairs_ = 0;
+};
+
+// Appends one "#line" CR LF per comment line (split at LF, the CR before the
+// LF dropped).
+void writeDeviceComments(std::string& out, const std::string& comments);
+// Appends one "#line" LF per unit comment line, keeping a CR that stands
+// before the LF in the stored text.
+void writeUnitComments(std::string& out, const std::string& comments);
+
+// Every device created by `load`.
+class VelmorBusDevice : public VelmorDevice {
+ public:
+  VelmorBusDevice(DeviceKind kind, std::string type, std::string model, std::string name);
+
+  // The common keys register, vector/vector0, priority and units.
+  virtual bool setCommonParameter(const std::string& key, int index, const std::string& value);
+  // The common lines: comments, load, model, then register, vector, priority
+  // and units where they differ from the model row's defaults.
+  void writeStatements(std::string& out, const std::string& disabledSign) const override;
+  void applyModelDefaults(bool reset) override;
+
+  std::int32_t registerAddress = 0;  // 22-bit physical address, 0 = not set
+  std::int32_t vector = 0;
+  std::int32_t priority = 0;
+  std::int32_t units = 0;
+
+ protected:
+  VelmorBusDevice(const VelmorBusDevice&) = default;
+  // The steps every bus device shares, without any unit rebuilding.
+  void applyCommonModelDefaults(bool reset);
+  // "P" of the written form: the disabled sign for a disabled device.
+  std::string statementPrefix(const std::string& disabledSign) const {
+    return disabled ? disabledSign : std::string();
+  }
+};

@@ -1,0 +1,37 @@
+#include "devices/velmor_unit_device.h"
+
+#include <algorithm>
+
+VelmorUnitDevice::VelmorUnitDevice(const VelmorUnitDevice& other) : VelmorBusDevice(other) {
+  unitList_.reserve(other.unitList_.size());
+  for (const auto& unit : other.unitList_) unitList_.push_back(unit->clone());
+}
+
+void VelmorUnitDevice::applyModelDefaults(bool reset) {
+  applyCommonModelDefaults(reset);
+  deleteUnits();
+  const int count = std::min(units, kMaxUnits);
+  for (int i = 0; i < count; ++i) createUnit(i);
+}
+
+bool VelmorUnitDevice::isComplete() const {
+  if (unitList_.empty()) return false;
+  return std::all_of(unitList_.begin(), unitList_.end(), [](const auto& unit) { return unit->isComplete(); });
+}
+
+void VelmorUnitDevice::createUnit(int number) {
+  std::unique_ptr<VelmorUnit> unit = makeUnit(number);
+  unit->applyUnitDefaults(type, model);
+  unitList_.push_back(std::move(unit));
+}
+
+int VelmorUnitDevice::bootUnitNumber() const {
+  for (const auto& unit : unitList_)
+    if (unit->isBoot()) return unit->number;
+  return -1;
+}
+
+VelmorUnit* VelmorUnitDevice::unitAt(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= unitList_.size()) return nullptr;
+  return unitList_[static_cast<std::size_t>(index)].get();
+}

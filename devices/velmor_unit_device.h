@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "devices/velmor_device.h"
+
+// Hostile scripts may ask for any unit count; no real controller has more
+// than 64 units, so the list never grows past this.
+inline constexpr int kMaxUnits = 256;
+
+class VelmorUnit {
+ public:
+  VelmorUnit(DeviceKind kind, int number) : number(number), kind_(kind) {}
+  virtual ~VelmorUnit() = default;
+
+  DeviceKind kind() const { return kind_; }
+
+  // Fills every kind field still 0 (false) from the row for the owner's type and model.
+  virtual void applyUnitDefaults(std::string_view ownerType, std::string_view ownerModel) = 0;
+  virtual bool isComplete() const { return !file.empty(); }
+  virtual void setBoot(bool) {}
+  virtual bool isBoot() const { return false; }
+  virtual std::unique_ptr<VelmorUnit> clone() const = 0;
+
+  std::string comments;
+  int number;
+  std::string file;
+
+ protected:
+  VelmorUnit(const VelmorUnit&) = default;
+
+ private:
+  DeviceKind kind_;
+};
+
+// Bus devices that own units (disk, tape, serial, loader).
+class VelmorUnitDevice : public VelmorBusDevice {
+ public:
+  using VelmorBusDevice::VelmorBusDevice;
+
+  void applyModelDefaults(bool reset) override;
+  bool isComplete() const override;
+  void deleteUnits() override { unitList_.clear(); }
+
+  // Builds unit `number` with the kind's initial values and its defaults, and appends it.
+  void createUnit(int number);
+  int bootUnitNumber() const;
+
+  std::size_t unitCount() const { return unitList_.size(); }
+  VelmorUnit& unit(std::size_t position) { return *unitList_[position]; }
+  const VelmorUnit& unit(std::size_t position) const { return *unitList_[position]; }
+  // The unit a unit-indexed key names, or nullptr when the device has no such unit.
+  VelmorUnit* unitAt(int index);
+  // Every unit of a device is of the device's own unit class.
+  template <class Unit>
+  Unit* unitAs(int index) {
+    return static_cast<Unit*>(unitAt(index));
+  }
+
+ protected:
+  VelmorUnitDevice(const VelmorUnitDevice& other);
+  // A new unit of the kind's unit class, with its creation values.
+  virtual std::unique_ptr<VelmorUnit> makeUnit(int number) const = 0;
+
+ private:
+  std::vector<std::unique_ptr<VelmorUnit>> unitList_;
+};
