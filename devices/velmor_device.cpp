@@ -142,3 +142,11 @@ void VelmorBusDevice::writeStatements(std::string& out, const std::string& disab
   line("priority", priority, first(row->priorities));
   line("units", units, row->units);
 }
+
+std::vector<std::int32_t> VelmorBusDevice::checkedVectors(bool) const { return {vector}; }
+
+std::int32_t VelmorBusDevice::checkedAreaSize() const {
+  return ModelTable::instance().areaSizeOf(className(), type, model);
+}
+
+std::uint16_t VelmorBusDevice::checkedBus(bool) const { return ModelTable::instance().busOf(className(), type, model); }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "devices/device_kind.h"
 
@@ -82,6 +83,13 @@ class VelmorBusDevice : public VelmorDevice {
   // and units where they differ from the model row's defaults.
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
+
+  // What the conflict checker compares. `withConfiguration` is true when the
+  // checker is built from a whole configuration, false when a device is added
+  // singly (Va1000 adapters and ROMs differ between the two).
+  virtual std::vector<std::int32_t> checkedVectors(bool withConfiguration) const;
+  virtual std::int32_t checkedAreaSize() const;
+  virtual std::uint16_t checkedBus(bool withConfiguration) const;
 
   std::int32_t registerAddress = 0;  // 22-bit physical address, 0 = not set
   std::int32_t vector = 0;
