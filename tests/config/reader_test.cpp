@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "config/configuration.h"
+#include "config/script_reader.h"
+#include "devices/rom_device.h"
+#include "devices/velmor_unit_device.h"
+#include "support/map_settings.h"
+#include "support/recording_messages.h"
+#include "support/test_files.h"
+
+namespace {
+
+struct Read {
+  Configuration config;
+  RecordingMessages messages;
+  ReadReport report;
+  bool result = false;
+  explicit Read(const std::string& text, const SettingsStore* settings = nullptr) : config(settings) {
+    result = ReadScriptBytes(config, text, messages, &report);
+  }
+  const VelmorBusDevice& device(DeviceListId list, std::size_t i = 0) const { return *config.list(list).at(i); }
+  VelmorUnitDevice& controller(DeviceListId list, std::size_t i = 0) {
+    return static_cast<VelmorUnitDevice&>(*config.list(list).at(i));
+  }
+};
+
+}  // namespace
+
+TEST(IsStatementLine, Classifies) {
+  struct Case {
+    const char* line;
+    bool statement;
+  } cases[] = {
+      {"load MSCP DUA", true},     {"LOAD MSCP DUA", true},   {"  set DUA x=1", true},
+      {"#$load MSCP DUA", true},   {"#$set DUA x=1", true},   {"boot DUA 0", true},
+      {"#$boot DUA 0", false},     {"warning off", true},     {"#$warning off", false},
+      {"start ROM 1000", true},    {"#$start ROM 1000", false}, {"# load MSCP DUA", false},
+      {"", false},                 {"   ", false},             {"#$", false},
+      {"loader x", false},         {"xyz abc", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsStatementLine(c.line, "#$"), c.statement) << c.line;
+  // The sign is compared exactly, letter case included.
+  EXPECT_TRUE(IsStatementLine("Xload MSCP DUA", "X"));
+  EXPECT_FALSE(IsStatementLine("xboot DUA 0", "x"));
+}
+
+TEST(Reader, EmptyFileGivesDefaultConfiguration) {
+  Read r("");
+  EXPECT_TRUE(r.result);
+  ASSERT_EQ(r.config.list(DeviceListId::Disks).size(), 1u);
+  EXPECT_EQ(r.device(DeviceListId::Disks).name, "DUA");
+  EXPECT_EQ(r.controller(DeviceListId::Disks).bootUnitNumber(), 0);
+  EXPECT_EQ(r.controller(DeviceListId::Disks).unit(0).file, "rsx.dsk");
+  ASSERT_EQ(r.config.list(DeviceListId::Serials).size(), 1u);
+  EXPECT_EQ(r.controller(DeviceListId::Serials).unit(0).file, "run terminal");
+  ASSERT_EQ(r.config.list(DeviceListId::Timers).size(), 1u);
+  EXPECT_EQ(r.device(DeviceListId::Timers).type, "KW11-L");
+  EXPECT_EQ(r.config.userName, "Default User");
+  EXPECT_EQ(r.config.projectName, "Default Project");
+}
+
+TEST(Reader, FilesWithoutDeviceStatementsAreRefused) {
+  for (const char* text : {"\n", "\r\n", "# only a comment\n", "warning off\n", "## User Name: Ann\n"}) {
+    Read r(text);
+    EXPECT_FALSE(r.result) << text;
+    EXPECT_TRUE(r.messages.shown.empty());
+  }
+}
+
+TEST(Reader, HeaderLines) {
+  struct Case {
+    const char* text;
+    const char* user;
+    const char* project;
+  } cases[] = {
+      {"## User Name:   Ann  \n## Project Name: Lab : 2\n", "Ann", "Lab : 2"},
+      {"##  User Name: Ann\n", "Default User", "Default Project"},  // two blanks: not the header line
+      {"## User Name Ann\n", "Default User", "Default Project"},    // no colon
+      {"## User Name:\n", "Default User", "Default Project"},
+  };
+  for (const Case& c : cases) {
+    Read r(std::string(c.text) + "load MSCP DUA\n");
+    EXPECT_EQ(r.config.userName, c.user) << c.text;
+    EXPECT_EQ(r.config.projectName, c.project) << c.text;
+    EXPECT_TRUE(r.device(DeviceListId::Disks).comments.empty()) << "header lines never become comments";
+  }
+}
+
+TEST(Reader, TargetOs) {
+  EXPECT_EQ(Read("#OS   Digital   UNIX\nload MSCP DUA\n").config.targetOs, "Digital UNIX");
+  EXPECT_EQ(Read("#OS\nload MSCP DUA\n").config.targetOs, "");
+  EXPECT_EQ(Read("load MSCP DUA\n").config.targetOs, "Windows NT 4.0");
+}
+
+TEST(Reader, CommentLinesGoToTheNextDevice) {
+  Read r("xyz abc\n# note\n#\n#last\nload MSCP DUA # first disk\nload RL11 DLA\n");
+  EXPECT_EQ(r.device(DeviceListId::Disks, 0).comments, "yz abc\r\n note\r\n\r\nlast");
+  // Trailing words after "#" start the next device's comment.
+  EXPECT_EQ(r.device(DeviceListId::Disks, 1).comments, " first disk");
+}
+
+TEST(Reader, CommentBeforeSetGoesToTheAddressedUnitOrDevice) {
+  Read r("load MSCP DUA\n# system disk\nset DUA file[1]=\"a.dsk\"\n# more\nset DUA register=17772154\n"
+         "#cpu\nset CPU model=\"PDP 11/70\"\n");
+  auto& dua = r.controller(DeviceListId::Disks);
+  EXPECT_EQ(dua.unit(1).comments, " system disk");
+  EXPECT_EQ(dua.comments, " more");
+  // The system entry's comment is attached after the model key has cleared it.
+  EXPECT_EQ(r.config.system.comments, "cpu");
+}
+
+TEST(Reader, DisabledSign) {
+  Read r("#$load MSCP DUA\n#$boot DUA 0\nload RL11 DLA\n");
+  EXPECT_TRUE(r.device(DeviceListId::Disks, 0).disabled);
+  EXPECT_FALSE(r.device(DeviceListId::Disks, 1).disabled);
+  EXPECT_EQ(r.device(DeviceListId::Disks, 1).comments, "$boot DUA 0");
+
+  MapSettings settings;
+  settings.values["DisabledSign"] = "!!";
+  Read custom("!!load MSCP DUA\n#$load RL11 DLA\n", &settings);
+  ASSERT_EQ(custom.config.list(DeviceListId::Disks).size(), 1u);
+  EXPECT_TRUE(custom.device(DeviceListId::Disks).disabled);
+  EXPECT_EQ(custom.device(DeviceListId::Disks).comments, "");
+
+  settings.values["DisabledSign"] = "123456789012";  // longer than 11: ignored
+  EXPECT_EQ(Configuration(&settings).disabledSign, "#$");
+}
+
+TEST(Reader, KeywordsIgnoreCaseAndNamesIgnoreCase) {
+  Read r("LOAD MSCP DUA\nSet dua register=17772154\nset Mmu memory_size=2000\nset cpu model=\"PDP 11/73\"\n");
+  EXPECT_TRUE(r.result);
+  EXPECT_EQ(r.device(DeviceListId::Disks).registerAddress, 017772154);
+  EXPECT_EQ(r.config.system.memorySize, 1024);
+  EXPECT_EQ(r.config.system.model, "PDP 11/73");
+}
+
+TEST(Reader, MessagesForUnknownDevices) {
+  Read r("load FOO X1\nset NOPE a=1\nboot NOPE 0\nload MSCP DUA\nstart DUA 100\n");
+  EXPECT_TRUE(r.result);
+  EXPECT_EQ(r.messages.shown,
+            (std::vector<std::string>{
+                "warning: Unable to load device X1!\nUnknown device type FOO",
+                "warning: Unable to set a parameter for NOPE!\nDeviceNOPEisn't loaded or invalid device type has "
+                "been specified!",
+                "warning: Unable to boot from NOPE!\nDevice NOPEisn't loaded or invalid device type has been "
+                "specified!",
+            }));
+}
+
+TEST(Reader, LastOutcomeDecides) {
+  EXPECT_FALSE(Read("load MSCP DUA\nset DUA bogus=1\n").result);
+  EXPECT_TRUE(Read("load MSCP DUA\nset DUA bogus=1\nset DUA units=2\n").result);
+  // A failed load or an unknown name leaves the outcome as it was.
+  EXPECT_TRUE(Read("load MSCP DUA\nload FOO X\nset NOPE a=1\n").result);
+  EXPECT_FALSE(Read("load MSCP DUA\nset DUA bogus=1\nload FOO X\n").result);
+}
+
+TEST(Reader, BootEndsTheRead) {
+  Read r("load MSCP DUA\nboot DUA 2\nload RL11 DLA\n");
+  EXPECT_TRUE(r.result);
+  EXPECT_EQ(r.config.list(DeviceListId::Disks).size(), 1u);
+  EXPECT_EQ(r.controller(DeviceListId::Disks).bootUnitNumber(), 2);
+  ASSERT_EQ(r.report.lost.size(), 1u);
+  EXPECT_EQ(r.report.lost[0].number, 3u);
+  EXPECT_EQ(r.report.lost[0].text, "load RL11 DLA");
+}
+
+TEST(Reader, BootOfAMissingUnitIsReportedAndReadingGoesOn) {
+  for (const char* unit : {"9", "-1", "99999999999999999999"}) {
+    Read r(std::string("load MSCP DUA\nboot DUA ") + unit + "\nload RL11 DLA\n");
+    EXPECT_EQ(r.config.list(DeviceListId::Disks).size(), 2u) << unit;
+    EXPECT_EQ(r.controller(DeviceListId::Disks).bootUnitNumber(), -1);
+    ASSERT_EQ(r.messages.shown.size(), 1u);
+    EXPECT_EQ(r.messages.shown[0],
+              "warning: Unable to boot from DUA!\nDevice DUAisn't loaded or invalid device type has been specified!");
+  }
+}
+
+TEST(Reader, StartOfARom) {
+  Read r("load ROM ROA\nstart ROA 173000\n");
+  auto& rom = static_cast<const VelmorROMDevice&>(r.device(DeviceListId::ROMs));
+  EXPECT_TRUE(rom.start);
+  EXPECT_EQ(rom.startAddress, 0173000);
+  Read decimal("load ROM ROA\nstart ROA 100.\n");
+  EXPECT_EQ(static_cast<const VelmorROMDevice&>(decimal.device(DeviceListId::ROMs)).startAddress, 100);
+}
+
+TEST(Reader, WarningClearsTheFlag) {
+  EXPECT_FALSE(Read("warning on\nload MSCP DUA\n").config.warnings);
+  EXPECT_TRUE(Read("load MSCP DUA\n").config.warnings);
+}
+
+TEST(Reader, HostileUnitCountsStayBounded) {
+  Read r("load MSCP DUA\nset DUA units=7777777777 model=\"RQDX3\"\nset DUA file[-1]=x\nset DUA file[300]=y\n");
+  auto& dua = r.controller(DeviceListId::Disks);
+  EXPECT_EQ(dua.unitCount(), static_cast<std::size_t>(kMaxUnits));
+  EXPECT_FALSE(r.result);  // the unit index names no unit
+  Read none("load MSCP DUA\nset DUA units=-5 model=\"RQDX3\"\n");
+  EXPECT_EQ(none.controller(DeviceListId::Disks).unitCount(), 0u);
+}
+
+TEST(Reader, ReportsWhatASaveWouldNotKeep) {
+  Read r("## A header of my own\n##########\nload FOO X\nxkept but clipped\nload MSCP DUA\nset DUA bogus=1\n"
+         "# dangling\n");
+  std::vector<std::size_t> lines;
+  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 4, 6, 7}));
+}
+
+TEST(Reader, FileNameDateAndPath) {
+  const std::string dir = makeTempDir();
+  const std::string path = dir + "/a.cfg";
+  ASSERT_TRUE(writeBytes(path, "load MSCP DUA\r\nset DUA file[0]=\"x\"\r\n"));
+  Configuration config;
+  RecordingMessages messages;
+  EXPECT_TRUE(ReadScript(config, path, messages));
+  EXPECT_EQ(config.fileName, path);
+  EXPECT_EQ(config.currentPath, path);
+  EXPECT_FALSE(config.date.empty());
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(*config.list(DeviceListId::Disks)[0]).unit(0).file, "x");
+
+  Configuration missing;
+  EXPECT_FALSE(ReadScript(missing, dir + "/none.cfg", messages));
+  EXPECT_EQ(missing.fileName, "");
+  EXPECT_EQ(missing.userName, "");
+  std::filesystem::remove_all(dir);
+}
+
+TEST(Reader, DateText) { EXPECT_EQ(FormatReadDate(9, 5, 2026, 7, 5, 3), "9/5/2026 7:5:3"); }
