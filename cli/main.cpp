@@ -1,0 +1,21 @@
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "cli/tool.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The script's CR LF line ends are written as they are, never doubled.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  ToolContext context;
+  if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) context.sourceDateEpoch = epoch;
+  const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0));
+  return runTool(args, context);
+}

@@ -1,0 +1,57 @@
+#include "cli/tool.h"
+
+#include <array>
+
+#include "cli/command_line.h"
+#include "cli/script_commands.h"
+
+namespace {
+
+// The conflict checker's `check` command joins this table when it exists.
+const std::array<Command, 2> kCommands = {{
+    {"format", true, &runFormat},
+    {"print", false, &runPrint},
+}};
+
+constexpr const char* kHelp =
+    "velmor-cfg: reads and rewrites PDP-11 emulator configuration scripts (.cfg)\n"
+    "\n"
+    "Commands:\n"
+    "  velmor-cfg format INPUT [-o OUTPUT] [--disabled-sign SIGN]\n"
+    "      Reads INPUT as the editor opens a file and writes the script exactly as the\n"
+    "      editor's save would (canonical layout, CR LF line ends) to OUTPUT, or to\n"
+    "      standard output without -o. OUTPUT is replaced only once it is completely\n"
+    "      written; it may be INPUT itself.\n"
+    "  velmor-cfg print INPUT [--disabled-sign SIGN]\n"
+    "      The same text with bare line feeds, to standard output.\n"
+    "\n"
+    "Options:\n"
+    "  -o, --output OUTPUT     write to this file instead of standard output\n"
+    "  --disabled-sign SIGN    the text that marks a disabled device's statements\n"
+    "                          (default: the editor's stored setting, else \"#$\")\n"
+    "  -h, --help              show this help\n"
+    "\n"
+    "The \"## File Name: \" line holds INPUT as given. The date of writing is the\n"
+    "current local time; when SOURCE_DATE_EPOCH is set, that instant in UTC.\n"
+    "Messages of the reader go to standard error.\n"
+    "\n"
+    "Exit status: 0 done, 1 the file could not be read, loaded or written,\n"
+    "64 wrong command line.\n";
+
+void print(std::FILE* file, const std::string& text) { std::fwrite(text.data(), 1, text.size(), file); }
+
+}  // namespace
+
+int runTool(const std::vector<std::string>& args, ToolContext& context) {
+  const ParsedCommandLine parsed = parseCommandLine(args, kCommands);
+  if (parsed.help) {
+    print(context.out, kHelp);
+    return kExitOk;
+  }
+  if (!parsed.line) {
+    print(context.err, "velmor-cfg: " + parsed.error + ". Usage: velmor-cfg " + commandSynopsis(kCommands) +
+                           " (velmor-cfg --help explains)\n");
+    return kExitUsage;
+  }
+  return parsed.line->command->run(*parsed.line, context);
+}

@@ -1,0 +1,151 @@
+#include "config/safe_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <unistd.h>
+#define VELMOR_HAVE_FSYNC 1
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A long name plus our suffix could pass the file system's name limit.
+constexpr std::size_t kMaxNameInTemporary = 100;
+constexpr int kTemporaryNameAttempts = 64;
+constexpr std::size_t kChunkSize = 64 * 1024;
+
+std::string lastError(const char* fallback) {
+  return errno != 0 ? std::string(std::strerror(errno)) : std::string(fallback);
+}
+
+std::string randomSuffix(std::mt19937& random) {
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof kDigits - 2);
+  std::string suffix;
+  for (int i = 0; i < 8; ++i) suffix += kDigits[pick(random)];
+  return suffix;
+}
+
+bool writeWhole(std::FILE* file, std::string_view bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+// After the rename, the folder entry itself must reach the disk too.
+void syncFolder([[maybe_unused]] const fs::path& folder) {
+#ifdef VELMOR_HAVE_FSYNC
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+#endif
+}
+
+}  // namespace
+
+SafeFileWriter::SafeFileWriter(std::string target, ChunkWriter writeChunk)
+    : target_(std::move(target)), writeChunk_(std::move(writeChunk)) {}
+
+SafeFileWriter::~SafeFileWriter() { discardTemporary(); }
+
+bool SafeFileWriter::fail(const std::string& what) {
+  discardTemporary();
+  failure_ = what;
+  return false;
+}
+
+void SafeFileWriter::discardTemporary() {
+  file_.reset();
+  if (temporary_.empty()) return;
+  std::error_code ignored;
+  fs::remove(temporary_, ignored);
+  temporary_.clear();
+}
+
+bool SafeFileWriter::open() {
+  discardTemporary();
+  failure_.clear();
+  if (target_.empty()) return fail("no file name");
+
+  std::error_code error;
+  const fs::path target(target_);
+  const fs::file_status status = fs::status(target, error);
+  if (error && status.type() != fs::file_type::not_found) return fail(error.message());
+  targetExisted_ = fs::exists(status);
+  fs::path replaced = target;
+  if (targetExisted_) {
+    if (!fs::is_regular_file(status)) return fail("not a regular file");
+    // Follow symbolic links so that the link stays and the file it names is replaced.
+    replaced = fs::canonical(target, error);
+    if (error) return fail(error.message());
+    // Opening for appending changes nothing, but tells whether the user may write the file.
+    errno = 0;
+    std::FILE* probe = std::fopen(replaced.string().c_str(), "ab");
+    if (!probe) return fail(lastError("cannot be written"));
+    std::fclose(probe);
+  } else if (fs::is_symlink(fs::symlink_status(target, error))) {
+    // Replacing the link by a file would quietly cut it; writing through it
+    // would create a file somewhere the user did not name.
+    return fail("symbolic link to a missing file");
+  }
+  replaced_ = replaced.string();
+
+  fs::path folder = replaced.parent_path();
+  if (folder.empty()) folder = ".";
+  const std::string name = replaced.filename().string().substr(0, kMaxNameInTemporary);
+  std::mt19937 random(std::random_device{}());
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    const fs::path candidate = folder / ("." + name + "." + randomSuffix(random) + ".tmp");
+    errno = 0;
+    // "x": never reuse a file someone else made in the meantime.
+    std::FILE* file = std::fopen(candidate.string().c_str(), "wbx");
+    if (file) {
+      file_.reset(file);
+      temporary_ = candidate.string();
+      return true;
+    }
+    if (errno != EEXIST) return fail(lastError("cannot create a file in its folder"));
+  }
+  return fail("cannot create a temporary file in its folder");
+}
+
+bool SafeFileWriter::write(std::string_view bytes) {
+  if (!file_) return false;
+  for (std::size_t pos = 0; pos < bytes.size(); pos += kChunkSize) {
+    const std::string_view piece = bytes.substr(pos, kChunkSize);
+    errno = 0;
+    const bool written = writeChunk_ ? writeChunk_(file_.get(), piece) : writeWhole(file_.get(), piece);
+    if (!written) return fail(lastError("write failed"));
+  }
+  return true;
+}
+
+bool SafeFileWriter::commit() {
+  if (!file_) return false;
+  errno = 0;
+  if (std::fflush(file_.get()) != 0) return fail(lastError("write failed"));
+#ifdef VELMOR_HAVE_FSYNC
+  if (::fsync(::fileno(file_.get())) != 0) return fail(lastError("write failed"));
+#endif
+  const int closed = std::fclose(file_.release());
+  if (closed != 0) return fail(lastError("write failed"));
+
+  std::error_code error;
+  if (targetExisted_) {
+    const fs::perms permissions = fs::status(replaced_, error).permissions();
+    if (!error) fs::permissions(temporary_, permissions, fs::perm_options::replace, error);
+    if (error) return fail(error.message());
+  }
+  fs::rename(temporary_, replaced_, error);
+  if (error) return fail(error.message());
+  temporary_.clear();
+  fs::path folder = fs::path(replaced_).parent_path();
+  syncFolder(folder.empty() ? fs::path(".") : folder);
+  return true;
+}

@@ -1,0 +1,131 @@
+#include "config/script_writer.h"
+
+#include <cstdio>
+
+#include "config/configuration.h"
+#include "devices/number_format.h"
+#include "devices/rom_device.h"
+#include "devices/velmor_unit_device.h"
+
+namespace {
+
+const std::string kHashRule(73, '#');
+
+// A value holding a line break (a file name can) would otherwise split its
+// header line, and the part after the break would be read back as a statement.
+std::string headerValue(std::string_view value) {
+  std::string out(value);
+  for (char& c : out)
+    if (c == '\n' || c == '\r') c = ' ';
+  return out;
+}
+
+void writeHeader(std::string& out, const Configuration& config) {
+  out += kHashRule + "\n";
+  out += "## This is general header for the configuration file.\n";
+  out += "## File Name: " + headerValue(config.fileName) + "\n";
+  out += "## Date Of Writing: " + headerValue(config.date) + "\n";
+  out += "## User Name: " + headerValue(config.userName) + "\n";
+  out += "## Project Name: " + headerValue(config.projectName) + "\n";
+  out += kHashRule + "\n\n";
+  out += "#OS " + headerValue(config.targetOs) + "\n\n";
+  if (!config.warnings) out += "warning off\n\n";
+}
+
+const VelmorUnitDevice* firstBootController(const DeviceList& devices) {
+  for (const auto& device : devices) {
+    const auto* controller = dynamic_cast<const VelmorUnitDevice*>(device.get());
+    if (controller && controller->bootUnitNumber() >= 0) return controller;
+  }
+  return nullptr;
+}
+
+const VelmorROMDevice* firstStartedRom(const DeviceList& devices) {
+  for (const auto& device : devices) {
+    const auto* rom = dynamic_cast<const VelmorROMDevice*>(device.get());
+    if (rom && rom->start) return rom;
+  }
+  return nullptr;
+}
+
+// Usually one statement; each later one starts on a new line and the last has
+// no line end of its own.
+void writeBootSection(std::string& out, const Configuration& config) {
+  bool first = true;
+  auto statement = [&](const std::string& text) {
+    if (!first) out += '\n';
+    out += text;
+    first = false;
+  };
+  for (DeviceListId id : {DeviceListId::Disks, DeviceListId::Tapes, DeviceListId::Loaders})
+    if (const VelmorUnitDevice* controller = firstBootController(config.list(id)))
+      statement("boot " + controller->name + " " + std::to_string(controller->bootUnitNumber()));
+  if (const VelmorROMDevice* rom = firstStartedRom(config.list(DeviceListId::ROMs)))
+    statement("start " + rom->name + " " + formatOctal(rom->startAddress));
+}
+
+}  // namespace
+
+std::string FormatScript(const Configuration& config) {
+  std::string out;
+  writeHeader(out, config);
+  config.system.writeStatements(out, config.disabledSign);
+  out += '\n';
+  for (DeviceListId id : kWriteOrder) {
+    for (const auto& device : config.list(id)) {
+      device->writeStatements(out, config.disabledSign);
+      out += '\n';
+    }
+  }
+  out += "\n# Boot Device\n";
+  writeBootSection(out, config);
+  return out;
+}
+
+std::string DiskLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+void StampWriteDate(Configuration& config, const std::tm& when) {
+  // The C library's "%x %X" in its "C" locale, written out so that no locale
+  // setting of the process can change the form.
+  const int year = ((when.tm_year + 1900) % 100 + 100) % 100;
+  char text[96];
+  std::snprintf(text, sizeof text, "%02d/%02d/%02d %02d:%02d:%02d", when.tm_mon + 1, when.tm_mday, year,
+                when.tm_hour, when.tm_min, when.tm_sec);
+  config.date = text;
+}
+
+std::tm CurrentLocalTime() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  return local;
+}
+
+bool WriteScript(Configuration& config, const std::string& path, const ScriptWriteOptions& options) {
+  if (!config.system.isComplete()) {
+    if (options.failure) *options.failure = "the system entry is incomplete";
+    return false;
+  }
+  SafeFileWriter file(path, options.writeChunk);
+  if (!file.open()) {
+    if (options.failure) *options.failure = file.failure();
+    return false;
+  }
+  StampWriteDate(config, options.when ? *options.when : CurrentLocalTime());
+  const bool written = file.write(DiskLineEnds(FormatScript(config))) && file.commit();
+  config.currentPath = path;
+  if (!written && options.failure) *options.failure = file.failure();
+  return written;
+}
