@@ -1,22 +1,38 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "devices/model_tables.h"
 #include "devices/velmor_device.h"
 
-// Placeholder until this kind is built: no model rows, no keys of its own.
+// An Ethernet adapter: the hardware models DEQNA, DELQA, DESQA and DELUA, and
+// VELNA, the emulator's own virtual adapter with a second interrupt vector.
+// A hardware adapter either passes chosen protocols of a real host interface
+// or works on a virtual interface with its own station address.
 class VelmorNetworkDevice : public VelmorBusDevice {
  public:
   VelmorNetworkDevice(std::string type, std::string model, std::string name)
       : VelmorBusDevice(DeviceKind::Network, std::move(type), std::move(model), std::move(name)) {}
-  bool setParameter(const std::string& key, int index, const std::string& value) override {
-    clearUnitTouched();
-    return setCommonParameter(key, index, value);
-  }
+  VelmorNetworkDevice(const VelmorNetworkDevice&) = default;
+
+  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  void writeStatements(std::string& out, const std::string& disabledSign) const override;
+  void applyModelDefaults(bool reset) override;
   const char* className() const override { return "VelmorNetworkDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorNetworkDevice>(*this); }
-  VelmorNetworkDevice(const VelmorNetworkDevice&) = default;
+  std::vector<std::int32_t> checkedVectors(bool withConfiguration) const override;
+
+  bool isVelna() const;
+  // The interface's first blank-separated word is "virtual", exact case.
+  bool isInterfaceVirtual() const;
+
+  std::int32_t vector1 = 0;  // VELNA only
+  std::string hostInterface;  // the `interface` key
+  std::string protocols;      // hardware models on a real interface
+  std::string address;        // hardware models on a virtual interface
 };
 
 const std::vector<ModelDescriptor>& networkModelRows();
