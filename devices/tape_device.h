@@ -1,37 +1,58 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "devices/model_tables.h"
 #include "devices/velmor_unit_device.h"
 
-// Placeholder until this kind is built: no model rows, no keys of its own.
+// One drive of a tape controller; it takes part in the script once it has a file.
 class VelmorTapeUnit : public VelmorUnit {
  public:
   explicit VelmorTapeUnit(int number) : VelmorUnit(DeviceKind::TapeUnit, number) {}
-  void applyUnitDefaults(std::string_view, std::string_view) override {}
-  bool isBoot() const override { return boot; }
+
+  void applyUnitDefaults(std::string_view ownerType, std::string_view ownerModel) override;
   void setBoot(bool flag) override { boot = flag; }
+  bool isBoot() const override { return boot; }
   std::unique_ptr<VelmorUnit> clone() const override { return std::make_unique<VelmorTapeUnit>(*this); }
 
+  bool writeprotect = false;
   bool boot = false;
+  std::int32_t delayFactor = 0;
+  std::int32_t volumeSize = 0;
+  bool unloadEnabled = true;
+  bool loaded = true;
 };
 
 class VelmorTapeDevice : public VelmorUnitDevice {
  public:
   VelmorTapeDevice(std::string type, std::string model, std::string name)
       : VelmorUnitDevice(DeviceKind::Tape, std::move(type), std::move(model), std::move(name)) {}
-  bool setParameter(const std::string& key, int index, const std::string& value) override {
-    clearUnitTouched();
-    return setCommonParameter(key, index, value);
-  }
+  VelmorTapeDevice(const VelmorTapeDevice&) = default;
+
+  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  void writeStatements(std::string& out, const std::string& disabledSign) const override;
   const char* className() const override { return "VelmorTapeDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorTapeDevice>(*this); }
-  VelmorTapeDevice(const VelmorTapeDevice&) = default;
 
  protected:
   std::unique_ptr<VelmorUnit> makeUnit(int number) const override { return std::make_unique<VelmorTapeUnit>(number); }
 };
 
+// The unit defaults of a tape controller's type and model ("*" matches anything).
+struct TapeUnitDefaults {
+  const char* type;
+  const char* model;
+  bool writeprotect;
+  std::int32_t delayFactor;
+  std::int32_t volumeSize;
+  bool unloadEnabled;
+  bool loaded;
+};
+
 const std::vector<ModelDescriptor>& tapeModelRows();
 const std::vector<ModelAlias>& tapeModelAliases();
+const std::vector<TapeUnitDefaults>& tapeUnitDefaultsRows();
