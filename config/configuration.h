@@ -11,6 +11,7 @@
 #include "devices/velmor_device.h"
 
 class SettingsStore;
+class UserMessages;
 
 // The per-kind device lists, in the order FindDevice searches them.
 enum class DeviceListId : std::size_t {
@@ -56,6 +57,25 @@ class Configuration {
   bool HasActiveClock() const;
   // Adds the devices of a configuration made from an empty file.
   void BuildDefaultConfiguration();
+  // Back to a new configuration: target OS, system entry, lists and header
+  // texts. The current path, the warnings flag and the disabled sign stay.
+  void ResetConfiguration();
+
+  // Editing operations; devices are named ignoring case, as FindDevice finds them.
+  VelmorBusDevice* FindBusDevice(std::string_view name);
+  void DeleteDevice(std::string_view name);
+  void DisableDevice(std::string_view name);
+  // Refused (with a stop message) for a timer or clock while another one is active.
+  bool EnableDevice(std::string_view name, UserMessages& messages);
+  bool IsDeviceDisabled(std::string_view name);
+  bool NameExists(std::string_view name);
+  // The prefix and the first free letter: DUA, DUB...
+  std::string UniqueName(std::string_view prefix);
+  // Placement of a further controller after the others of its list.
+  std::int32_t NextVector(DeviceListId list, std::string_view type, std::string_view model) const;
+  std::int32_t NextRegister(DeviceListId list, std::string_view type, std::string_view model) const;
+  // Makes `device` the only boot device (or, with nullptr, leaves none).
+  void ClearOtherBootDevices(const VelmorBusDevice* device);
 
   std::string fileName;
   std::string date;

@@ -66,21 +66,24 @@ const LoadableKind* findLoadableKind(std::string_view className) {
   return nullptr;
 }
 
+std::unique_ptr<VelmorBusDevice> createDevice(const LoadableKind& kind, std::string_view word, const std::string& name) {
+  const ModelTable& table = ModelTable::instance();
+  std::string type, model;
+  if (kind.typeAsWritten) {
+    type = std::string(word);
+  } else {
+    std::string alias = table.aliasOf(kind.className, word);
+    type = alias.empty() ? table.typeOfWord(kind.className, word) : alias;
+    if (alias.empty() && !equalsIgnoreCase(word, type)) model = std::string(word);
+  }
+  std::unique_ptr<VelmorBusDevice> device = kind.create(std::move(type), std::move(model), name);
+  device->applyModelDefaults(false);
+  return device;
+}
+
 std::unique_ptr<VelmorBusDevice> createDeviceForLoadWord(std::string_view word, const std::string& name) {
   const ModelTable& table = ModelTable::instance();
-  for (const LoadableKind& kind : loadOrder()) {
-    if (!table.isKnownWord(kind.className, word)) continue;
-    std::string type, model;
-    if (kind.typeAsWritten) {
-      type = std::string(word);
-    } else {
-      std::string alias = table.aliasOf(kind.className, word);
-      type = alias.empty() ? table.typeOfWord(kind.className, word) : alias;
-      if (alias.empty() && !equalsIgnoreCase(word, type)) model = std::string(word);
-    }
-    std::unique_ptr<VelmorBusDevice> device = kind.create(std::move(type), std::move(model), name);
-    device->applyModelDefaults(false);
-    return device;
-  }
+  for (const LoadableKind& kind : loadOrder())
+    if (table.isKnownWord(kind.className, word)) return createDevice(kind, word, name);
   return nullptr;
 }

@@ -24,6 +24,10 @@ struct LoadableKind {
 const std::vector<LoadableKind>& loadOrder();
 const LoadableKind* findLoadableKind(std::string_view className);
 
+// Creates a device of the given kind from a type or model word, exactly as
+// a `load` of that word would if the kind were the first to know it.
+std::unique_ptr<VelmorBusDevice> createDevice(const LoadableKind& kind, std::string_view word, const std::string& name);
+
 // Resolves a `load` word: the first kind that knows the word creates the device
 // with its type, model and defaults (units included). nullptr when no kind knows it.
 std::unique_ptr<VelmorBusDevice> createDeviceForLoadWord(std::string_view word, const std::string& name);

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/conflict_checker.h"
+#include "config/configuration.h"
+#include "config/device_groups.h"
+#include "config/host_link.h"
+#include "config/script_reader.h"
+
+class UserMessages;
+class SettingsStore;
+
+// What the document needs from the main window.
+class DocumentWindow {
+ public:
+  virtual ~DocumentWindow() = default;
+  // Rebuild the tree from the document.
+  virtual void resetView() = 0;
+  // The main window's handle; 0 while there is no main window (start-up).
+  virtual WindowHandle mainWindowHandle() const = 0;
+  // Show another editor window: restore it when minimised, else bring it to the front.
+  virtual void switchToWindow(WindowHandle other) = 0;
+};
+
+// Opens a device's property sheet; the UI implements it.
+class PropertySheetOpener {
+ public:
+  virtual ~PropertySheetOpener() = default;
+  // True when the user confirmed the sheet of the named device.
+  virtual bool openPropertySheet(const std::string& deviceName) = 0;
+};
+
+// The kinds the add commands create.
+enum class AddKind { Disk, Tape, Serial, Network, Va1000, Bridge, Parallel, TimerOrClock, Loader, ROM };
+
+// The one document of the editor: the configuration, its conflict checker and
+// the modified flag, with new, open, save and close and the editing commands.
+class CVelmorCfgEditorDoc {
+ public:
+  CVelmorCfgEditorDoc(UserMessages& messages, const SettingsStore* settings = nullptr, HostLink* hostLink = nullptr);
+  ~CVelmorCfgEditorDoc();
+  CVelmorCfgEditorDoc(const CVelmorCfgEditorDoc&) = delete;
+  CVelmorCfgEditorDoc& operator=(const CVelmorCfgEditorDoc&) = delete;
+
+  void setWindow(DocumentWindow* window) { window_ = window; }
+  void setPropertySheets(PropertySheetOpener* sheets) { sheets_ = sheets; }
+  // The editor tells the user once which lines an opened file loses; the
+  // command-line tool leaves that to its own output.
+  void setReportLostLines(bool report) { reportLostLines_ = report; }
+
+  Configuration& configuration() { return config_; }
+  const Configuration& configuration() const { return config_; }
+  ConflictChecker& checker() { return checker_; }
+  const ConflictChecker& checker() const { return checker_; }
+  UserMessages& messages() { return messages_; }
+
+  bool isModified() const { return modified_; }
+  void setModified(bool modified = true) { modified_ = modified; }
+
+  // Lifecycle.
+  bool OnNewDocument();
+  bool OnOpenDocument(const std::string& path);
+  // Save to `path` (the user's Save or Save As).
+  bool OnSaveDocument(const std::string& path);
+  // Save at once to the current path ("Bus warnings enabled", "Disabled
+  // Sign...", a confirmed general header). Fails quietly without a current
+  // path or after a failed open, and asks first when the file's read lost lines.
+  bool SaveAtOnce();
+  void OnCloseDocument();
+  // The status an open during start-up left for the main window to report.
+  void ReportPendingHostStatus();
+
+  // What the last successful open could not keep.
+  const std::vector<LostLine>& lostLines() const { return lostLines_; }
+
+  void SetTargetOs(const std::string& os);
+
+  // Editing.
+  std::string AddDevice(AddKind kind, const std::string& typeWord);
+  void RemoveDevice(const std::string& name);
+  bool Enable(const std::string& name);
+  void Disable(const std::string& name);
+  // "Enable Group" / "Disable Group"; false when there is nothing to change.
+  bool SetGroupEnabled(DeviceGroup group, bool enable);
+
+ private:
+  void leaveCurrentFile();
+  void rebuildChecker();
+  void resetView();
+  void tellLostLines(const std::string& path);
+  WindowHandle mainWindow() const { return window_ ? window_->mainWindowHandle() : 0; }
+
+  UserMessages& messages_;
+  HostLink* hostLink_;
+  Configuration config_;
+  ConflictChecker checker_;
+  DocumentWindow* window_ = nullptr;
+  PropertySheetOpener* sheets_ = nullptr;
+  bool modified_ = false;
+  bool reportLostLines_ = false;
+  bool openFailed_ = false;
+  std::vector<LostLine> lostLines_;
+  std::string pendingStatusPath_;
+};

@@ -1,0 +1,105 @@
+#include "config/document.h"
+#include "config/user_messages.h"
+#include "devices/device_registry.h"
+#include "devices/model_tables.h"
+
+namespace {
+
+const char* classOf(AddKind kind, const std::string& typeWord) {
+  switch (kind) {
+    case AddKind::Disk: return "VelmorDiskDevice";
+    case AddKind::Tape: return "VelmorTapeDevice";
+    case AddKind::Serial: return "VelmorSerialDevice";
+    case AddKind::Network: return "VelmorNetworkDevice";
+    case AddKind::Va1000: return "VelmorVa1000Device";
+    case AddKind::Bridge: return "VelmorBridgeDevice";
+    case AddKind::Parallel: return typeWord == "DRXXX" ? "VelmorDRXXXDevice" : "VelmorDCI1300Device";
+    case AddKind::TimerOrClock: return typeWord == "TOY" ? "VelmorClockDevice" : "VelmorTimerDevice";
+    case AddKind::Loader: return "VelmorLoaderDevice";
+    case AddKind::ROM: return "VelmorROMDevice";
+  }
+  return "";
+}
+
+}  // namespace
+
+std::string CVelmorCfgEditorDoc::AddDevice(AddKind kind, const std::string& typeWord) {
+  const LoadableKind* loadable = findLoadableKind(classOf(kind, typeWord));
+  if (!loadable) return {};
+  if (loadable->kind == DeviceKind::Timer && config_.HasActiveTimer()) {
+    messages_.stop("Active timer device already exists.");
+    return {};
+  }
+  if (loadable->kind == DeviceKind::Clock && config_.HasActiveClock()) {
+    messages_.stop("Active clock device already exists.");
+    return {};
+  }
+  const std::string name =
+      config_.UniqueName(ModelTable::instance().prefixOf(loadable->className, typeWord, ""));
+  std::unique_ptr<VelmorBusDevice> created = createDevice(*loadable, typeWord, name);
+  const DeviceListId list = Configuration::listFor(*created);
+  VelmorBusDevice& device = config_.append(std::move(created));
+  if (config_.list(list).size() > 1 && device.kind() != DeviceKind::Loader) {
+    // Computed with the new device, at its defaults, already in the list.
+    const std::int32_t vector = config_.NextVector(list, device.type, device.model);
+    const std::int32_t reg = config_.NextRegister(list, device.type, device.model);
+    device.vector = vector;
+    device.registerAddress = reg;
+  }
+  if (device.kind() != DeviceKind::Loader) checker_.addDevice(device);
+  modified_ = true;
+  if (sheets_ && !sheets_->openPropertySheet(name)) {
+    RemoveDevice(name);
+    return {};
+  }
+  return name;
+}
+
+void CVelmorCfgEditorDoc::RemoveDevice(const std::string& name) {
+  if (VelmorBusDevice* device = config_.FindBusDevice(name)) {
+    if (device->kind() != DeviceKind::Loader) checker_.remove(device->name);
+    config_.DeleteDevice(name);
+  }
+  modified_ = true;
+}
+
+bool CVelmorCfgEditorDoc::Enable(const std::string& name) {
+  VelmorBusDevice* device = config_.FindBusDevice(name);
+  if (!device) return false;
+  if ((device->kind() == DeviceKind::DRXXX || device->kind() == DeviceKind::DCI1300) &&
+      config_.targetOs != kDefaultTargetOs) {
+    messages_.stop("Parallel interfaces like DRXXX, DRV11 & DR11-C are only available under WINNT");
+    return false;
+  }
+  const bool enabled = config_.EnableDevice(name, messages_);
+  // The checker follows the device's real state, also when enabling was refused.
+  if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, device->disabled);
+  modified_ = true;
+  return enabled;
+}
+
+void CVelmorCfgEditorDoc::Disable(const std::string& name) {
+  VelmorBusDevice* device = config_.FindBusDevice(name);
+  if (!device || device->disabled) return;
+  config_.DisableDevice(name);
+  if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, true);
+  modified_ = true;
+}
+
+bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
+  const std::vector<DeviceListId> lists = listsOfGroup(group);
+  bool any = false;
+  for (DeviceListId id : lists) any = any || !config_.list(id).empty();
+  if (!any) return false;
+  for (DeviceListId id : lists)
+    for (auto& device : config_.list(id)) {
+      bool disabled = !enable;
+      if (enable && device->kind() == DeviceKind::Timer && config_.HasActiveTimer()) disabled = device->disabled;
+      if (enable && device->kind() == DeviceKind::Clock && config_.HasActiveClock()) disabled = device->disabled;
+      device->disabled = disabled;
+      if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, disabled);
+    }
+  // The devices changed: closing must ask to save them.
+  modified_ = true;
+  return true;
+}

@@ -1,0 +1,39 @@
+#include "platform/qsettings_store.h"
+
+namespace {
+
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::unique_ptr<QSettings> platformSettings() {
+#ifdef Q_OS_WIN
+  return std::make_unique<QSettings>("HKEY_LOCAL_MACHINE\\Software\\Orbantec\\Velmor11", QSettings::NativeFormat);
+#else
+  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Orbantec", "Velmor11");
+#endif
+}
+
+}  // namespace
+
+QSettingsStore::QSettingsStore() : QSettingsStore(platformSettings(), "Configuration") {}
+
+QSettingsStore::QSettingsStore(std::unique_ptr<QSettings> settings, QString group)
+    : settings_(std::move(settings)), group_(std::move(group)) {}
+
+bool QSettingsStore::keyExists() const {
+  settings_->sync();
+  return settings_->childGroups().contains(group_);
+}
+
+std::optional<std::string> QSettingsStore::value(std::string_view name) const {
+  if (!keyExists()) return std::nullopt;
+  const QString key = group_ + "/" + toQString(name);
+  if (!settings_->contains(key)) return std::nullopt;
+  return settings_->value(key).toString().toStdString();
+}
+
+bool QSettingsStore::setValue(std::string_view name, const std::string& value) {
+  if (!keyExists()) return false;
+  settings_->setValue(group_ + "/" + toQString(name), QString::fromStdString(value));
+  settings_->sync();
+  return settings_->status() == QSettings::NoError;
+}

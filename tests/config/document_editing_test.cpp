@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "config/document.h"
+#include "devices/model_tables.h"
+#include "devices/velmor_unit_device.h"
+#include "support/recording_messages.h"
+
+namespace {
+
+// Confirms or cancels sheets as scripted (confirm when nothing is left).
+class ScriptedSheets : public PropertySheetOpener {
+ public:
+  bool openPropertySheet(const std::string& name) override {
+    opened.push_back(name);
+    if (answers.empty()) return true;
+    bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::deque<bool> answers;
+  std::vector<std::string> opened;
+};
+
+struct EditingTest : ::testing::Test {
+  void SetUp() override {
+    doc.OnNewDocument();
+    doc.setPropertySheets(&sheets);
+  }
+  VelmorBusDevice& device(const std::string& name) { return *doc.configuration().FindBusDevice(name); }
+
+  RecordingMessages messages;
+  ScriptedSheets sheets;
+  CVelmorCfgEditorDoc doc{messages};
+};
+
+}  // namespace
+
+TEST_F(EditingTest, NamesFillTheFirstGap) {
+  EXPECT_EQ(doc.AddDevice(AddKind::Disk, "MSCP"), "DUA");
+  EXPECT_EQ(doc.AddDevice(AddKind::Disk, "MSCP"), "DUB");
+  EXPECT_EQ(doc.AddDevice(AddKind::Disk, "MSCP"), "DUC");
+  doc.RemoveDevice("dub");
+  EXPECT_EQ(doc.AddDevice(AddKind::Disk, "MSCP"), "DUB");
+  EXPECT_EQ(sheets.opened, (std::vector<std::string>{"DUA", "DUB", "DUC", "DUB"}));
+}
+
+TEST_F(EditingTest, UniqueNameIsBounded) {
+  Configuration& config = doc.configuration();
+  EXPECT_EQ(config.UniqueName("XX"), "XXA");
+  EXPECT_TRUE(config.NameExists("CPU"));
+  EXPECT_TRUE(config.NameExists("mmu"));
+}
+
+TEST_F(EditingTest, FurtherControllersArePlacedAfterTheOthers) {
+  const ModelTable& table = ModelTable::instance();
+  doc.AddDevice(AddKind::Disk, "MSCP");
+  const std::int32_t mscpRegister = device("DUA").registerAddress, mscpVector = device("DUA").vector;
+  EXPECT_EQ(mscpRegister, table.registerChoices("VelmorDiskDevice", "MSCP", "").front());  // first: defaults
+  doc.AddDevice(AddKind::Disk, "MSCP");
+  EXPECT_EQ(device("DUB").registerAddress, mscpRegister + table.areaSizeOf("VelmorDiskDevice", "MSCP", ""));
+  EXPECT_EQ(device("DUB").vector, mscpVector + 2);
+
+  // The first RL11 moves off its defaults because the list holds an MSCP.
+  const std::string rl = doc.AddDevice(AddKind::Disk, "RL11");
+  EXPECT_EQ(rl, "DLA");
+  EXPECT_EQ(device("DLA").vector, table.vectorChoices("VelmorDiskDevice", "RL11", "").front() + 2);
+  EXPECT_EQ(device("DLA").registerAddress, table.registerChoices("VelmorDiskDevice", "RL11", "").front() +
+                                               table.areaSizeOf("VelmorDiskDevice", "RL11", ""));
+}
+
+TEST_F(EditingTest, CancelledAddLeavesTheDevicesButMarksModified) {
+  doc.AddDevice(AddKind::Disk, "MSCP");
+  doc.setModified(false);
+  sheets.answers = {false};
+  EXPECT_EQ(doc.AddDevice(AddKind::Disk, "RL11"), "");
+  EXPECT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);
+  EXPECT_FALSE(doc.checker().hasConflict("DLA"));
+  EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(EditingTest, OneActiveTimerAndClock) {
+  EXPECT_EQ(doc.AddDevice(AddKind::TimerOrClock, "KW11-L"), "KWA");
+  EXPECT_EQ(doc.AddDevice(AddKind::TimerOrClock, "KW11-L"), "");
+  EXPECT_EQ(messages.shown.back(), "stop: Active timer device already exists.");
+  doc.Disable("KWA");
+  const std::string second = doc.AddDevice(AddKind::TimerOrClock, "KW11-L");
+  ASSERT_EQ(second, "KWB");
+  EXPECT_FALSE(doc.Enable("KWA"));
+  EXPECT_EQ(messages.shown.back(), "stop: Active timer device already exists");
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled("KWA"));
+  doc.Disable("KWB");
+  EXPECT_TRUE(doc.Enable("kwa"));
+
+  const std::string clock = doc.AddDevice(AddKind::TimerOrClock, "TOY");
+  ASSERT_FALSE(clock.empty());
+  EXPECT_EQ(doc.AddDevice(AddKind::TimerOrClock, "TOY"), "");
+  EXPECT_EQ(messages.shown.back(), "stop: Active clock device already exists.");
+}
+
+TEST_F(EditingTest, ParallelInterfacesOnlyUnderWinNt) {
+  const std::string name = doc.AddDevice(AddKind::Parallel, "DRXXX");
+  ASSERT_FALSE(name.empty());
+  doc.Disable(name);
+  doc.SetTargetOs("Open VMS");
+  EXPECT_FALSE(doc.Enable(name));
+  EXPECT_EQ(messages.shown.back(),
+            "stop: Parallel interfaces like DRXXX, DRV11 & DR11-C are only available under WINNT");
+  doc.SetTargetOs("Windows NT 4.0");
+  EXPECT_TRUE(doc.Enable(name));
+}
+
+TEST_F(EditingTest, TimerAndClockGroup) {
+  EXPECT_FALSE(doc.SetGroupEnabled(DeviceGroup::TimerClock, false));  // empty group
+  doc.AddDevice(AddKind::TimerOrClock, "KW11-L");
+  doc.Disable("KWA");
+  doc.AddDevice(AddKind::TimerOrClock, "KW11-L");
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::TimerClock, false));
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled("KWA"));
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled("KWB"));
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::TimerClock, true));
+  EXPECT_FALSE(doc.configuration().IsDeviceDisabled("KWA"));  // only the first timer
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled("KWB"));
+  EXPECT_FALSE(doc.SetGroupEnabled(DeviceGroup::System, true));
+}
+
+TEST_F(EditingTest, ConflictsFollowEnableAndDisable) {
+  doc.AddDevice(AddKind::Disk, "RL11");
+  doc.AddDevice(AddKind::Disk, "RL11");
+  auto& dlb = device("DLB");
+  dlb.registerAddress = device("DLA").registerAddress;
+  dlb.vector = device("DLA").vector;
+  doc.checker().remove("DLB");
+  doc.checker().addDevice(dlb);
+  EXPECT_TRUE(doc.checker().hasConflict("DLA"));
+  doc.Disable("DLB");
+  EXPECT_FALSE(doc.checker().hasConflict("DLA"));
+  EXPECT_TRUE(doc.Enable("DLB"));
+  EXPECT_TRUE(doc.checker().hasConflict("DLA"));
+}
+
+TEST_F(EditingTest, ClearOtherBootDevices) {
+  Configuration& config = doc.configuration();
+  doc.AddDevice(AddKind::Disk, "MSCP");
+  doc.AddDevice(AddKind::Disk, "MSCP");
+  auto& dua = static_cast<VelmorUnitDevice&>(device("DUA"));
+  auto& dub = static_cast<VelmorUnitDevice&>(device("DUB"));
+  dua.unit(1).setBoot(true);
+  config.ClearOtherBootDevices(&dub);  // DUB has no boot unit: nothing happens
+  EXPECT_EQ(dua.bootUnitNumber(), 1);
+  dub.unit(0).setBoot(true);
+  config.ClearOtherBootDevices(&dub);
+  EXPECT_EQ(dua.bootUnitNumber(), -1);
+  EXPECT_EQ(dub.bootUnitNumber(), 0);
+  config.ClearOtherBootDevices(nullptr);
+  EXPECT_EQ(dub.bootUnitNumber(), -1);
+}

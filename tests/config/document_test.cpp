@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "config/document.h"
+#include "config/script_writer.h"
+#include "support/recording_messages.h"
+#include "support/scripted_host_link.h"
+#include "support/test_files.h"
+
+namespace {
+
+class FakeWindow : public DocumentWindow {
+ public:
+  void resetView() override { ++resets; }
+  WindowHandle mainWindowHandle() const override { return handle; }
+  void switchToWindow(WindowHandle other) override { switchedTo = other; }
+  int resets = 0;
+  WindowHandle handle = 77;
+  WindowHandle switchedTo = 0;
+};
+
+struct DocumentTest : ::testing::Test {
+  void SetUp() override {
+    dir = makeTempDir();
+    doc.setWindow(&window);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::string file(const std::string& name, const std::string& bytes) {
+    std::string path = dir + "/" + name;
+    writeBytes(path, bytes);
+    return path;
+  }
+
+  std::string dir;
+  RecordingMessages messages;
+  ScriptedHostLink link;
+  FakeWindow window;
+  CVelmorCfgEditorDoc doc{messages, nullptr, &link};
+};
+
+const char* const kScript = "load MSCP DUA\nset DUA file[0]=\"a.dsk\"\nboot DUA 0\n";
+
+}  // namespace
+
+TEST_F(DocumentTest, OpenTellsTheHostLinkAndLeavesThePreviousFile) {
+  const std::string a = file("a.cfg", kScript), b = file("b.cfg", kScript);
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  ASSERT_TRUE(doc.OnOpenDocument(b));
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"get " + a, "set " + a + " 1 77", "get " + b, "set " + a + " 0 0",
+                                                  "set " + b + " 1 77"}));
+  EXPECT_EQ(window.resets, 2);
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(DocumentTest, FileOpenElsewhereWithAKnownWindow) {
+  const std::string a = file("a.cfg", kScript), b = file("b.cfg", "load RL11 DLA\n");
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  link.calls.clear();
+  link.openElsewhere[b] = 5;
+  messages.answers = {false};
+  EXPECT_FALSE(doc.OnOpenDocument(b));
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"get " + b}));  // no status call
+  EXPECT_EQ(doc.configuration().currentPath, a);
+  EXPECT_EQ(doc.configuration().list(DeviceListId::Disks).at(0)->name, "DUA");
+  EXPECT_EQ(window.switchedTo, 0u);
+  EXPECT_EQ(messages.shown.back(),
+            "question: The configuration file is already open in another window. Do you wish to switch to that "
+            "window?");
+  messages.answers = {true};
+  EXPECT_FALSE(doc.OnOpenDocument(b));
+  EXPECT_EQ(window.switchedTo, 5u);
+}
+
+TEST_F(DocumentTest, FileOpenElsewhereWithoutAWindow) {
+  const std::string b = file("b.cfg", kScript);
+  link.openElsewhere[b] = 0;
+  EXPECT_FALSE(doc.OnOpenDocument(b));
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{"stop: The configuration file is already open"}));
+}
+
+TEST_F(DocumentTest, OpenDuringStartUpReportsOnceTheWindowExists) {
+  window.handle = 0;
+  const std::string a = file("a.cfg", kScript);
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"get " + a}));
+  window.handle = 9;
+  doc.ReportPendingHostStatus();
+  doc.ReportPendingHostStatus();
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"get " + a, "set " + a + " 1 9"}));
+}
+
+TEST_F(DocumentTest, SaveUnderANewNameAndTheSamePath) {
+  const std::string a = file("a.cfg", kScript), b = dir + "/b.cfg", held = dir + "/held.cfg";
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  link.calls.clear();
+  link.openElsewhere[held] = 3;
+  EXPECT_FALSE(doc.OnSaveDocument(held));
+  EXPECT_EQ(messages.shown.back(), "stop: The document " + held + " is already open in another window.");
+  EXPECT_FALSE(std::filesystem::exists(held));
+  EXPECT_EQ(doc.configuration().currentPath, a);
+
+  link.calls.clear();
+  ASSERT_TRUE(doc.OnSaveDocument(b));
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"get " + b, "set " + a + " 0 0", "set " + b + " 1 77"}));
+  link.calls.clear();
+  ASSERT_TRUE(doc.OnSaveDocument(b));
+  EXPECT_TRUE(link.calls.empty());
+  EXPECT_NE(readBytes(b).find("## File Name: " + a + "\r\n"), std::string::npos);
+}
+
+TEST_F(DocumentTest, NewKeepsWarningOffAndSavesAtOnceNowhere) {
+  const std::string a = file("a.cfg", std::string("warning off\n") + kScript);
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  const std::string before = readBytes(a);
+  link.calls.clear();
+  ASSERT_TRUE(doc.OnNewDocument());
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"set " + a + " 0 0"}));
+  EXPECT_EQ(doc.configuration().targetOs, "Windows NT 4.0");
+  for (DeviceListId id : kFindOrder) EXPECT_TRUE(doc.configuration().list(id).empty());
+  EXPECT_NE(FormatScript(doc.configuration()).find("\nwarning off\n"), std::string::npos);
+  doc.configuration().warnings = true;
+  EXPECT_FALSE(doc.SaveAtOnce());
+  EXPECT_EQ(readBytes(a), before);
+}
+
+TEST_F(DocumentTest, FailedOpenIsNeverSavedAtOnce) {
+  const std::string a = file("a.cfg", "load MSCP DUA\nset DUA bogus=1\n");
+  EXPECT_FALSE(doc.OnOpenDocument(a));
+  EXPECT_EQ(messages.shown.back(), "stop: Unable to load configuration file.");
+  EXPECT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);  // what was read stays
+  EXPECT_FALSE(doc.SaveAtOnce());
+  EXPECT_EQ(readBytes(a), "load MSCP DUA\nset DUA bogus=1\n");
+  EXPECT_FALSE(doc.OnOpenDocument(dir + "/missing.cfg"));
+  EXPECT_EQ(messages.shown.back(), "stop: Cannot open the file " + dir + "/missing.cfg.");
+}
+
+TEST_F(DocumentTest, LostLinesAreToldAndSaveAtOnceAsksFirst) {
+  const std::string text = std::string("## my own header\n") + kScript + "load RL11 DLA\n";
+  const std::string a = file("a.cfg", text);
+  doc.setReportLostLines(true);
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0], "warning: Some lines of " + a +
+                                   " cannot be kept by the editor. Saving will not write them back to the file:\n"
+                                   "\nline 1: ## my own header\nline 5: load RL11 DLA");
+  messages.answers = {false};
+  EXPECT_FALSE(doc.SaveAtOnce());
+  EXPECT_EQ(readBytes(a), text);
+  messages.answers = {true};
+  EXPECT_TRUE(doc.SaveAtOnce());
+  EXPECT_NE(readBytes(a), text);
+  EXPECT_TRUE(doc.SaveAtOnce());  // nothing left to lose: no second question
+  EXPECT_EQ(messages.shown.size(), 3u);
+}
+
+TEST_F(DocumentTest, CloseLeavesTheFile) {
+  const std::string a = file("a.cfg", kScript);
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  link.calls.clear();
+  doc.OnCloseDocument();
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"set " + a + " 0 0"}));
+}
