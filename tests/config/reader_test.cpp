@@ -96,9 +96,10 @@ TEST(Reader, TargetOs) {
 
 TEST(Reader, CommentLinesGoToTheNextDevice) {
   Read r("xyz abc\n# note\n#\n#last\nload MSCP DUA # first disk\nload RL11 DLA\n");
-  EXPECT_EQ(r.device(DeviceListId::Disks, 0).comments, "yz abc\r\n note\r\n\r\nlast");
-  // Trailing words after "#" start the next device's comment.
-  EXPECT_EQ(r.device(DeviceListId::Disks, 1).comments, " first disk");
+  // Words after "#" on the statement line itself join the device's comment.
+  EXPECT_EQ(r.device(DeviceListId::Disks, 0).comments, "yz abc\r\n note\r\n\r\nlast\r\n first disk");
+  EXPECT_EQ(r.device(DeviceListId::Disks, 1).comments, "");
+  EXPECT_EQ(Read("load MSCP DUA # first disk\n").device(DeviceListId::Disks).comments, " first disk");
 }
 
 TEST(Reader, CommentBeforeSetGoesToTheAddressedUnitOrDevice) {
