@@ -1,11 +1,23 @@
 #include "devices/clock_device.h"
 
+#include "devices/number_format.h"
+
 const std::vector<ModelDescriptor>& clockModelRows() {
-  static const std::vector<ModelDescriptor> rows;
+  // type, model, prefix, bus, area, units, registers, vectors, priorities
+  static const std::vector<ModelDescriptor> rows = {
+      {"TOY", "", "TO", BusBoth, 2, 1, {017777526}, {0}, {0}},
+  };
   return rows;
 }
 
 const std::vector<ModelAlias>& clockModelAliases() {
-  static const std::vector<ModelAlias> aliases;
+  static const std::vector<ModelAlias> aliases = {{"TOY-CLOCK", "TOY"}, {"TOY_CLOCK", "TOY"}};
   return aliases;
+}
+
+bool VelmorClockDevice::setParameter(const std::string& key, int, const std::string& value) {
+  clearUnitTouched();
+  if (key != "register") return false;
+  registerAddress = parseNumber(value);
+  return true;
 }

@@ -5,18 +5,19 @@
 #include "devices/model_tables.h"
 #include "devices/velmor_device.h"
 
-// Placeholder until this kind is built: no model rows, no keys of its own.
+// The time-of-year clock. Only its register can be set; at most one clock is
+// enabled in a configuration.
 class VelmorClockDevice : public VelmorBusDevice {
  public:
   VelmorClockDevice(std::string type, std::string model, std::string name)
       : VelmorBusDevice(DeviceKind::Clock, std::move(type), std::move(model), std::move(name)) {}
-  bool setParameter(const std::string& key, int index, const std::string& value) override {
-    clearUnitTouched();
-    return setCommonParameter(key, index, value);
-  }
+  VelmorClockDevice(const VelmorClockDevice&) = default;
+
+  bool setParameter(const std::string& key, int index, const std::string& value) override;
   const char* className() const override { return "VelmorClockDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorClockDevice>(*this); }
-  VelmorClockDevice(const VelmorClockDevice&) = default;
+  // The clock raises no interrupt the checker could see collide.
+  std::vector<std::int32_t> checkedVectors(bool) const override { return {}; }
 };
 
 const std::vector<ModelDescriptor>& clockModelRows();

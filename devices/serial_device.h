@@ -1,33 +1,86 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "devices/model_tables.h"
 #include "devices/velmor_unit_device.h"
 
-// Placeholder until this kind is built: no model rows, no keys of its own.
+enum class SerialParity : std::int32_t { None = 0, Odd = 1, Even = 2 };
+
+// Defaults of a line for one controller type and model; "*" matches anything.
+// Trace flags are in the table for completeness: a line never takes them
+// from it. Parity is none for every controller.
+struct SerialUnitDefaults {
+  std::string_view type;
+  std::string_view model;
+  bool offline;
+  bool rxTrace;
+  bool txTrace;
+  std::int32_t speed;
+  std::int32_t rxBufSize;
+  std::int32_t txBufSize;
+  std::int32_t riTimeout;
+  std::int32_t rmTimeout;
+  std::int32_t rcTimeout;
+  std::int32_t wmTimeout;
+  std::int32_t wcTimeout;
+  std::int16_t bits;
+  bool ttsync;
+  bool hsync;
+};
+
+const std::vector<SerialUnitDefaults>& serialUnitDefaultsRows();
+// The row for a controller; always found, through the wildcard row.
+const SerialUnitDefaults& serialUnitDefaultsFor(std::string_view type, std::string_view model);
+
+// One line of a serial controller (the one unit of a line printer). The
+// common file field holds where the line is connected.
 class VelmorSerialUnit : public VelmorUnit {
  public:
   explicit VelmorSerialUnit(int number) : VelmorUnit(DeviceKind::SerialUnit, number) {}
-  void applyUnitDefaults(std::string_view, std::string_view) override {}
-  bool isBoot() const override { return boot; }
-  void setBoot(bool flag) override { boot = flag; }
+
+  void applyUnitDefaults(std::string_view ownerType, std::string_view ownerModel) override;
+  // An offline line needs no connection.
+  bool isComplete() const override { return offline || !file.empty(); }
   std::unique_ptr<VelmorUnit> clone() const override { return std::make_unique<VelmorSerialUnit>(*this); }
 
-  bool boot = false;
+  bool offline = false;
+  bool rxTrace = false;
+  bool txTrace = false;
+  std::int32_t speed = 0;
+  std::int32_t rxBufSize = 0;
+  std::int32_t txBufSize = 0;
+  std::int32_t riTimeout = 0;
+  std::int32_t rmTimeout = 0;
+  std::int32_t rcTimeout = 0;
+  std::int32_t wmTimeout = 0;
+  std::int32_t wcTimeout = 0;
+  std::int16_t bits = 0;
+  bool ttsync = false;
+  bool hsync = false;
+  SerialParity parity = SerialParity::None;
 };
 
+// Serial line controllers and line printers (type LP11): one unit per line.
 class VelmorSerialDevice : public VelmorUnitDevice {
  public:
   VelmorSerialDevice(std::string type, std::string model, std::string name)
       : VelmorUnitDevice(DeviceKind::Serial, std::move(type), std::move(model), std::move(name)) {}
-  bool setParameter(const std::string& key, int index, const std::string& value) override {
-    clearUnitTouched();
-    return setCommonParameter(key, index, value);
-  }
+  VelmorSerialDevice(const VelmorSerialDevice&) = default;
+
+  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  void writeStatements(std::string& out, const std::string& disabledSign) const override;
+  // The common steps always run as if reset were false; reset only decides vector1.
+  void applyModelDefaults(bool reset) override;
   const char* className() const override { return "VelmorSerialDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorSerialDevice>(*this); }
-  VelmorSerialDevice(const VelmorSerialDevice&) = default;
+  std::vector<std::int32_t> checkedVectors(bool withConfiguration) const override;
+
+  VelmorSerialUnit* line(int index) { return unitAs<VelmorSerialUnit>(index); }
+
+  std::int32_t vector1 = 0;  // transmit interrupt vector, 0 = not set
 
  protected:
   std::unique_ptr<VelmorUnit> makeUnit(int number) const override { return std::make_unique<VelmorSerialUnit>(number); }

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/configuration.h"
+#include "config/script_reader.h"
+#include "support/recording_messages.h"
+
+namespace {
+
+// The disabled flags of a list after reading `text` into `config`.
+std::vector<bool> disabledAfterReading(Configuration& config, const std::string& text, DeviceListId list) {
+  RecordingMessages messages;
+  EXPECT_TRUE(ReadScriptBytes(config, text, messages));
+  EXPECT_TRUE(messages.shown.empty());
+  std::vector<bool> flags;
+  for (const auto& device : config.list(list)) flags.push_back(device->disabled);
+  return flags;
+}
+
+}  // namespace
+
+TEST(TimerClockRule, FirstEnabledOneInTheFileWins) {
+  struct Case {
+    const char* what;
+    std::string text;
+    DeviceListId list;
+    std::vector<bool> disabled;
+  } cases[] = {
+      {"second timer", "load KW11-L KWA\nload KW11-L KWB\n", DeviceListId::Timers, {false, true}},
+      {"other timer types count too", "load KWV11 KWA\nload KW11-W KWB\nload KW11-P KWC\n", DeviceListId::Timers,
+       {false, true, true}},
+      // a timer disabled in the file leaves the place to the next one
+      {"disabled first", "#$load KW11-L KWA\nload KW11-L KWB\nload KW11-L KWC\n", DeviceListId::Timers,
+       {true, false, true}},
+      {"second clock", "load TOY TOA\nload TOY-CLOCK TOB\n", DeviceListId::Clocks, {false, true}},
+      // timers and clocks are counted apart
+      {"clock beside timer", "load KW11-L KWA\nload TOY TOA\n", DeviceListId::Clocks, {false}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Configuration config;
+    EXPECT_EQ(disabledAfterReading(config, c.text, c.list), c.disabled);
+  }
+}
+
+TEST(TimerClockRule, AnActiveTimerAlreadyHeldCounts) {
+  Configuration config;
+  config.BuildDefaultConfiguration();  // holds the enabled KW11-L KWA
+  EXPECT_EQ(disabledAfterReading(config, "load KW11-P KWB\nload TOY TOA\n", DeviceListId::Timers),
+            (std::vector<bool>{false, true}));
+  EXPECT_TRUE(config.HasActiveClock());
+}
+
+TEST(TimerClockRule, DisabledOnesAreWrittenBackDisabled) {
+  Configuration config;
+  disabledAfterReading(config, "load KW11-L KWA\nload KW11-L KWB\nset KWB linefrequency=60.\n",
+                       DeviceListId::Timers);
+  std::string out;
+  config.list(DeviceListId::Timers).at(1)->writeStatements(out, config.disabledSign);
+  EXPECT_EQ(out, "#$load KW11-L KWB\n#$set KWB linefrequency=60.\n");
+}
