@@ -33,6 +33,8 @@ class PropertySheetOpener {
   virtual ~PropertySheetOpener() = default;
   // True when the user confirmed the sheet of the named device.
   virtual bool openPropertySheet(const std::string& deviceName) = 0;
+  // The system entry's sheet; true when confirmed.
+  virtual bool openSystemSheet() { return false; }
 };
 
 // The kinds the add commands create.
