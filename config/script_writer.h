@@ -11,9 +11,9 @@ class Configuration;
 
 struct ScriptWriteOptions {
   // The moment of writing; the current local time when left empty.
-  std::optional<std::tm> when;
+  std::optional<std::tm> when{};
   // The file write itself; tests hand in one that fails part-way.
-  ChunkWriter writeChunk;
+  ChunkWriter writeChunk{};
   // Receives why the save failed, for a message of the caller's own.
   std::string* failure = nullptr;
 };

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "config/safe_file.h"
+#include "support/test_files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SafeFile : public ::testing::Test {
+ protected:
+  ~SafeFile() override {
+    std::error_code ignored;
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  }
+  std::string path(const char* name) const { return (fs::path(dir_) / name).string(); }
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  // Whether this process may write where it should not (root ignores permissions).
+  bool mayWriteAnyway(const std::string& folder) const {
+    const std::string probe = (fs::path(folder) / "probe").string();
+    if (!writeBytes(probe, "x")) return false;
+    fs::remove(probe);
+    return true;
+  }
+
+  std::string dir_ = makeTempDir();
+};
+
+bool save(const std::string& target, std::string_view bytes, ChunkWriter writer = {}) {
+  SafeFileWriter file(target, std::move(writer));
+  return file.open() && file.write(bytes) && file.commit();
+}
+
+}  // namespace
+
+TEST_F(SafeFile, CreatesANewFileWithExactlyTheBytes) {
+  const std::string bytes = std::string("line\r\n\0binary\xff", 14);
+  ASSERT_TRUE(save(path("new.cfg"), bytes));
+  EXPECT_EQ(readBytes(path("new.cfg")), bytes);
+  EXPECT_EQ(entries(), std::vector<std::string>{"new.cfg"});
+}
+
+TEST_F(SafeFile, ReplacesAnOldFileAndKeepsItsPermissions) {
+  const std::string target = path("old.cfg");
+  ASSERT_TRUE(writeBytes(target, "a much longer old content than the new one\r\n"));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  ASSERT_TRUE(save(target, "new\r\n"));
+  EXPECT_EQ(readBytes(target), "new\r\n");
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(entries(), std::vector<std::string>{"old.cfg"});
+}
+
+TEST_F(SafeFile, WriteFailingPartWayLeavesTheOldFileAndNoTemporary) {
+  const std::string target = path("keep.cfg");
+  ASSERT_TRUE(writeBytes(target, "original\r\n"));
+  // Larger than one piece, so the failure comes after a piece that did reach the file.
+  const std::string bytes(200 * 1024, 'x');
+  int calls = 0;
+  ChunkWriter failSecond = [&calls](std::FILE* file, std::string_view piece) {
+    if (++calls == 1) return std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+    std::fwrite(piece.data(), 1, piece.size() / 3, file);
+    return false;
+  };
+  SafeFileWriter file(target, failSecond);
+  ASSERT_TRUE(file.open());
+  EXPECT_FALSE(file.write(bytes));
+  EXPECT_EQ(calls, 2);
+  EXPECT_FALSE(file.failure().empty());
+  EXPECT_FALSE(file.write("more")) << "once failed, the writer stays failed";
+  EXPECT_FALSE(file.commit());
+  EXPECT_EQ(readBytes(target), "original\r\n");
+  EXPECT_EQ(entries(), std::vector<std::string>{"keep.cfg"});
+}
+
+TEST_F(SafeFile, AbandonedWriteRemovesItsTemporary) {
+  const std::string target = path("keep.cfg");
+  ASSERT_TRUE(writeBytes(target, "original"));
+  {
+    SafeFileWriter file(target);
+    ASSERT_TRUE(file.open());
+    ASSERT_TRUE(file.write("half of it"));
+    EXPECT_EQ(entries().size(), 2u);
+  }
+  EXPECT_EQ(readBytes(target), "original");
+  EXPECT_EQ(entries(), std::vector<std::string>{"keep.cfg"});
+}
+
+TEST_F(SafeFile, TargetsThatCannotBeWrittenFailAtOpen) {
+  ASSERT_TRUE(writeBytes(path("plain"), "a file, not a folder"));
+  fs::create_directory(path("folder"));
+  struct Case {
+    const char* what;
+    std::string target;
+  } cases[] = {
+      {"missing folder", path("missing/out.cfg")},
+      {"a file where the folder should be", path("plain/out.cfg")},
+      {"the target is a folder", path("folder")},
+      {"no name", ""},
+  };
+  for (const Case& c : cases) {
+    SafeFileWriter file(c.target);
+    EXPECT_FALSE(file.open()) << c.what;
+    EXPECT_FALSE(file.failure().empty()) << c.what;
+    EXPECT_FALSE(file.write("x")) << c.what;
+    EXPECT_FALSE(file.commit()) << c.what;
+  }
+  EXPECT_EQ(readBytes(path("plain")), "a file, not a folder");
+  EXPECT_TRUE(fs::is_directory(path("folder")));
+  EXPECT_EQ(entries(), (std::vector<std::string>{"folder", "plain"}));
+}
+
+TEST_F(SafeFile, UnwritableFolderKeepsTheOldFile) {
+  const std::string target = path("keep.cfg");
+  ASSERT_TRUE(writeBytes(target, "original"));
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
+  if (mayWriteAnyway(dir_)) GTEST_SKIP() << "this user writes into read-only folders";
+  SafeFileWriter file(target);
+  EXPECT_FALSE(file.open());
+  EXPECT_FALSE(file.failure().empty());
+  EXPECT_EQ(readBytes(target), "original");
+}
+
+TEST_F(SafeFile, ReadOnlyFileIsNotReplaced) {
+  const std::string target = path("locked.cfg");
+  ASSERT_TRUE(writeBytes(target, "original"));
+  fs::permissions(target, fs::perms::owner_read);
+  if (writeBytes(target, "original")) GTEST_SKIP() << "this user writes read-only files";
+  EXPECT_FALSE(save(target, "new"));
+  EXPECT_EQ(readBytes(target), "original");
+  EXPECT_EQ(entries(), std::vector<std::string>{"locked.cfg"});
+}
+
+TEST_F(SafeFile, SymbolicLinkStaysAndTheFileItNamesIsReplaced) {
+  const std::string real = path("real.cfg"), link = path("link.cfg");
+  ASSERT_TRUE(writeBytes(real, "old"));
+  fs::create_symlink("real.cfg", link);
+  ASSERT_TRUE(save(link, "new"));
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(readBytes(real), "new");
+
+  fs::create_symlink("nowhere.cfg", path("dangling.cfg"));
+  EXPECT_FALSE(save(path("dangling.cfg"), "new"));
+  EXPECT_TRUE(fs::is_symlink(path("dangling.cfg")));
+  EXPECT_EQ(entries(), (std::vector<std::string>{"dangling.cfg", "link.cfg", "real.cfg"}));
+}
+
+TEST_F(SafeFile, CommitWithoutOpenFails) {
+  SafeFileWriter file(path("never.cfg"));
+  EXPECT_FALSE(file.write("x"));
+  EXPECT_FALSE(file.commit());
+  EXPECT_TRUE(entries().empty());
+}
