@@ -52,12 +52,3 @@ TEST(TimerClockRule, AnActiveTimerAlreadyHeldCounts) {
             (std::vector<bool>{false, true}));
   EXPECT_TRUE(config.HasActiveClock());
 }
-
-TEST(TimerClockRule, DisabledOnesAreWrittenBackDisabled) {
-  Configuration config;
-  disabledAfterReading(config, "load KW11-L KWA\nload KW11-L KWB\nset KWB linefrequency=60.\n",
-                       DeviceListId::Timers);
-  std::string out;
-  config.list(DeviceListId::Timers).at(1)->writeStatements(out, config.disabledSign);
-  EXPECT_EQ(out, "#$load KW11-L KWB\n#$set KWB linefrequency=60.\n");
-}

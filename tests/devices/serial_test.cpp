@@ -3,23 +3,13 @@
 #include <string>
 
 #include "config/configuration.h"
-#include "devices/device_registry.h"
 #include "devices/serial_device.h"
+#include "support/device_script.h"
 
 namespace {
 
 std::unique_ptr<VelmorSerialDevice> load(std::string_view word, const std::string& name = "YLA") {
-  std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
-  auto* serial = dynamic_cast<VelmorSerialDevice*>(device.get());
-  if (!serial) return nullptr;
-  device.release();
-  return std::unique_ptr<VelmorSerialDevice>(serial);
-}
-
-std::string written(const VelmorSerialDevice& device, const std::string& sign = "#$") {
-  std::string out;
-  device.writeStatements(out, sign);
-  return out;
+  return loadAs<VelmorSerialDevice>(word, name);
 }
 
 }  // namespace
@@ -101,17 +91,9 @@ TEST(SerialLoad, LinesTakeTheirControllersDefaults) {
       EXPECT_EQ(line->rmTimeout, c.rm);
       EXPECT_EQ(line->rcTimeout, c.rc);
       EXPECT_EQ(line->wcTimeout, c.wc);
-      EXPECT_EQ(line->wmTimeout, 0);
       EXPECT_EQ(line->speed, 9600);
-      EXPECT_EQ(line->rxBufSize, 1023);
-      EXPECT_EQ(line->txBufSize, 1023);
       EXPECT_TRUE(line->offline);
-      EXPECT_TRUE(line->ttsync);
       EXPECT_TRUE(line->hsync);
-      EXPECT_FALSE(line->rxTrace);
-      EXPECT_FALSE(line->txTrace);
-      EXPECT_EQ(line->parity, SerialParity::None);
-      EXPECT_TRUE(line->file.empty());
     }
   }
 }
@@ -246,50 +228,12 @@ TEST(SerialChecker, ComparesBothVectors) {
   EXPECT_EQ(load("CXA11")->checkedBus(true), BusQbus);
 }
 
-TEST(SerialClone, CopiesLinesDeeply) {
-  auto device = load("DL11");
-  ASSERT_TRUE(device->setParameter("line", 0, "a"));
-  auto copy = device->clone();
-  auto& serialCopy = static_cast<VelmorSerialDevice&>(*copy);
-  serialCopy.line(0)->file = "b";
-  serialCopy.applyModelDefaults(false);
-  EXPECT_EQ(device->line(0)->file, "a");
-}
-
-TEST(SerialWrite, DefaultsWriteOnlyTheLoadLine) {
-  auto device = load("DZ11");
-  EXPECT_EQ(written(*device), "load DZ11 YLA\n");
-}
-
-TEST(SerialWrite, Vector1HasBlanksAroundTheSign) {
-  auto device = load("DL11");
-  device->vector1 = 070;
-  EXPECT_EQ(written(*device), "load DL11 YLA\nset YLA vector1 = 70\n");
-  device->vector1 = 064;
-  EXPECT_EQ(written(*device), "load DL11 YLA\n");
-}
-
-TEST(SerialWrite, OnlineLinesWriteTheirBlocks) {
-  auto device = load("DZ11", "YZA");
-  ASSERT_TRUE(device->parseSetStatement(
-      "set YZA line[2]=\"\" speed[2]=22600 bits[2]=10 rx_trace[2]=yes rc_timeout[2]=-1 hsync[2]=0"));
-  // an offline line writes nothing, not even its comments
-  device->line(1)->comments = "unused";
-  device->line(1)->speed = 1;
-  EXPECT_EQ(written(*device),
-            "load DZ11 YZA\n"
-            "\nset YZA line[2]=\"\"\n"
-            "set YZA bits[2]=10\n"
-            "set YZA rx_trace[2]=1\n"
-            "set YZA hsync[2]=0\n");
-}
-
 TEST(SerialWrite, EveryDifferingFieldInOrder) {
   auto device = load("DL11");
   ASSERT_TRUE(device->parseSetStatement(
       "set YLA hsync=0 ttsync=0 wc_timeout=1 wm_timeout=1 rc_timeout=1 rm_timeout=1 ri_timeout=2 parity=even "
       "tx_buf_size=1 rx_buf_size=1 tx_trace=1 rx_trace=1 bits=7 speed=1 line=\"x\""));
-  EXPECT_EQ(written(*device),
+  EXPECT_EQ(writtenForm(*device),
             "load DL11 YLA\n"
             "\nset YLA line[0]=\"x\"\n"
             "set YLA speed[0]=1\n"
@@ -325,27 +269,15 @@ TEST(SerialWrite, LineCommentsOpenWithALineFeed) {
     auto device = load("DL11");
     ASSERT_TRUE(device->setParameter("line", 0, "t"));
     device->line(0)->comments = c.comments;
-    EXPECT_EQ(written(*device), std::string("load DL11 YLA\n") + c.block);
+    EXPECT_EQ(writtenForm(*device), std::string("load DL11 YLA\n") + c.block);
   }
-}
-
-TEST(SerialWrite, DisabledDeviceSignsEveryStatementButNoComment) {
-  auto device = load("DL11");
-  device->disabled = true;
-  device->comments = "console";
-  device->vector1 = 070;
-  ASSERT_TRUE(device->parseSetStatement("set YLA line=\"t\" speed=1"));
-  device->line(0)->comments = "line";
-  EXPECT_EQ(written(*device),
-            "#console\r\n#$load DL11 YLA\n#$set YLA vector1 = 70\n"
-            "\n#line\n#$set YLA line[0]=\"t\"\n#$set YLA speed[0]=1\n");
 }
 
 TEST(SerialWrite, UnknownParityIsWrittenAsNone) {
   auto device = load("DL11");
   ASSERT_TRUE(device->setParameter("line", 0, "t"));
   device->line(0)->parity = static_cast<SerialParity>(7);
-  EXPECT_EQ(written(*device), "load DL11 YLA\n\nset YLA line[0]=\"t\"\nset YLA parity[0]=none\n");
+  EXPECT_EQ(writtenForm(*device), "load DL11 YLA\n\nset YLA line[0]=\"t\"\nset YLA parity[0]=none\n");
 }
 
 TEST(SerialDefaultConfiguration, HoldsAConsoleLineAndALineClock) {

@@ -3,27 +3,12 @@
 #include <string>
 
 #include "devices/clock_device.h"
-#include "devices/device_registry.h"
 #include "devices/timer_device.h"
+#include "support/device_script.h"
 
 namespace {
 
-template <class Device>
-std::unique_ptr<Device> load(std::string_view word, const std::string& name = "KWA") {
-  std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
-  auto* typed = dynamic_cast<Device*>(device.get());
-  if (!typed) return nullptr;
-  device.release();
-  return std::unique_ptr<Device>(typed);
-}
-
-std::unique_ptr<VelmorTimerDevice> timer(std::string_view word) { return load<VelmorTimerDevice>(word); }
-
-std::string written(const VelmorBusDevice& device) {
-  std::string out;
-  device.writeStatements(out, "#$");
-  return out;
-}
+std::unique_ptr<VelmorTimerDevice> timer(std::string_view word) { return loadAs<VelmorTimerDevice>(word, "KWA"); }
 
 }  // namespace
 
@@ -54,7 +39,7 @@ TEST(TimerLoad, TakesTheRowDefaults) {
     EXPECT_EQ(device->silent, c.silent);
     EXPECT_FALSE(device->overflowPulse);
     EXPECT_FALSE(device->internalOnly);
-    EXPECT_EQ(written(*device), "load " + device->type + " KWA\n");
+    EXPECT_EQ(writtenForm(*device), "load " + device->type + " KWA\n");
   }
   EXPECT_EQ(timer("kw11-p")->type, "KW11-P");
 }
@@ -62,7 +47,7 @@ TEST(TimerLoad, TakesTheRowDefaults) {
 TEST(ClockLoad, AliasesGiveTheToyClock) {
   for (const char* word : {"TOY", "TOY-CLOCK", "toy_clock"}) {
     SCOPED_TRACE(word);
-    auto clock = load<VelmorClockDevice>(word, "TOA");
+    auto clock = loadAs<VelmorClockDevice>(word, "TOA");
     ASSERT_TRUE(clock);
     EXPECT_EQ(clock->type, "TOY");
     EXPECT_EQ(clock->model, "");
@@ -73,7 +58,7 @@ TEST(ClockLoad, AliasesGiveTheToyClock) {
     EXPECT_TRUE(clock->isComplete());
     EXPECT_TRUE(clock->checkedVectors(true).empty());
     EXPECT_EQ(clock->checkedAreaSize(), 2);
-    EXPECT_EQ(written(*clock), "load TOY TOA\n");
+    EXPECT_EQ(writtenForm(*clock), "load TOY TOA\n");
   }
 }
 
@@ -133,25 +118,6 @@ TEST(TimerKeys, YesNoIsCaseSensitive) {
   }
 }
 
-TEST(TimerKeys, SetValues) {
-  auto device = timer("KWV11");
-  ASSERT_TRUE(device->parseSetStatement(
-      "set KWA register=1770430 vector=450 vector1=452 linefrequency=60. overflow_pulse=yes internal_only=1 "
-      "lines=\"a b\""));
-  EXPECT_EQ(device->registerAddress, 01770430);
-  EXPECT_EQ(device->vector, 0450);
-  EXPECT_EQ(device->vector1, 0452);
-  EXPECT_EQ(device->linefrequency, 60);
-  EXPECT_TRUE(device->overflowPulse);
-  EXPECT_TRUE(device->internalOnly);
-  EXPECT_EQ(device->lines, "a b");
-
-  auto w = timer("KW11-W");
-  ASSERT_TRUE(w->setParameter("vector1", 0, "360"));
-  EXPECT_EQ(w->vector1, 0360);
-  EXPECT_EQ(w->vector, 0350);
-}
-
 TEST(TimerModelDefaults, ResetTakesTheNewTypesValues) {
   auto device = timer("KW11-W");
   device->silent = false;
@@ -195,40 +161,6 @@ TEST(TimerChecker, VectorsPerType) {
   EXPECT_EQ(device->checkedAreaSize(), 8);
 }
 
-TEST(TimerWrite, LineFrequencyIsDecimalWithAPoint) {
-  auto device = timer("KW11-L");
-  device->linefrequency = 60;
-  EXPECT_EQ(written(*device), "load KW11-L KWA\nset KWA linefrequency=60.\n");
-  device->linefrequency = 50;
-  EXPECT_EQ(written(*device), "load KW11-L KWA\n");
-  // KW11-W has no frequency to write
-  auto w = timer("KW11-W");
-  w->linefrequency = 60;
-  EXPECT_EQ(written(*w), "load KW11-W KWA\n");
-}
-
-TEST(TimerWrite, Kw11wFields) {
-  auto device = timer("KW11-W");
-  device->vector1 = 0360;
-  device->vector2 = 0364;
-  device->silent = false;
-  device->disabled = true;
-  EXPECT_EQ(written(*device),
-            "#$load KW11-W KWA\n#$set KWA vector1=360\n#$set KWA vector2=364\n#$set KWA silent=0\n");
-}
-
-TEST(TimerWrite, Kwv11LinesEndWithoutLineFeed) {
-  auto device = timer("KWV11");
-  device->vector1 = 0452;
-  device->overflowPulse = true;
-  device->internalOnly = true;
-  device->linefrequency = 60;
-  device->lines = "0,1";
-  EXPECT_EQ(written(*device),
-            "load KWV11 KWA\nset KWA linefrequency=60.\nset KWA vector1=452\nset KWA overflow_pulse=1\n"
-            "set KWA internal_only=1\nset KWA lines=0,1");
-}
-
 TEST(TimerWrite, LinesThatABlankWouldCutAreQuoted) {
   struct Case {
     const char* lines;
@@ -238,7 +170,7 @@ TEST(TimerWrite, LinesThatABlankWouldCutAreQuoted) {
     SCOPED_TRACE(c.lines);
     auto device = timer("KWV11");
     device->lines = c.lines;
-    const std::string out = written(*device);
+    const std::string out = writtenForm(*device);
     EXPECT_EQ(out, std::string("load KWV11 KWA\nset KWA lines=") + c.value);
     // reading the statement back gives the same text
     auto again = timer("KWV11");
@@ -248,12 +180,12 @@ TEST(TimerWrite, LinesThatABlankWouldCutAreQuoted) {
 }
 
 TEST(ClockKeys, OnlyTheRegister) {
-  auto clock = load<VelmorClockDevice>("TOY", "TOA");
+  auto clock = loadAs<VelmorClockDevice>("TOY", "TOA");
   EXPECT_TRUE(clock->setParameter("register", 0, "17777530"));
   EXPECT_EQ(clock->registerAddress, 017777530);
   for (const char* key : {"vector", "vector0", "priority", "units", "model", "linefrequency"}) {
     SCOPED_TRACE(key);
     EXPECT_FALSE(clock->setParameter(key, 0, "1"));
   }
-  EXPECT_EQ(written(*clock), "load TOY TOA\nset TOA register=17777530\n");
+  EXPECT_EQ(writtenForm(*clock), "load TOY TOA\nset TOA register=17777530\n");
 }
