@@ -1,6 +1,6 @@
 #include "devices/bridge_device.h"
 
-#include "devices/number_format.h"
+#include "devices/key_fields.h"
 #include "devices/set_line_writer.h"
 
 namespace {
@@ -52,20 +52,22 @@ const BridgeDefaults* findBridgeDefaults(std::string_view type, std::string_view
   return findUnitDefaults(bridgeDefaultsRows(), type, model);
 }
 
+namespace {
+
+using Bridge = VelmorBridgeDevice;
+constexpr KeyField<Bridge> kBridgeKeys[] = {
+    {"size", &Bridge::size},
+    {"address", &Bridge::address},
+    {"trace", &Bridge::trace},
+};
+
+}  // namespace
+
 bool VelmorBridgeDevice::setParameter(const std::string& key, int index, const std::string& value) {
   clearUnitTouched();
   // The common vector keys would give the bridge a vector it does not have.
   if (key == "vector" || key == "vector0") return false;
-  if (setCommonParameter(key, index, value)) return true;
-  if (key == "size")
-    size = parseNumber(value);
-  else if (key == "address")
-    address = parseNumber(value);
-  else if (key == "trace")
-    applyYesNo(value, trace);
-  else
-    return false;
-  return true;
+  return setCommonParameter(key, index, value) || applyKeyField<Bridge>(*this, kBridgeKeys, key, value);
 }
 
 void VelmorBridgeDevice::applyModelDefaults(bool reset) {

@@ -1,6 +1,6 @@
 #include "devices/dci1300_device.h"
 
-#include "devices/number_format.h"
+#include "devices/key_fields.h"
 #include "devices/set_line_writer.h"
 
 const std::vector<ModelDescriptor>& dci1300ModelRows() {
@@ -44,24 +44,23 @@ VelmorDCI1300Device::VelmorDCI1300Device(std::string type, std::string model, st
   }
 }
 
+namespace {
+
+using DCI1300 = VelmorDCI1300Device;
+constexpr KeyField<DCI1300> kDCI1300Keys[] = {
+    {"vector1", &DCI1300::vector1},
+    {"image", &DCI1300::image},
+    {"ndr_strobe", &DCI1300::ndrStrobe},
+    {"dt_strobe", &DCI1300::dtStrobe},
+    {"maintenance", &DCI1300::maintenance},
+    {"trace", &DCI1300::trace},
+};
+
+}  // namespace
+
 bool VelmorDCI1300Device::setParameter(const std::string& key, int index, const std::string& value) {
   clearUnitTouched();
-  if (setCommonParameter(key, index, value)) return true;
-  if (key == "vector1")
-    vector1 = parseNumber(value);
-  else if (key == "image")
-    image = value;
-  else if (key == "ndr_strobe")
-    ndrStrobe = parseNumber(value);
-  else if (key == "dt_strobe")
-    dtStrobe = parseNumber(value);
-  else if (key == "maintenance")
-    applyYesNo(value, maintenance);
-  else if (key == "trace")
-    applyYesNo(value, trace);
-  else
-    return false;
-  return true;
+  return setCommonParameter(key, index, value) || applyKeyField<DCI1300>(*this, kDCI1300Keys, key, value);
 }
 
 void VelmorDCI1300Device::applyModelDefaults(bool reset) {

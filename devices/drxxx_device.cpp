@@ -1,6 +1,6 @@
 #include "devices/drxxx_device.h"
 
-#include "devices/number_format.h"
+#include "devices/key_fields.h"
 #include "devices/set_line_writer.h"
 
 const std::vector<ModelDescriptor>& drxxxModelRows() {
@@ -23,22 +23,26 @@ const std::vector<ModelAlias>& drxxxModelAliases() {
   return aliases;
 }
 
+namespace {
+
+using DRXXX = VelmorDRXXXDevice;
+constexpr KeyField<DRXXX> kDRXXXKeys[] = {
+    {"vector1", &DRXXX::vector1},
+    {"lines", &DRXXX::lines},
+    {"maintenance_mode", &DRXXX::maintenanceMode},
+};
+
+}  // namespace
+
 bool VelmorDRXXXDevice::setParameter(const std::string& key, int index, const std::string& value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
   if (key == "model") {
     model = value;
     applyModelDefaults(false);
-  } else if (key == "vector1") {
-    vector1 = parseNumber(value);
-  } else if (key == "lines") {
-    lines = value;
-  } else if (key == "maintenance_mode") {
-    applyYesNo(value, maintenanceMode);
-  } else {
-    return false;
+    return true;
   }
-  return true;
+  return applyKeyField<DRXXX>(*this, kDRXXXKeys, key, value);
 }
 
 void VelmorDRXXXDevice::applyModelDefaults(bool reset) {

@@ -1,6 +1,6 @@
 #include "devices/va1000_device.h"
 
-#include "devices/number_format.h"
+#include "devices/key_fields.h"
 #include "devices/set_line_writer.h"
 
 const std::vector<ModelDescriptor>& va1000ModelRows() {
@@ -31,32 +31,29 @@ const Va1000Defaults* findVa1000Defaults(std::string_view type, std::string_view
   return findUnitDefaults(va1000DefaultsRows(), type, model);
 }
 
+namespace {
+
+using Va1000 = VelmorVa1000Device;
+// Only register of the common keys: the adapter has no vector, priority or units of its own to set.
+constexpr KeyField<Va1000> kVa1000Keys[] = {
+    {"register", &Va1000::registerAddress},
+    {"ip_address", &Va1000::ipAddress},
+    {"ip_port", &Va1000::ipPort},
+    {"base_addr", &Va1000::baseAddr},
+    {"base_address", &Va1000::baseAddr},  // the key earlier scripts were written with
+    {"static_window", &Va1000::staticWindow},
+    {"window", &Va1000::window},
+    {"window_size", &Va1000::windowSize},
+    {"sr10", &Va1000::sr10},
+    {"new_protocol", &Va1000::newProtocol},
+    {"timeout", &Va1000::timeout},
+};
+
+}  // namespace
+
 bool VelmorVa1000Device::setParameter(const std::string& key, int, const std::string& value) {
   clearUnitTouched();
-  if (key == "register")
-    registerAddress = parseNumber(value);
-  else if (key == "ip_address")
-    ipAddress = value;
-  else if (key == "ip_port")
-    ipPort = parseNumber(value);
-  // Earlier scripts wrote the base address as base_address; both read back.
-  else if (key == "base_addr" || key == "base_address")
-    baseAddr = parseNumber(value);
-  else if (key == "window")
-    window = parseNumber(value);
-  else if (key == "window_size")
-    windowSize = parseNumber(value);
-  else if (key == "sr10")
-    sr10 = parseNumber(value);
-  else if (key == "timeout")
-    timeout = parseNumber(value);
-  else if (key == "static_window")
-    applyYesNo(value, staticWindow);
-  else if (key == "new_protocol")
-    applyYesNo(value, newProtocol);
-  else
-    return false;
-  return true;
+  return applyKeyField<Va1000>(*this, kVa1000Keys, key, value);
 }
 
 void VelmorVa1000Device::applyModelDefaults(bool reset) {
