@@ -127,8 +127,8 @@ bool VelmorDiskDevice::setParameter(const std::string& key, int index, const std
     applyModelDefaults(false);
     return true;
   }
-  VelmorDiskUnit* unit = unitAs<VelmorDiskUnit>(index);
-  if (!applyUnitKey(unit, kDiskUnitFields, key, value)) return false;
+  VelmorDiskUnit* unit = applyUnitKey(*this, index, kDiskUnitFields, key, value);
+  if (!unit) return false;
   // A unit given a file takes part in the script.
   if (key == "file") unit->offline = false;
   markUnitTouched(index);

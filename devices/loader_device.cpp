@@ -44,7 +44,7 @@ void VelmorLoaderUnit::applyUnitDefaults(std::string_view ownerType, std::string
 bool VelmorLoaderDevice::setParameter(const std::string& key, int index, const std::string& value) {
   // Only unit keys: register, units and model belong to no loader.
   clearUnitTouched();
-  if (!applyUnitKey(unitAs<VelmorLoaderUnit>(index), kLoaderUnitFields, key, value)) return false;
+  if (!applyUnitKey(*this, index, kLoaderUnitFields, key, value)) return false;
   markUnitTouched(index);
   return true;
 }

@@ -87,7 +87,7 @@ bool VelmorTapeDevice::setParameter(const std::string& key, int index, const std
     applyModelDefaults(false);
     return true;
   }
-  if (!applyUnitKey(unitAs<VelmorTapeUnit>(index), kTapeUnitFields, key, value)) return false;
+  if (!applyUnitKey(*this, index, kTapeUnitFields, key, value)) return false;
   markUnitTouched(index);
   return true;
 }

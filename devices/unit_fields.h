@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -73,23 +74,35 @@ const UnitField<Unit, Row>* findUnitField(std::span<const UnitField<Unit, Row>> 
   return nullptr;
 }
 
-// Applies `file` or one of the fields to the unit. False when the key is none
-// of them or there is no such unit; then nothing changes.
+// The unit a unit key names, or nullptr. An index beyond the unit list but
+// below the device's unit count first completes the list up to that count:
+// the writer puts a raised `units` line before the unit lines, and a script
+// read back must find those units again.
+template <class Unit>
+Unit* unitForKey(VelmorUnitDevice& device, int index) {
+  const int count = std::min(device.units, kMaxUnits);
+  if (index >= static_cast<int>(device.unitCount()) && index < count)
+    for (int number = static_cast<int>(device.unitCount()); number < count; ++number) device.createUnit(number);
+  return device.unitAs<Unit>(index);
+}
+
+// Applies `file` or one of the fields to unit `index` of the device and
+// answers that unit; nullptr, with nothing changed, when the key is none of
+// them or the device has no such unit.
 template <class Unit, class Row>
-bool applyUnitKey(Unit* unit, std::span<const UnitField<Unit, Row>> fields, std::string_view key,
-                  const std::string& value) {
-  if (!unit) return false;
-  if (key == "file") {
-    unit->file = value;
-    return true;
-  }
+Unit* applyUnitKey(VelmorUnitDevice& device, int index, std::span<const UnitField<Unit, Row>> fields,
+                   std::string_view key, const std::string& value) {
   const UnitField<Unit, Row>* field = findUnitField(fields, key);
-  if (!field) return false;
-  if (std::holds_alternative<bool Unit::*>(field->member))
+  if (!field && key != "file") return nullptr;
+  Unit* unit = unitForKey<Unit>(device, index);
+  if (!unit) return nullptr;
+  if (!field)
+    unit->file = value;
+  else if (std::holds_alternative<bool Unit::*>(field->member))
     applyYesNo(value, unit->*std::get<bool Unit::*>(field->member));
   else
     unit_fields_detail::assign(*unit, field->member, parseNumber(value));
-  return true;
+  return unit;
 }
 
 // Every field still 0 (false) takes the row's value.
