@@ -12,6 +12,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <tuple>
 
 #include "support/test_files.h"
@@ -26,6 +27,9 @@ struct GoldenCase {
   std::string name;
   fs::path folder;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.group << "/" << c.name << ".cfg"; }
 
 std::vector<GoldenCase> findCases() {
   std::vector<GoldenCase> cases;
