@@ -5,7 +5,7 @@
 
 #include "devices/network_device.h"
 #include "devices/network_protocols.h"
-#include "support/device_script.h"
+#include "support/load_checks.h"
 
 namespace {
 
@@ -123,6 +123,7 @@ TEST(NetworkDevice, WritesOnlyTheTextItsInterfaceUses) {
     device.protocols = "IP LAT";  // both texts are kept whatever the interface
     device.address = "08:00:2b:01:02:03";
     EXPECT_EQ(writtenForm(device), std::string("load ") + c.type + " WHA\n" + c.written) << c.interface;
+    EXPECT_EQ(writtenAfterReadBack(device), writtenForm(device)) << c.interface;
   }
 }
 

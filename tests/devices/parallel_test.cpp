@@ -5,7 +5,7 @@
 
 #include "devices/dci1300_device.h"
 #include "devices/drxxx_device.h"
-#include "support/device_script.h"
+#include "support/load_checks.h"
 
 TEST(ParallelDevices, LoadWordsGiveKindTypeAndModel) {
   struct Case {
@@ -68,6 +68,7 @@ TEST(DRXXXDevice, KeysAndTheirWrittenForm) {
     ASSERT_TRUE(drxxx);
     EXPECT_EQ(drxxx->parseSetStatement(c.statement), c.accepted) << c.statement;
     EXPECT_EQ(writtenForm(*drxxx), std::string("load DRXXX XXA\n") + c.written) << c.statement;
+    EXPECT_EQ(writtenAfterReadBack(*drxxx), writtenForm(*drxxx)) << c.statement;
   }
 }
 
@@ -138,6 +139,7 @@ TEST(DCI1300Device, KeysAndTheirWrittenForm) {
     ASSERT_TRUE(dci);
     EXPECT_EQ(dci->parseSetStatement(c.statement), c.accepted) << c.statement;
     EXPECT_EQ(writtenForm(*dci), std::string("load DRV11 DCA\n") + c.written) << c.statement;
+    EXPECT_EQ(writtenAfterReadBack(*dci), writtenForm(*dci)) << c.statement;
   }
 }
 
