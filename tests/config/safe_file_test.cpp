@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "config/safe_file.h"
 #include "support/test_files.h"
 
 namespace fs = std::filesystem;
+
+constexpr uid_t kNobody = 65534;
 
 namespace {
 
@@ -22,13 +27,6 @@ class SafeFile : public ::testing::Test {
     for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
-  }
-  // Whether this process may write where it should not (root ignores permissions).
-  bool mayWriteAnyway(const std::string& folder) const {
-    const std::string probe = (fs::path(folder) / "probe").string();
-    if (!writeBytes(probe, "x")) return false;
-    fs::remove(probe);
-    return true;
   }
 
   std::string dir_ = makeTempDir();
@@ -118,23 +116,40 @@ TEST_F(SafeFile, TargetsThatCannotBeWrittenFailAtOpen) {
   EXPECT_EQ(entries(), (std::vector<std::string>{"folder", "plain"}));
 }
 
+// Root writes everywhere, so as root the check runs in a child process that
+// has become an ordinary user; otherwise it runs here.
+bool saveAsOrdinaryUser(const std::string& target, std::string_view bytes) {
+  if (::geteuid() != 0) return save(target, bytes);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool dropped = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+    ::_exit(!dropped ? 2 : save(target, bytes) ? 0 : 1);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 2)
+    ADD_FAILURE() << "could not run as an ordinary user";
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 TEST_F(SafeFile, UnwritableFolderKeepsTheOldFile) {
+  // The file itself may be written, but no new file can be made beside it.
   const std::string target = path("keep.cfg");
   ASSERT_TRUE(writeBytes(target, "original"));
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  if (mayWriteAnyway(dir_)) GTEST_SKIP() << "this user writes into read-only folders";
-  SafeFileWriter file(target);
-  EXPECT_FALSE(file.open());
-  EXPECT_FALSE(file.failure().empty());
+  fs::permissions(target, fs::perms::all & ~fs::perms::owner_exec & ~fs::perms::group_exec & ~fs::perms::others_exec);
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                            fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  EXPECT_FALSE(saveAsOrdinaryUser(target, "new"));
   EXPECT_EQ(readBytes(target), "original");
+  EXPECT_EQ(entries(), std::vector<std::string>{"keep.cfg"});
 }
 
 TEST_F(SafeFile, ReadOnlyFileIsNotReplaced) {
+  // The folder would let a new file in, but the user may not change this one.
   const std::string target = path("locked.cfg");
   ASSERT_TRUE(writeBytes(target, "original"));
-  fs::permissions(target, fs::perms::owner_read);
-  if (writeBytes(target, "original")) GTEST_SKIP() << "this user writes read-only files";
-  EXPECT_FALSE(save(target, "new"));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(dir_, fs::perms::all);
+  EXPECT_FALSE(saveAsOrdinaryUser(target, "new"));
   EXPECT_EQ(readBytes(target), "original");
   EXPECT_EQ(entries(), std::vector<std::string>{"locked.cfg"});
 }
