@@ -18,6 +18,14 @@ bool parseEpoch(const std::string& text, std::time_t& seconds) {
   return true;
 }
 
+bool toUtc(std::time_t seconds, std::tm& utc) {
+#ifdef _WIN32
+  return gmtime_s(&utc, &seconds) == 0;
+#else
+  return gmtime_r(&seconds, &utc) != nullptr;
+#endif
+}
+
 }  // namespace
 
 bool toolWriteTime(const std::optional<std::string>& sourceDateEpoch, std::tm& when, std::string& error) {
@@ -27,7 +35,7 @@ bool toolWriteTime(const std::optional<std::string>& sourceDateEpoch, std::tm& w
   }
   std::time_t seconds = 0;
   std::tm utc{};
-  if (!parseEpoch(*sourceDateEpoch, seconds) || !gmtime_r(&seconds, &utc)) {
+  if (!parseEpoch(*sourceDateEpoch, seconds) || !toUtc(seconds, utc)) {
     error = "SOURCE_DATE_EPOCH must be a whole number of seconds since 1970-01-01 00:00:00 UTC, not '" +
             *sourceDateEpoch + "'";
     return false;

@@ -167,10 +167,3 @@ TEST_F(SafeFile, SymbolicLinkStaysAndTheFileItNamesIsReplaced) {
   EXPECT_TRUE(fs::is_symlink(path("dangling.cfg")));
   EXPECT_EQ(entries(), (std::vector<std::string>{"dangling.cfg", "link.cfg", "real.cfg"}));
 }
-
-TEST_F(SafeFile, CommitWithoutOpenFails) {
-  SafeFileWriter file(path("never.cfg"));
-  EXPECT_FALSE(file.write("x"));
-  EXPECT_FALSE(file.commit());
-  EXPECT_TRUE(entries().empty());
-}

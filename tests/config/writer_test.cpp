@@ -159,19 +159,6 @@ TEST(FormatScript, KindsInWriterOrderEachFollowedByAnEmptyLine) {
   EXPECT_TRUE(text.ends_with("\n\n\n# Boot Device\n"));
 }
 
-TEST(FormatScript, EveryDeviceTextFollowedByOneMoreLineEnd) {
-  Configuration config;
-  VelmorBusDevice& disk = load(config, "RL11", "DLA");
-  VelmorBusDevice& timer = load(config, "KW11-L", "KWA");
-  std::string diskText, timerText, systemText;
-  config.system.writeStatements(systemText, config.disabledSign);
-  disk.writeStatements(diskText, config.disabledSign);
-  timer.writeStatements(timerText, config.disabledSign);
-  const std::string text = FormatScript(config);
-  EXPECT_NE(text.find("\n\n" + systemText + "\n" + diskText + "\n" + timerText + "\n\n# Boot Device\n"),
-            std::string::npos);
-}
-
 TEST(FormatScript, BootSection) {
   struct Case {
     const char* what;
