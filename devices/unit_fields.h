@@ -54,7 +54,7 @@ void assign(Unit& unit, const Member& member, std::int64_t value) {
   std::visit(
       [&](auto pointer) {
         using T = std::remove_reference_t<decltype(unit.*pointer)>;
-        // A 16-bit field keeps the low 16 bits, as the emulator reads it.
+        // A 16-bit field keeps the low 16 bits and is written unsigned.
         unit.*pointer = static_cast<T>(value);
       },
       member);
