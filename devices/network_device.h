@@ -26,7 +26,8 @@ class VelmorNetworkDevice : public VelmorBusDevice {
   std::vector<std::int32_t> checkedVectors(bool withConfiguration) const override;
 
   bool isVelna() const;
-  // The interface's first blank-separated word is "virtual", exact case.
+  // The interface's first blank-separated word is "virtual" (exact case), or
+  // "virtual:" and a port, the form the network page writes without a host.
   bool isInterfaceVirtual() const;
 
   std::int32_t vector1 = 0;  // VELNA only

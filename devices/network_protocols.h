@@ -7,8 +7,8 @@
 #include <vector>
 
 // One Ethernet protocol a hardware adapter can pass. The code is the 16-bit
-// type as "0x" and four hex digits with its two bytes exchanged (IP, 0800, is
-// "0x0008"), the form the emulator's host side uses.
+// type as "0x" and four hex digits with its two bytes exchanged (IP, type
+// 0800, is "0x0008"); scripts may name a protocol by either.
 struct NetworkProtocol {
   std::string_view name;
   std::string_view code;
