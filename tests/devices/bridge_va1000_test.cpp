@@ -32,11 +32,6 @@ TEST(BridgeDevice, LoadWordIsTheTypeAsWritten) {
     EXPECT_EQ(writtenForm(*bridge), std::string("load ") + c.word + " QBA\n");
   }
   EXPECT_EQ(ModelTable::instance().prefixOf("VelmorBridgeDevice", "UNIBUS-BRIDGE", ""), "UB");
-  const BridgeDefaults* own = findBridgeDefaults("QBUS-BRIDGE", "");
-  ASSERT_TRUE(own);
-  EXPECT_EQ(own->addresses.size(), 21u);
-  EXPECT_EQ(own->addresses.back(), 017777526);
-  EXPECT_EQ(own->sizes, (std::vector<std::int32_t>{054, 022, 040, 012, 030, 04, 014, 020, 010, 06, 020000, 02}));
 }
 
 TEST(BridgeDevice, KeysAndTheirWrittenForm) {

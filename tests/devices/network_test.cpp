@@ -154,27 +154,6 @@ TEST(NetworkDevice, CheckedVectorsHoldVector1ForVelnaOnly) {
   EXPECT_EQ(delua->checkedBus(true), BusUnibus);
 }
 
-TEST(NetworkDevice, CloneIsIndependent) {
-  auto device = loadNetwork("DEQNA");
-  device->protocols = "IP";
-  auto copy = device->clone();
-  device->protocols = "ARP";
-  EXPECT_EQ(static_cast<VelmorNetworkDevice&>(*copy).protocols, "IP");
-  EXPECT_STREQ(copy->className(), "VelmorNetworkDevice");
-}
-
-TEST(ProtocolTable, NamesAndCodesInOrder) {
-  const auto table = networkProtocols();
-  ASSERT_EQ(table.size(), 14u);
-  EXPECT_EQ(table.front().name, "IP");
-  EXPECT_EQ(table.front().code, "0x0008");
-  EXPECT_EQ(table[1].code, "0x0608");
-  EXPECT_EQ(table[10].name, "NameServer");
-  EXPECT_EQ(table[10].code, "0x3c80");
-  EXPECT_EQ(table.back().name, "LAST");
-  EXPECT_EQ(table.back().code, "0x4180");
-}
-
 TEST(ProtocolSet, TextRoundTrip) {
   struct Case {
     const char* text;

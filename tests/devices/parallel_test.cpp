@@ -101,20 +101,6 @@ TEST(DRXXXDevice, UnknownModelKeepsItsOwnLines) {
             "#$load DRXXX XXA\n#$set XXA model=\"DR99\"\n#$set XXA lines=\"a\"\n#$set XXA maintenance_mode=0\n");
 }
 
-TEST(DCI1300Device, DefaultsPerType) {
-  for (const char* word : {"DRV11", "DR11-C"}) {
-    auto dci = loadAs<VelmorDCI1300Device>(word, "DCA");
-    ASSERT_TRUE(dci) << word;
-    EXPECT_EQ(dci->vector1, 0304);
-    EXPECT_EQ(dci->image, "\\\\.\\DR0");
-    EXPECT_EQ(dci->ndrStrobe, 420);
-    EXPECT_EQ(dci->dtStrobe, 420);
-    EXPECT_TRUE(dci->maintenance);
-    EXPECT_FALSE(dci->trace);
-    EXPECT_EQ(ModelTable::instance().prefixOf("VelmorDCI1300Device", word, ""), "DC");
-  }
-}
-
 TEST(DCI1300Device, KeysAndTheirWrittenForm) {
   struct Case {
     const char* statement;
