@@ -1,0 +1,34 @@
+#include "ui/disabled_sign_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent)
+    : QDialog(parent), sign_(new QComboBox) {
+  setWindowTitle("Choose disabled sign");
+  sign_->setEditable(true);
+  sign_->setInsertPolicy(QComboBox::NoInsert);
+  sign_->addItems({"#$", "$"});
+  sign_->model()->sort(0);
+  sign_->setEditText(current);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CDisabledSignDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("Disabled Sign"));
+  layout->addWidget(sign_);
+  layout->addWidget(buttons);
+}
+
+QString CDisabledSignDialog::sign() const { return sign_->currentText(); }
+
+void CDisabledSignDialog::accept() {
+  if (sign().isEmpty()) {
+    sign_->setFocus();
+    return;
+  }
+  QDialog::accept();
+}

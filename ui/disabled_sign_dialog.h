@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+
+// "Choose disabled sign": an editable, sorted choice of "#$" and "$" or any
+// typed text. OK is refused while the text is empty: an empty sign would
+// write a disabled device's statements as live ones.
+class CDisabledSignDialog : public QDialog {
+  Q_OBJECT
+ public:
+  CDisabledSignDialog(const QString& current, QWidget* parent = nullptr);
+
+  QString sign() const;
+  QComboBox* signBox() const { return sign_; }
+  void accept() override;
+
+ private:
+  QComboBox* sign_;
+};

@@ -1,0 +1,173 @@
+// The main window's File, Edit, Options and Help commands.
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+
+#include "config/file_association.h"
+#include "config/script_writer.h"
+#include "config/settings_store.h"
+#include "ui/about_dialog.h"
+#include "ui/dialog_runner.h"
+#include "ui/disabled_sign_dialog.h"
+#include "ui/editor_view.h"
+#include "ui/general_header_dialog.h"
+#include "ui/help_window.h"
+#include "ui/main_frame.h"
+#include "ui/print_pagination.h"
+#include "ui/script_printer.h"
+
+
+namespace {
+const char* const kRecentKey = "Recent File List";
+}  // namespace
+
+bool CMainFrame::saveModified() {
+  if (!doc_.isModified()) return true;
+  const QString path = QString::fromStdString(doc_.configuration().currentPath);
+  QMessageBox question(QMessageBox::Warning, "VelmorCfgEditor",
+                       QString("Save changes to %1?").arg(path.isEmpty() ? "Untitled" : path),
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+  switch (dialogs_.exec(question)) {
+    case QMessageBox::Yes: return save();
+    case QMessageBox::No: return true;
+    default: return false;
+  }
+}
+
+bool CMainFrame::newDocument() {
+  if (!saveModified()) return false;
+  const bool made = doc_.OnNewDocument();
+  updateTitle();
+  return made;
+}
+
+bool CMainFrame::openWithDialog() {
+  const QString path = dialogs_.openFileName(this);
+  return !path.isEmpty() && openFile(path);
+}
+
+bool CMainFrame::openFile(const QString& path) {
+  if (!saveModified()) return false;
+  const bool opened = doc_.OnOpenDocument(path.toStdString());
+  if (opened)
+    addRecentFile(QFileInfo(path).absoluteFilePath());
+  else
+    removeRecentFile(QFileInfo(path).absoluteFilePath());
+  updateTitle();
+  return opened;
+}
+
+bool CMainFrame::save() {
+  const std::string path = doc_.configuration().currentPath;
+  if (path.empty()) return saveAs();
+  const bool saved = doc_.OnSaveDocument(path);
+  updateTitle();
+  return saved;
+}
+
+bool CMainFrame::saveAs() {
+  const QString current = QString::fromStdString(doc_.configuration().currentPath);
+  const QString suggested = current.isEmpty() ? QString("Velmor.cfg") : current;
+  const QString path = dialogs_.saveFileName(this, suggested);
+  if (path.isEmpty()) return false;
+  const bool saved = doc_.OnSaveDocument(path.toStdString());
+  if (saved) addRecentFile(QFileInfo(path).absoluteFilePath());
+  updateTitle();
+  return saved;
+}
+
+void CMainFrame::print() {
+  QPrintDialog dialog(&printer(), this);
+  if (dialogs_.exec(dialog) != QDialog::Accepted) return;
+  printScriptLines(printer(), splitPrintLines(FormatScript(doc_.configuration())));
+}
+
+void CMainFrame::printSetup() {
+  QPageSetupDialog dialog(&printer(), this);
+  dialogs_.exec(dialog);
+}
+
+QStringList CMainFrame::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
+
+void CMainFrame::addRecentFile(const QString& path) {
+  QStringList files = recentFiles();
+  files.removeAll(path);
+  files.prepend(path);
+  while (files.size() > kRecentFileCount) files.removeLast();
+  QSettings().setValue(kRecentKey, files);
+  updateRecentMenu();
+}
+
+void CMainFrame::removeRecentFile(const QString& path) {
+  QStringList files = recentFiles();
+  if (files.removeAll(path) == 0) return;
+  QSettings().setValue(kRecentKey, files);
+  updateRecentMenu();
+}
+
+void CMainFrame::updateRecentMenu() {
+  const QStringList files = recentFiles();
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    const bool used = i < files.size();
+    recentActions_[i]->setVisible(used);
+    if (!used) continue;
+    recentActions_[i]->setText(QString("&%1 %2").arg(i + 1).arg(files[i]));
+    recentActions_[i]->setData(files[i]);
+  }
+  noRecentAction_->setVisible(files.isEmpty());
+}
+
+void CMainFrame::editGeneralHeader() {
+  Configuration& config = doc_.configuration();
+  CGeneralHeaderDialog dialog(config, this);
+  if (dialogs_.exec(dialog) != QDialog::Accepted) return;
+  config.userName = dialog.userNameEdit()->text().toStdString();
+  config.projectName = dialog.projectNameEdit()->text().toStdString();
+  // Kept as a change when there is no file to save to yet.
+  doc_.setModified();
+  doc_.SaveAtOnce();
+  updateTitle();
+}
+
+void CMainFrame::toggleBusWarnings() {
+  Configuration& config = doc_.configuration();
+  config.warnings = !config.warnings;
+  busWarnings_->setChecked(config.warnings);
+  doc_.setModified();
+  doc_.SaveAtOnce();
+  // The bus warning pictures follow the option.
+  view_->rebuild();
+}
+
+void CMainFrame::associate() {
+  if (settings_ && classes_) Associate(*settings_, *classes_);
+}
+
+void CMainFrame::dissociate() {
+  if (classes_) Dissociate(*classes_);
+}
+
+void CMainFrame::chooseDisabledSign() {
+  Configuration& config = doc_.configuration();
+  CDisabledSignDialog dialog(QString::fromStdString(config.disabledSign), this);
+  if (dialogs_.exec(dialog) != QDialog::Accepted) return;
+  const std::string sign = dialog.sign().toStdString();
+  if (sign == config.disabledSign) return;
+  config.disabledSign = sign;
+  if (settings_) settings_->setValue("DisabledSign", sign);
+  doc_.setModified();
+  doc_.SaveAtOnce();
+}
+
+void CMainFrame::showAbout() {
+  CAboutDialog about(this);
+  dialogs_.exec(about);
+}
+
+void CMainFrame::showContextHelp() { helpWindow()->showContext(view_->helpContext()); }
+
+void CMainFrame::showHelpTopics() { helpWindow()->showContents(); }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class Configuration;
+class QLineEdit;
+
+// "General Header ": the file name and date of writing shown, the user and
+// project names edited. The caller writes them back and saves on OK.
+class CGeneralHeaderDialog : public QDialog {
+  Q_OBJECT
+ public:
+  CGeneralHeaderDialog(const Configuration& config, QWidget* parent = nullptr);
+
+  QLineEdit* fileNameEdit() const { return fileName_; }
+  QLineEdit* dateEdit() const { return date_; }
+  QLineEdit* userNameEdit() const { return userName_; }
+  QLineEdit* projectNameEdit() const { return projectName_; }
+
+ private:
+  QLineEdit* fileName_;
+  QLineEdit* date_;
+  QLineEdit* userName_;
+  QLineEdit* projectName_;
+};
