@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -14,17 +15,24 @@ namespace {
 // Unlike the writer's order, Va1000 adapters come before bus bridges; binary
 // loaders are never checked.
 constexpr std::array<DeviceListId, 12> kCheckOrder = {
-    DeviceListId::Disks,   DeviceListId::Tapes,    DeviceListId::Serials,  DeviceListId::LinePrinters,
-    DeviceListId::Networks, DeviceListId::Va1000s, DeviceListId::Bridges,  DeviceListId::DRXXXs,
-    DeviceListId::DCI1300s, DeviceListId::Timers,  DeviceListId::Clocks,   DeviceListId::ROMs};
+    DeviceListId::Disks,    DeviceListId::Tapes,   DeviceListId::Serials, DeviceListId::LinePrinters,
+    DeviceListId::Networks, DeviceListId::Va1000s, DeviceListId::Bridges, DeviceListId::DRXXXs,
+    DeviceListId::DCI1300s, DeviceListId::Timers,  DeviceListId::Clocks,  DeviceListId::ROMs};
 
-// One block of a conflict report: what `self` collides with in `other`.
-void appendBlock(std::string& text, const std::string& self, const std::string& other, bool sharedVector,
-                 bool overlap) {
-  text.append("Device ").append(self).append(sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
-  text.append(" With device ").append(other).append("\r\n");
-  if (sharedVector) text.append("      by the interrupt vectors\r\n");
-  if (overlap) text.append("      by the register area\r\n");
+bool shareVector(const std::vector<std::int32_t>& left, const std::vector<std::int32_t>& right) {
+  for (std::int32_t p : left)
+    for (std::int32_t q : right)
+      if (p == q) return true;
+  return false;
+}
+
+// The address of an area's last word: its base plus its size minus 2, in 64
+// bits so that no register and size can overflow it.
+std::int64_t lastWord(const CheckEntry& entry) { return std::int64_t{entry.registerAddress} + entry.areaSize - 2; }
+
+// a <= b + t - 2 and b <= a + s - 2.
+bool areasOverlap(const CheckEntry& left, const CheckEntry& right) {
+  return left.registerAddress <= lastWord(right) && right.registerAddress <= lastWord(left);
 }
 
 }  // namespace
@@ -92,6 +100,7 @@ void ConflictChecker::recompute() {
     entry.hasBusError = false;
     entry.busText.clear();
   }
+  blocks_.assign(entries_.size(), 0);
   busPass();
   pairPass();
   indexNames();
@@ -113,49 +122,80 @@ void ConflictChecker::busPass() {
   }
 }
 
-// Every pair of enabled entries, each pair once, in list order; a device's
-// report thus lists the others in their list order. Addresses are widened to
-// 64 bits so that base + size - 2 is exact for any pair of 32-bit values.
-void ConflictChecker::pairPass() {
-  probes_.clear();
-  probeVectors_.clear();
+void ConflictChecker::collectProbes() {
+  Probes& p = probes_;
+  p.entry.clear();
+  p.first.clear();
+  p.last.clear();
+  for (auto& column : p.vectors) column.clear();
+  p.hasVectors.clear();
+  p.wide.clear();
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     const CheckEntry& entry = entries_[i];
     if (entry.disabled) continue;
-    Probe probe{};
-    probe.first = entry.registerAddress;
-    probe.last = std::int64_t{entry.registerAddress} + entry.areaSize - 2;
-    probe.vectorBegin = static_cast<std::uint32_t>(probeVectors_.size());
-    probeVectors_.insert(probeVectors_.end(), entry.vectors.begin(), entry.vectors.end());
-    probe.vectorEnd = static_cast<std::uint32_t>(probeVectors_.size());
-    probe.entry = i;
-    probes_.push_back(probe);
+    p.entry.push_back(i);
+    p.first.push_back(entry.registerAddress);
+    p.last.push_back(static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(lastWord(entry), std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max())));
+    const std::vector<std::int32_t>& vectors = entry.vectors;
+    for (std::size_t k = 0; k < kInlineVectors; ++k)
+      p.vectors[k].push_back(vectors.empty() ? 0 : vectors[std::min(k, vectors.size() - 1)]);
+    p.hasVectors.push_back(vectors.empty() ? 0 : 1);
+    p.wide.push_back(vectors.size() > kInlineVectors ? 1 : 0);
   }
+}
 
-  for (std::size_t l = 0; l < probes_.size(); ++l) {
-    const Probe& left = probes_[l];
-    for (std::size_t n = l + 1; n < probes_.size(); ++n) {
-      const Probe& right = probes_[n];
-      const bool sharedVector = shareVector(left, right);
-      const bool overlap = left.first <= right.last && right.first <= left.last;
-      if (sharedVector || overlap) reportPair(entries_[left.entry], entries_[right.entry], sharedVector, overlap);
+// Every pair of enabled entries, each pair once, in list order, so that a
+// device's report lists the others in their list order.
+void ConflictChecker::pairPass() {
+  collectProbes();
+  const std::size_t count = probes_.entry.size();
+  const std::int32_t* first = probes_.first.data();
+  const std::int32_t* last = probes_.last.data();
+  const std::int32_t* v0 = probes_.vectors[0].data();
+  const std::int32_t* v1 = probes_.vectors[1].data();
+  const std::int32_t* v2 = probes_.vectors[2].data();
+  const std::int32_t* hasVectors = probes_.hasVectors.data();
+  const std::int32_t* wide = probes_.wide.data();
+  candidates_.resize(count);
+  std::int32_t* candidate = candidates_.data();
+  for (std::size_t l = 0; l < count; ++l) {
+    const std::int32_t lFirst = first[l], lLast = last[l], a = v0[l], b = v1[l], c = v2[l];
+    const std::int32_t lHas = hasVectors[l], lWide = wide[l];
+    // Branch-free, so that it runs over several pairs at a time.
+    std::int32_t any = 0;
+    for (std::size_t n = l + 1; n < count; ++n) {
+      const std::int32_t overlap = (lFirst <= last[n]) & (first[n] <= lLast);
+      const std::int32_t shared = (v0[n] == a) | (v0[n] == b) | (v0[n] == c) | (v1[n] == a) | (v1[n] == b) |
+                                  (v1[n] == c) | (v2[n] == a) | (v2[n] == b) | (v2[n] == c);
+      candidate[n] = overlap | (shared & lHas & hasVectors[n]) | lWide | wide[n];
+      any |= candidate[n];
     }
+    if (!any) continue;
+    for (std::size_t n = l + 1; n < count; ++n)
+      if (candidate[n]) comparePair(probes_.entry[l], probes_.entry[n]);
   }
 }
 
-bool ConflictChecker::shareVector(const Probe& left, const Probe& right) const {
-  const std::int32_t* vectors = probeVectors_.data();
-  for (std::uint32_t p = left.vectorBegin; p < left.vectorEnd; ++p)
-    for (std::uint32_t q = right.vectorBegin; q < right.vectorEnd; ++q)
-      if (vectors[p] == vectors[q]) return true;
-  return false;
+void ConflictChecker::comparePair(std::size_t l, std::size_t n) {
+  const bool sharedVector = shareVector(entries_[l].vectors, entries_[n].vectors);
+  const bool overlap = areasOverlap(entries_[l], entries_[n]);
+  if (!sharedVector && !overlap) return;
+  appendBlock(l, n, sharedVector, overlap);
+  appendBlock(n, l, sharedVector, overlap);
 }
 
-void ConflictChecker::reportPair(CheckEntry& left, CheckEntry& right, bool sharedVector, bool overlap) {
-  appendBlock(left.conflictText, left.name, right.name, sharedVector, overlap);
-  appendBlock(right.conflictText, right.name, left.name, sharedVector, overlap);
-  left.hasConflict = true;
-  right.hasConflict = true;
+// One block of a report: what `self` collides with in `other`.
+void ConflictChecker::appendBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap) {
+  CheckEntry& entry = entries_[self];
+  entry.hasConflict = true;
+  if (blocks_[self]++ >= kMaxReportedDevices) return;
+  std::string& text = entry.conflictText;
+  text.append("Device ").append(entry.name).append(sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
+  text.append(" With device ").append(entries_[other].name).append("\r\n");
+  if (sharedVector) text.append("      by the interrupt vectors\r\n");
+  if (overlap) text.append("      by the register area\r\n");
 }
 
 // Lookups by name happen once per device on every tree rebuild; a sorted

@@ -23,6 +23,11 @@ class ConflictChecker {
   // bus error.
   explicit ConflictChecker(std::uint16_t systemBus = BusNone) : systemBus_(systemBus) {}
 
+  // A device's report names at most this many others (its flag still counts
+  // them all): thousands of devices at one address would otherwise make
+  // reports that grow with the square of the script.
+  static constexpr std::size_t kMaxReportedDevices = 64;
+
   // Forgets every entry, takes the system entry's bus and enters every device
   // of the configuration (binary loaders excepted).
   void build(const Configuration& configuration);
@@ -45,21 +50,29 @@ class ConflictChecker {
   const std::vector<CheckEntry>& entries() const { return entries_; }
 
  private:
-  // What the pair pass compares of one enabled entry, laid out flat so that
-  // the quadratic loop touches no strings and allocates nothing.
-  struct Probe {
-    std::int64_t first;  // register address
-    std::int64_t last;   // address of the area's last word
-    std::uint32_t vectorBegin;
-    std::uint32_t vectorEnd;
-    std::size_t entry;
+  // The enabled entries as the pair pass's quick test sees them, one array
+  // per field of 32-bit values so that the quadratic loop reads them in order,
+  // touches no strings and can be vectorised. The quick test may pick out a
+  // pair that does not collide (an area end clamped to 32 bits, a fifth
+  // vector), never miss one; comparePair decides.
+  static constexpr std::size_t kInlineVectors = 3;
+  struct Probes {
+    std::vector<std::size_t> entry;
+    std::vector<std::int32_t> first;  // register address
+    std::vector<std::int32_t> last;   // address of the area's last word, clamped
+    // The first vectors, padded by repeating the entry's last one.
+    std::vector<std::int32_t> vectors[kInlineVectors];
+    std::vector<std::int32_t> hasVectors;  // 1 or 0
+    std::vector<std::int32_t> wide;        // 1 when not all vectors are inline
   };
 
   void recompute();
   void busPass();
+  void collectProbes();
   void pairPass();
-  void reportPair(CheckEntry& left, CheckEntry& right, bool sharedVector, bool overlap);
-  bool shareVector(const Probe& left, const Probe& right) const;
+  // Decides on a pair of entries the quick test picked out.
+  void comparePair(std::size_t left, std::size_t right);
+  void appendBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap);
   void indexNames();
   // Position of the first entry of that name; entries_.size() when none.
   std::size_t position(std::string_view name) const;
@@ -68,7 +81,8 @@ class ConflictChecker {
   std::uint16_t systemBus_;
   std::vector<CheckEntry> entries_;
   // Kept between recomputes so that their storage is reused.
-  std::vector<Probe> probes_;
-  std::vector<std::int32_t> probeVectors_;
+  Probes probes_;
+  std::vector<std::int32_t> candidates_;  // one row of the pair pass
+  std::vector<std::size_t> blocks_;        // blocks in each entry's report
   std::vector<std::size_t> byName_;  // entry positions ordered by name, then position
 };

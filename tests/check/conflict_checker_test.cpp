@@ -97,6 +97,23 @@ TEST(ConflictChecker, OnlyTheFirstSharedVectorOfAPairIsReported) {
   EXPECT_EQ(checker.conflictText("A"), block("A", "B", true, false));
 }
 
+TEST(ConflictChecker, EveryVectorOfALongListIsCompared) {
+  ConflictChecker checker;
+  checker.addEntry(entry("A", 01000, 2, {0300, 0304, 0310, 0314, 0320}));
+  checker.addEntry(entry("B", 02000, 2, {0320}));
+  checker.addEntry(entry("C", 03000, 2, {0330, 0334, 0340, 0344, 0314}));
+  EXPECT_EQ(checker.conflictText("A"), block("A", "B", true, false) + block("A", "C", true, false));
+  EXPECT_FALSE(checker.conflictText("B").find("With device C") != std::string::npos);
+}
+
+TEST(ConflictChecker, DevicesWithoutVectorsShareNone) {
+  ConflictChecker checker;
+  checker.addEntry(entry("CLOCK", 01000, 2, {}));
+  checker.addEntry(entry("ZERO", 02000, 2, {0}));
+  checker.addEntry(entry("BRIDGE", 03000, 2, {}));
+  for (const char* name : {"CLOCK", "ZERO", "BRIDGE"}) EXPECT_FALSE(checker.hasConflict(name)) << name;
+}
+
 TEST(ConflictChecker, RegisterAreasOverlapByTheirLastWord) {
   struct Case {
     std::int32_t a, s, b, t;
@@ -141,6 +158,22 @@ TEST(ConflictChecker, ThreeConflictsGiveThreeBlocksInListOrder) {
   EXPECT_EQ(checker.conflictText("D"), block("D", "HUB", true, true));
   EXPECT_FALSE(checker.hasConflict("Q"));
   EXPECT_EQ(checker.conflictText("Q"), "");
+}
+
+TEST(ConflictChecker, ReportsStopAtTheirLimitButFlagsDoNot) {
+  // A hostile script of many devices at one vector must not make reports
+  // that grow with the square of the devices.
+  const std::size_t count = ConflictChecker::kMaxReportedDevices + 6;
+  ConflictChecker checker;
+  for (std::size_t i = 0; i < count; ++i)
+    checker.addEntry(entry("D" + std::to_string(i), static_cast<std::int32_t>(01000 + 010 * i), 2, {0100}));
+  std::string expected;
+  for (std::size_t i = 1; i <= ConflictChecker::kMaxReportedDevices; ++i)
+    expected += block("D0", "D" + std::to_string(i), true, false);
+  EXPECT_EQ(checker.conflictText("D0"), expected);
+  const std::string last = "D" + std::to_string(count - 1);
+  EXPECT_TRUE(checker.hasConflict(last));
+  EXPECT_EQ(checker.conflictText(last).find(block(last, "D0", true, false)), 0u);
 }
 
 TEST(ConflictChecker, ReportOfAMiddleDeviceListsEarlierThenLaterPartners) {

@@ -1,0 +1,128 @@
+// Reading, writing and checking scripts of 10 to 10,000 devices, side by side
+// with a loop that only splits the same bytes into lines: the floor any reader
+// stands on.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "check/conflict_checker.h"
+#include "config/configuration.h"
+#include "config/script_reader.h"
+#include "config/script_writer.h"
+#include "config/user_messages.h"
+#include "script_generator.h"
+
+namespace {
+
+class SilentMessages : public UserMessages {
+ public:
+  void warning(const std::string&) override { ++count; }
+  void stop(const std::string&) override { ++count; }
+  bool askYesNo(const std::string&) override { return false; }
+  int count = 0;
+};
+
+std::size_t deviceCount(const Configuration& config) {
+  std::size_t count = 0;
+  for (std::size_t id = 0; id < kDeviceListCount; ++id) count += config.list(static_cast<DeviceListId>(id)).size();
+  return count;
+}
+
+// Makes the script of state.range(0) devices and reads it once outside the
+// timing, making sure the generator and the reader still agree: a message or
+// a lost device would measure the wrong thing.
+bool prepare(benchmark::State& state, std::string& script, Configuration& config) {
+  script = GenerateScript(static_cast<int>(state.range(0)));
+  SilentMessages messages;
+  ReadScriptBytes(config, script, messages);
+  if (messages.count != 0 || deviceCount(config) != static_cast<std::size_t>(state.range(0))) {
+    state.SkipWithError("the generated script did not read cleanly (are MSCP and DL11 there?)");
+    return false;
+  }
+  return true;
+}
+
+void setSizes(benchmark::State& state, const std::string& script) {
+  state.SetComplexityN(state.range(0));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(script.size()));
+}
+
+void BM_SplitLines(benchmark::State& state) {
+  const std::string script = GenerateScript(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::string_view rest = script;
+    while (!rest.empty()) {
+      const void* found = std::memchr(rest.data(), '\n', rest.size());
+      const std::size_t end = found ? static_cast<const char*>(found) - rest.data() : rest.size();
+      std::string_view line = rest.substr(0, end);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      benchmark::DoNotOptimize(line);
+      rest.remove_prefix(found ? end + 1 : end);
+    }
+  }
+  setSizes(state, script);
+}
+
+void BM_ReadScriptBytes(benchmark::State& state) {
+  std::string script;
+  {
+    Configuration probe;
+    if (!prepare(state, script, probe)) return;
+  }
+  SilentMessages messages;
+  for (auto _ : state) {
+    Configuration config;
+    benchmark::DoNotOptimize(ReadScriptBytes(config, script, messages));
+  }
+  setSizes(state, script);
+}
+
+void BM_FormatScript(benchmark::State& state) {
+  std::string script;
+  Configuration config;
+  if (!prepare(state, script, config)) return;
+  for (auto _ : state) benchmark::DoNotOptimize(FormatScript(config));
+  setSizes(state, script);
+}
+
+// What the document does after reading a file: entries made from every device,
+// then one recompute.
+void BM_CheckerBuild(benchmark::State& state) {
+  std::string script;
+  Configuration config;
+  if (!prepare(state, script, config)) return;
+  ConflictChecker checker;
+  for (auto _ : state) checker.build(config);
+  state.counters["conflicts"] = 0;
+  for (const CheckEntry& entry : checker.entries()) state.counters["conflicts"] += entry.hasConflict ? 1 : 0;
+  setSizes(state, script);
+}
+
+// One recompute alone, as after every add, delete, enable or disable.
+void BM_CheckerRecompute(benchmark::State& state) {
+  std::string script;
+  Configuration config;
+  if (!prepare(state, script, config)) return;
+  ConflictChecker checker;
+  checker.build(config);
+  for (auto _ : state) checker.setSystemBus(config.system.bus);
+  setSizes(state, script);
+}
+
+void sizes(benchmark::internal::Benchmark* bench) {
+  for (int devices : {10, 100, 1000, 10000}) bench->Arg(devices);
+  bench->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace
+
+BENCHMARK(BM_SplitLines)->Apply(sizes)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadScriptBytes)->Apply(sizes)->Complexity(benchmark::oN);
+BENCHMARK(BM_FormatScript)->Apply(sizes)->Complexity(benchmark::oN);
+BENCHMARK(BM_CheckerBuild)->Apply(sizes)->Complexity(benchmark::oNSquared);
+BENCHMARK(BM_CheckerRecompute)->Apply(sizes)->Complexity(benchmark::oNSquared);
+
+BENCHMARK_MAIN();
