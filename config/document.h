@@ -9,6 +9,7 @@
 #include "check/conflict_checker.h"
 #include "config/configuration.h"
 #include "config/device_groups.h"
+#include "config/device_properties.h"
 #include "config/host_link.h"
 #include "config/script_reader.h"
 
@@ -90,10 +91,18 @@ class CVelmorCfgEditorDoc {
   // "Enable Group" / "Disable Group"; false when there is nothing to change.
   bool SetGroupEnabled(DeviceGroup group, bool enable);
 
+  // Property sheets. `runSheet` shows the sheet on a working copy; only a
+  // confirmed sheet changes the device. False for an unknown or disabled
+  // device (no sheet is shown) and for a cancelled sheet. A binary loader's
+  // sheet has no General page: only its own pages and the comments count.
+  bool DeviceProperties(const std::string& name, const DeviceSheetRunner& runSheet);
+  bool SystemProperties(const SystemSheetRunner& runSheet);
+
  private:
   void leaveCurrentFile();
   void rebuildChecker();
   void resetView();
+  void writeBackDevice(VelmorBusDevice& device, DeviceSheetValues& values);
   void tellLostLines(const std::string& path);
   WindowHandle mainWindow() const { return window_ ? window_->mainWindowHandle() : 0; }
 

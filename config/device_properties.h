@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class Configuration;
+class VelmorBusDevice;
+
+// What the General page hands back when its sheet is confirmed: the texts as
+// shown, so the write-back reads numbers the way a script would.
+struct GeneralPageValues {
+  std::string type;
+  std::string model;
+  std::string name;
+  std::string registerText;
+  std::string vectorText;
+  std::string priorityText;
+  std::string unitsText;  // decimal, without the point
+};
+
+// What a confirmed device sheet hands back.
+struct DeviceSheetValues {
+  GeneralPageValues general;  // unused by the binary loader's sheet
+  std::string comments;       // lines joined with CR LF
+  // The kind-specific and unit pages write their values into the rewritten
+  // device here; empty while a kind has no such page.
+  std::function<void(VelmorBusDevice&)> writeSpecific;
+};
+
+// What the system sheet shows and hands back.
+struct SystemSheetValues {
+  std::string model;
+  std::int32_t memorySize = 0;
+  std::string comments;
+};
+
+// Shows a device's sheet on a working copy of the device; fills `values` and
+// answers true when the user confirmed it. The copy may be edited freely: the
+// configuration's device changes only through the write-back.
+using DeviceSheetRunner = std::function<bool(VelmorBusDevice& copy, DeviceSheetValues& values)>;
+// Shows the system sheet; `values` holds the system entry's values on entry
+// and the page's values when it answers true.
+using SystemSheetRunner = std::function<bool(SystemSheetValues& values)>;
+
+// Why a device name cannot be taken.
+enum class NameProblem { None, Empty, Taken, HasBlank };
+
+// A name the device called `ownName` may take: not empty, no blanks (the tree
+// finds a device by the text before the first blank), and no other device's
+// name, letter case ignored. Its own name in any case is fine.
+NameProblem checkDeviceName(Configuration& configuration, std::string_view name, std::string_view ownName);
+// The text shown for a refused name; empty for NameProblem::None.
+std::string nameProblemText(NameProblem problem);
+
+inline constexpr std::int32_t kMinMemorySize = 512;
+inline constexpr std::int32_t kMaxMemorySize = 4088;
+
+// Reads the system page's memory size: an integer (blanks around it allowed)
+// from 512 to 4088 that is a multiple of 8. Answers the refusal text, or an
+// empty text and the value in `size`.
+std::string checkMemorySize(std::string_view text, std::int32_t& size);

@@ -1,0 +1,126 @@
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+
+#include "config/document.h"
+#include "config/user_messages.h"
+#include "devices/number_format.h"
+#include "devices/text_utils.h"
+#include "devices/velmor_unit_device.h"
+
+NameProblem checkDeviceName(Configuration& configuration, std::string_view name, std::string_view ownName) {
+  if (name.empty()) return NameProblem::Empty;
+  if (std::any_of(name.begin(), name.end(), isSpace)) return NameProblem::HasBlank;
+  const VelmorDevice* found = configuration.FindDevice(name);
+  if (found && found != configuration.FindDevice(ownName)) return NameProblem::Taken;
+  return NameProblem::None;
+}
+
+std::string nameProblemText(NameProblem problem) {
+  switch (problem) {
+    case NameProblem::None: return {};
+    case NameProblem::Empty: return "Empty device name is not allowed.Specify valid name.";
+    case NameProblem::Taken: return "Device with such name already exists. Specify another name.";
+    case NameProblem::HasBlank: return "Device name must not contain blanks. Specify valid name.";
+  }
+  return {};
+}
+
+std::string checkMemorySize(std::string_view text, std::int32_t& size) {
+  const std::string digits = trim(text);
+  const bool signedText = !digits.empty() && (digits[0] == '-' || digits[0] == '+');
+  const bool integer = digits.size() > (signedText ? 1u : 0u) &&
+                       std::all_of(digits.begin() + (signedText ? 1 : 0), digits.end(),
+                                   [](char c) { return c >= '0' && c <= '9'; });
+  if (!integer) return "Please enter an integer.";
+  errno = 0;
+  const long value = std::strtol(digits.c_str(), nullptr, 10);
+  if (errno == ERANGE || value < INT32_MIN || value > INT32_MAX) return "Please enter an integer.";
+  if (value < kMinMemorySize || value > kMaxMemorySize || value % 8 != 0)
+    return "Please, enter value between 512 and 4088.\nThis value must be multiple of 8.";
+  size = static_cast<std::int32_t>(value);
+  return {};
+}
+
+namespace {
+
+// After a new type or model the list holds as many units as the old count
+// said; the page's count names the new model's units, so the list follows
+// it, filled with defaults. Without such a change the list stays as the
+// device had it, even where a script set a count of its own.
+void matchUnitList(VelmorBusDevice& device) {
+  auto* owner = dynamic_cast<VelmorUnitDevice*>(&device);
+  if (!owner) return;
+  const std::size_t wanted = static_cast<std::size_t>(std::clamp(owner->units, 0, kMaxUnits));
+  if (owner->unitCount() == wanted) return;
+  owner->deleteUnits();
+  for (std::size_t i = 0; i < wanted; ++i) owner->createUnit(static_cast<int>(i));
+}
+
+bool keepsSingleBootDevice(DeviceKind kind) {
+  return kind == DeviceKind::Disk || kind == DeviceKind::Tape || kind == DeviceKind::ROM;
+}
+
+}  // namespace
+
+void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetValues& values) {
+  const GeneralPageValues& general = values.general;
+  const std::string oldName = device.name;
+  const bool newModel = device.type != general.type || device.model != general.model;
+  device.setType(general.type);
+  device.model = general.model;
+  device.applyModelDefaults(false);
+  device.name = general.name;
+  device.registerAddress = parseNumber(general.registerText);
+  device.vector = parseNumber(general.vectorText);
+  device.priority = parseNumber(general.priorityText);
+  device.units = parseNumber(general.unitsText + ".");
+  if (newModel) matchUnitList(device);
+  if (values.writeSpecific) values.writeSpecific(device);
+  if (keepsSingleBootDevice(device.kind())) config_.ClearOtherBootDevices(&device);
+  device.comments = values.comments;
+  checker_.remove(oldName);
+  checker_.addDevice(device);
+}
+
+bool CVelmorCfgEditorDoc::DeviceProperties(const std::string& name, const DeviceSheetRunner& runSheet) {
+  VelmorBusDevice* device = config_.FindBusDevice(name);
+  if (!device || device->disabled || !runSheet) return false;
+  std::unique_ptr<VelmorDevice> copied = device->clone();
+  auto* copy = static_cast<VelmorBusDevice*>(copied.get());
+  DeviceSheetValues values;
+  if (!runSheet(*copy, values)) return false;
+  if (device->kind() == DeviceKind::Loader) {
+    // No General page and no checker entry: only the units and the comments.
+    if (values.writeSpecific) values.writeSpecific(*device);
+    device->comments = values.comments;
+  } else {
+    // The page refuses such names already; a caller that skipped it must not
+    // leave two devices answering to one name.
+    const NameProblem problem = checkDeviceName(config_, values.general.name, device->name);
+    if (problem != NameProblem::None) {
+      messages_.stop(nameProblemText(problem));
+      return false;
+    }
+    writeBackDevice(*device, values);
+  }
+  resetView();
+  modified_ = true;
+  return true;
+}
+
+bool CVelmorCfgEditorDoc::SystemProperties(const SystemSheetRunner& runSheet) {
+  if (!runSheet) return false;
+  VelmorBaseDevice& system = config_.system;
+  SystemSheetValues values{system.model, system.memorySize, system.comments};
+  if (!runSheet(values)) return false;
+  system.model = values.model;
+  system.applyModelDefaults(false);
+  system.memorySize = values.memorySize;
+  system.comments = values.comments;
+  checker_.setSystemBus(system.bus);
+  resetView();
+  modified_ = true;
+  return true;
+}

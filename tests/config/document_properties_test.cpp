@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/document.h"
+#include "devices/number_format.h"
+#include "devices/rom_device.h"
+#include "devices/velmor_unit_device.h"
+#include "support/device_script.h"
+#include "support/recording_messages.h"
+
+namespace {
+
+class CountingWindow : public DocumentWindow {
+ public:
+  void resetView() override { ++resets; }
+  WindowHandle mainWindowHandle() const override { return 0; }
+  void switchToWindow(WindowHandle) override {}
+  int resets = 0;
+};
+
+// The General page's texts for a device as it stands: what an unchanged
+// sheet hands back.
+GeneralPageValues unchangedGeneral(const VelmorBusDevice& device) {
+  return {device.type,
+          device.model,
+          device.name,
+          formatOctal(device.registerAddress),
+          formatOctal(device.vector),
+          formatOctal(device.priority),
+          std::to_string(device.units)};
+}
+
+// A sheet confirmed with the values `edit` leaves in an unchanged sheet's values.
+template <class Edit>
+DeviceSheetRunner confirming(Edit edit) {
+  return [edit](VelmorBusDevice& copy, DeviceSheetValues& values) {
+    values.general = unchangedGeneral(copy);
+    values.comments = copy.comments;
+    edit(values);
+    return true;
+  };
+}
+
+DeviceSheetRunner confirmingUnchanged() {
+  return confirming([](DeviceSheetValues&) {});
+}
+
+struct PropertiesTest : ::testing::Test {
+  void SetUp() override {
+    doc.OnNewDocument();
+    doc.setWindow(&window);
+    doc.setModified(false);
+  }
+  VelmorBusDevice& device(const std::string& name) { return *doc.configuration().FindBusDevice(name); }
+  std::string add(AddKind kind, const std::string& type) {
+    std::string name = doc.AddDevice(kind, type);
+    doc.setModified(false);
+    window.resets = 0;
+    return name;
+  }
+
+  RecordingMessages messages;
+  CountingWindow window;
+  CVelmorCfgEditorDoc doc{messages};
+};
+
+}  // namespace
+
+TEST_F(PropertiesTest, UnknownOrDisabledDeviceGetsNoSheet) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  doc.Disable(name);
+  doc.setModified(false);
+  bool shown = false;
+  const DeviceSheetRunner runner = [&shown](VelmorBusDevice&, DeviceSheetValues&) { return shown = true; };
+  EXPECT_FALSE(doc.DeviceProperties(name, runner));
+  EXPECT_FALSE(doc.DeviceProperties("NOSUCH", runner));
+  EXPECT_FALSE(shown);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(doc.isModified());
+  EXPECT_EQ(window.resets, 0);
+}
+
+TEST_F(PropertiesTest, CancelLeavesTheDeviceUntouched) {
+  const std::string name = add(AddKind::Serial, "DL11");
+  device(name).comments = "kept";
+  const std::string before = writtenForm(device(name));
+  // The sheet edits its copy freely; none of it may reach the device.
+  EXPECT_FALSE(doc.DeviceProperties(name, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
+    copy.name = "XX";
+    copy.setType("DHV11");
+    values.general.name = "XX";
+    return false;
+  }));
+  EXPECT_EQ(writtenForm(device(name)), before);
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(device(name)).unitCount(), 1u);
+  EXPECT_FALSE(doc.isModified());
+  EXPECT_EQ(window.resets, 0);
+}
+
+TEST_F(PropertiesTest, ConfirmedUnchangedSheetMarksModifiedAndRebuilds) {
+  const std::string name = add(AddKind::Disk, "RL11");
+  device(name).comments = "first\r\nsecond";
+  device(name).registerAddress = 017774410;  // not the model's default
+  const std::string before = writtenForm(device(name));
+  EXPECT_TRUE(doc.DeviceProperties(name, confirmingUnchanged()));
+  EXPECT_EQ(writtenForm(device(name)), before);
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_EQ(window.resets, 1);
+}
+
+TEST_F(PropertiesTest, WriteBackReadsTextsAsAScriptWould) {
+  const std::string name = add(AddKind::Serial, "DL11");
+  ASSERT_TRUE(doc.DeviceProperties(name, confirming([](DeviceSheetValues& values) {
+    values.general.type = "DHV11";
+    values.general.model = "";
+    values.general.name = "YVA";
+    values.general.registerText = "17760440";
+    values.general.vectorText = "300.";  // decimal with the point
+    values.general.priorityText = "junk";
+    values.general.unitsText = "16";  // decimal, the point is added
+    values.comments = "line";
+  })));
+  VelmorBusDevice& rewritten = device("YVA");
+  EXPECT_EQ(rewritten.type, "DHV11");
+  EXPECT_EQ(rewritten.registerAddress, 017760440);
+  EXPECT_EQ(rewritten.vector, 300);
+  EXPECT_EQ(rewritten.priority, 0);
+  EXPECT_EQ(rewritten.units, 16);
+  EXPECT_EQ(rewritten.comments, "line");
+  EXPECT_EQ(doc.configuration().FindBusDevice(name), nullptr);
+}
+
+TEST_F(PropertiesTest, NewTypeRebuildsTheUnitsToThePagesCount) {
+  const std::string name = add(AddKind::Serial, "DL11");
+  ASSERT_TRUE(doc.DeviceProperties(name, confirming([](DeviceSheetValues& values) {
+    values.general.type = "DZ11";
+    values.general.model = "DZV11";
+    values.general.unitsText = "8";
+  })));
+  auto& rewritten = static_cast<VelmorUnitDevice&>(device(name));
+  EXPECT_EQ(rewritten.model, "DZV11");
+  EXPECT_EQ(rewritten.units, 8);
+  EXPECT_EQ(rewritten.unitCount(), 8u);
+  EXPECT_EQ(rewritten.bus, BusQbus);
+}
+
+TEST_F(PropertiesTest, UnchangedTypeKeepsAUnitCountAScriptSet) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  auto& disk = static_cast<VelmorUnitDevice&>(device(name));
+  const std::size_t built = disk.unitCount();
+  disk.units = 2;  // as "set DUA units=2" leaves it: the list stays
+  EXPECT_TRUE(doc.DeviceProperties(name, confirmingUnchanged()));
+  EXPECT_EQ(disk.units, 2);
+  EXPECT_EQ(disk.unitCount(), built);
+}
+
+TEST_F(PropertiesTest, KindPagesWriteAfterTheGeneralValues) {
+  const std::string name = add(AddKind::Disk, "RL11");
+  ASSERT_TRUE(doc.DeviceProperties(name, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
+    values.general = unchangedGeneral(copy);
+    values.general.registerText = "17774420";
+    values.writeSpecific = [](VelmorBusDevice& target) {
+      // Runs on the rewritten device: its new register is already in place.
+      EXPECT_EQ(target.registerAddress, 017774420);
+      target.vector = 0200;
+    };
+    return true;
+  }));
+  EXPECT_EQ(device(name).vector, 0200);
+}
+
+TEST_F(PropertiesTest, ConfirmedDiskSheetKeepsItTheOnlyBootDevice) {
+  const std::string first = add(AddKind::Disk, "MSCP");
+  const std::string second = add(AddKind::Disk, "RL11");
+  const std::string rom = add(AddKind::ROM, "ROM");
+  static_cast<VelmorUnitDevice&>(device(first)).unit(0).setBoot(true);
+  static_cast<VelmorROMDevice&>(device(rom)).start = true;
+  // The unit page marks unit 1 of the second controller as the boot unit.
+  ASSERT_TRUE(doc.DeviceProperties(second, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
+    values.general = unchangedGeneral(copy);
+    values.writeSpecific = [](VelmorBusDevice& target) {
+      static_cast<VelmorUnitDevice&>(target).unit(1).setBoot(true);
+    };
+    return true;
+  }));
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(device(second)).bootUnitNumber(), 1);
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(device(first)).bootUnitNumber(), -1);
+  EXPECT_FALSE(static_cast<VelmorROMDevice&>(device(rom)).start);
+}
+
+TEST_F(PropertiesTest, ConfirmedSerialSheetLeavesBootDevicesAlone) {
+  const std::string disk = add(AddKind::Disk, "MSCP");
+  const std::string serial = add(AddKind::Serial, "DL11");
+  static_cast<VelmorUnitDevice&>(device(disk)).unit(0).setBoot(true);
+  ASSERT_TRUE(doc.DeviceProperties(serial, confirmingUnchanged()));
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(device(disk)).bootUnitNumber(), 0);
+}
+
+TEST_F(PropertiesTest, CheckerFollowsTheRenamedDevice) {
+  const std::string first = add(AddKind::Serial, "DL11");
+  const std::string second = add(AddKind::Disk, "RL11");
+  ASSERT_TRUE(doc.DeviceProperties(first, confirming([](DeviceSheetValues& values) { values.general.name = "CONS"; })));
+  const std::vector<CheckEntry>& entries = doc.checker().entries();
+  ASSERT_EQ(entries.size(), 2u);
+  // Removed by its old name, added again at the end under the new one.
+  EXPECT_EQ(entries[0].name, second);
+  EXPECT_EQ(entries[1].name, "CONS");
+}
+
+TEST_F(PropertiesTest, WriteBackRefusesANameThePageWouldRefuse) {
+  const std::string first = add(AddKind::Disk, "MSCP");
+  const std::string second = add(AddKind::Disk, "MSCP");
+  const std::string before = writtenForm(device(second));
+  EXPECT_FALSE(doc.DeviceProperties(second, confirming([&first](DeviceSheetValues& values) {
+    values.general.name = first;
+  })));
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"stop: Device with such name already exists. Specify another name."});
+  EXPECT_EQ(writtenForm(device(second)), before);
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(PropertiesTest, NameRules) {
+  const std::string dua = add(AddKind::Disk, "MSCP");  // DUA
+  add(AddKind::Serial, "DL11");                        // YLA
+  Configuration& config = doc.configuration();
+  struct Case {
+    const char* name;
+    NameProblem expected;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"DUA", NameProblem::None, "its own name"},
+      {"dua", NameProblem::None, "its own name in other letter case"},
+      {"DUB", NameProblem::None, "a free name"},
+      {"yla", NameProblem::Taken, "another device's name in other letter case"},
+      {"CPU", NameProblem::Taken, "the system entry answers to cpu"},
+      {"mmu", NameProblem::Taken, "and to mmu"},
+      {"", NameProblem::Empty, "empty"},
+      {"DU A", NameProblem::HasBlank, "a blank would cut the tree's lookup"},
+      {"DU\tA", NameProblem::HasBlank, "so would a tab"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(checkDeviceName(config, c.name, dua), c.expected) << c.why;
+  EXPECT_EQ(nameProblemText(NameProblem::Empty), "Empty device name is not allowed.Specify valid name.");
+  EXPECT_EQ(nameProblemText(NameProblem::Taken), "Device with such name already exists. Specify another name.");
+  EXPECT_EQ(nameProblemText(NameProblem::None), "");
+}
+
+TEST_F(PropertiesTest, LoaderSheetWritesUnitsAndCommentsOnly) {
+  const std::string name = add(AddKind::Loader, "LOADER");
+  const std::size_t entries = doc.checker().entries().size();
+  const std::string type = device(name).type;
+  bool unitsWritten = false;
+  ASSERT_TRUE(doc.DeviceProperties(name, [&unitsWritten](VelmorBusDevice&, DeviceSheetValues& values) {
+    values.comments = "boot image";
+    values.writeSpecific = [&unitsWritten](VelmorBusDevice&) { unitsWritten = true; };
+    return true;  // no General page: its values stay empty
+  }));
+  EXPECT_TRUE(unitsWritten);
+  EXPECT_EQ(device(name).comments, "boot image");
+  EXPECT_EQ(device(name).type, type);
+  EXPECT_EQ(device(name).name, name);
+  EXPECT_EQ(doc.checker().entries().size(), entries);
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_EQ(window.resets, 1);
+}
+
+TEST_F(PropertiesTest, SystemSheetSetsModelSizeCommentsAndTheCheckersBus) {
+  const std::string name = add(AddKind::Serial, "DL11");  // a UNIBUS device
+  ASSERT_TRUE(doc.SystemProperties([](SystemSheetValues& values) {
+    EXPECT_EQ(values.model, "PDP 11/94");
+    EXPECT_EQ(values.memorySize, 512);
+    values.model = "PDP 11/73";
+    values.memorySize = 4088;
+    values.comments = "qbus system";
+    return true;
+  }));
+  const VelmorBaseDevice& system = doc.configuration().system;
+  EXPECT_EQ(system.model, "PDP 11/73");
+  EXPECT_EQ(system.memorySize, 4088);
+  EXPECT_EQ(system.comments, "qbus system");
+  EXPECT_EQ(system.bus, BusQbus);
+  EXPECT_EQ(doc.checker().systemBus(), BusQbus);
+  EXPECT_TRUE(doc.checker().hasBusError(name));
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_EQ(window.resets, 1);
+}
+
+TEST_F(PropertiesTest, CancelledSystemSheetChangesNothing) {
+  EXPECT_FALSE(doc.SystemProperties([](SystemSheetValues& values) {
+    values.model = "PDP 11/73";
+    return false;
+  }));
+  EXPECT_EQ(doc.configuration().system.model, "PDP 11/94");
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST(MemorySizeRule, RangeMultipleOfEightAndIntegers) {
+  const std::string range = "Please, enter value between 512 and 4088.\nThis value must be multiple of 8.";
+  const std::string integer = "Please enter an integer.";
+  struct Case {
+    const char* text;
+    std::string refusal;
+    std::int32_t size;
+  };
+  const Case cases[] = {
+      {"512", "", 512},       {"4088", "", 4088},    {" 1024 ", "", 1024},  // blanks around are fine
+      {"4090", range, 0},     {"4096", range, 0},    {"504", range, 0},     {"-8", range, 0},
+      {"1020", range, 0},     // in range but not a multiple of 8
+      {"", integer, 0},       {"abc", integer, 0},   {"1024kb", integer, 0}, {"1024.", integer, 0},
+      {"-", integer, 0},      {"99999999999", integer, 0},  // does not fit an integer
+  };
+  for (const Case& c : cases) {
+    std::int32_t size = 0;
+    EXPECT_EQ(checkMemorySize(c.text, size), c.refusal) << c.text;
+    EXPECT_EQ(size, c.size) << c.text;
+  }
+}
