@@ -110,11 +110,16 @@ void CVelmorEditorView::buildGroupNodes() {
 
 void CVelmorEditorView::rebuild() {
   if (!initialised_) return;
+  // The selection survives the rebuild: park it on the group node meanwhile.
+  QTreeWidgetItem* current = tree_->currentItem();
+  const std::string selectedName = deviceNameOf(current);
+  if (current && !selectedName.empty()) select(current->parent());
   for (const IndexEntry& entry : index_) delete entry.node;
   index_.clear();
   groupNode(DeviceGroup::System)->setText(0, QString::fromStdString(systemNodeText(doc_.configuration().system)));
   for (const GroupInfo& info : groupTable())
     if (info.group != DeviceGroup::System) placeDevices(info.group);
+  if (QTreeWidgetItem* node = selectedName.empty() ? nullptr : deviceNode(selectedName)) select(node);
 }
 
 void CVelmorEditorView::placeDevices(DeviceGroup group) {

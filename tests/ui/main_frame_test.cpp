@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+
+#include "support/map_settings.h"
+#include "ui/disabled_sign_dialog.h"
+#include "ui/general_header_dialog.h"
+#include "ui/help_window.h"
+#include "ui/main_frame.h"
+#include "ui_fixtures.h"
+
+namespace {
+
+std::vector<std::string> menuTexts(const QMenu* menu) {
+  std::vector<std::string> texts;
+  for (QAction* action : menu->actions())
+    if (action->isVisible()) texts.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+  return texts;
+}
+
+QAction* findAction(const QMenu* menu, const char* text) {
+  for (QAction* action : menu->actions())
+    if (action->text() == text) return action;
+  return nullptr;
+}
+
+class MainFrameTest : public ::testing::Test, public DocumentFixture {
+ protected:
+  static void SetUpTestSuite() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("TecorbanTest");
+    QCoreApplication::setApplicationName("Velmor11Test");
+  }
+  void SetUp() override {
+    QSettings().clear();
+    settings.values["Path"] = "/opt/velmor/velmor-cfg-editor";
+    auto opener = std::make_unique<RecordingSheets>();
+    sheets = opener.get();
+    frame = std::make_unique<CMainFrame>(doc, dialogs, &settings, nullptr, std::move(opener));
+  }
+  // Opens a file through the main window; the file's path is returned.
+  std::string openFile(const std::string& script) {
+    const std::string path = writeScript(script);
+    EXPECT_TRUE(frame->openFile(QString::fromStdString(path)));
+    frame->resetView();
+    return path;
+  }
+
+  MapSettings settings;
+  ScriptedDialogs dialogs;
+  RecordingSheets* sheets = nullptr;
+  std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(MainFrameTest, MenusInOrder) {
+  std::vector<std::string> titles;
+  for (QAction* action : frame->menuBar()->actions()) titles.push_back(action->text().toStdString());
+  EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Edit", "&View", "Options", "&Help"}));
+  EXPECT_EQ(menuTexts(frame->fileMenu()),
+            (std::vector<std::string>{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                                      "&Print...\tCtrl+P", "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+  EXPECT_EQ(menuTexts(frame->editMenu()),
+            (std::vector<std::string>{"-", "-", "P&roperties...\tCtrl+K", "-", "&Disable\tCtrl+D", "&Enable\tCtrl+E",
+                                      "De&lete\tCtrl+L", "-", "General Header..."}));
+  EXPECT_EQ(menuTexts(frame->optionsMenu()),
+            (std::vector<std::string>{"Bus warnings enabled", "-", "Associate with extension",
+                                      "Dissociate with extension", "-", "Disabled Sign..."}));
+  EXPECT_EQ(frame->busWarningsAction()->statusTip().toStdString(), "Enable/Disable incorrect bus type warnings ");
+  EXPECT_EQ(findAction(frame->editMenu(), "De&lete\tCtrl+L")->shortcut(), QKeySequence("Ctrl+L"));
+  EXPECT_EQ(frame->idlePrompt()->text().toStdString(), "For Help, press F1");
+}
+
+TEST_F(MainFrameTest, EditMenuAddDeviceFollowsTheSelection) {
+  openFile("load MSCP DUA\nload DL11 YLA\n");
+  CVelmorEditorView* view = frame->view();
+  view->select(view->groupNode(DeviceGroup::System));
+  QAction* slot = frame->editMenu()->actions()[0];
+  ASSERT_NE(slot->menu(), nullptr);
+  EXPECT_EQ(slot->text().toStdString(), "Add Device");
+  EXPECT_EQ(menuTexts(slot->menu()),
+            (std::vector<std::string>{"MSCP", "RH11", "RK07", "RK11", "RL11", "RP11", "RXV11", "RXV21"}));
+  view->select(view->deviceNode("YLA"));
+  slot = frame->editMenu()->actions()[0];
+  EXPECT_EQ(menuTexts(slot->menu()), (std::vector<std::string>{"DL11", "DJ11", "DHV11", "DZ11", "QQ11", "QQ11-N"}));
+  EXPECT_EQ(frame->editMenu()->actions().size(), 9);
+  // The Edit menu's adds reach the document like the context menu's.
+  slot->menu()->actions()[0]->trigger();
+  EXPECT_EQ(doc.configuration().list(DeviceListId::Serials).size(), 2u);
+}
+
+TEST_F(MainFrameTest, BusWarningsToggleSavesAtOnce) {
+  const std::string path = openFile("load MSCP DUA\n");
+  EXPECT_TRUE(frame->busWarningsAction()->isChecked());
+  frame->toggleBusWarnings();
+  EXPECT_FALSE(frame->busWarningsAction()->isChecked());
+  EXPECT_NE(readBytes(path).find("warning off\r\n"), std::string::npos);
+  EXPECT_FALSE(doc.isModified());
+  frame->toggleBusWarnings();
+  EXPECT_EQ(readBytes(path).find("warning off"), std::string::npos);
+}
+
+TEST_F(MainFrameTest, CheckMarkFollowsALoadedWarningStatement) {
+  openFile("warning off\nload MSCP DUA\n");
+  EXPECT_FALSE(frame->busWarningsAction()->isChecked());
+}
+
+TEST_F(MainFrameTest, DisabledSignSavesOnlyWhenChanged) {
+  const std::string path = openFile("#$load MSCP DUA\n");
+  const std::string before = readBytes(path);
+  dialogs.answer = [](QDialog&) { return int(QDialog::Accepted); };  // the same sign
+  frame->chooseDisabledSign();
+  EXPECT_EQ(dialogs.captions, (std::vector<std::string>{"Choose disabled sign"}));
+  EXPECT_EQ(readBytes(path), before);
+  EXPECT_EQ(settings.values.count("DisabledSign"), 0u);
+
+  dialogs.answer = [](QDialog& dialog) {
+    static_cast<CDisabledSignDialog&>(dialog).signBox()->setEditText("$");
+    return int(QDialog::Accepted);
+  };
+  frame->chooseDisabledSign();
+  EXPECT_EQ(doc.configuration().disabledSign, "$");
+  EXPECT_EQ(settings.values["DisabledSign"], "$");
+  EXPECT_NE(readBytes(path).find("\r\n$load MSCP DUA\r\n"), std::string::npos);
+}
+
+TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
+  CDisabledSignDialog dialog("#$");
+  ASSERT_EQ(dialog.signBox()->count(), 2);
+  EXPECT_EQ(dialog.signBox()->itemText(0).toStdString(), "#$");
+  EXPECT_EQ(dialog.signBox()->itemText(1).toStdString(), "$");
+  EXPECT_TRUE(dialog.signBox()->isEditable());
+  dialog.signBox()->setEditText("");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  dialog.signBox()->setEditText("!!");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(MainFrameTest, GeneralHeaderConfirmedSavesAtOnce) {
+  const std::string path = openFile("## User Name: Ann\nload MSCP DUA\n");
+  dialogs.answer = [](QDialog& dialog) {
+    auto& header = static_cast<CGeneralHeaderDialog&>(dialog);
+    EXPECT_TRUE(header.fileNameEdit()->isReadOnly());
+    EXPECT_EQ(header.userNameEdit()->text().toStdString(), "Ann");
+    header.userNameEdit()->setText("Bob");
+    header.projectNameEdit()->setText("Lab");
+    return int(QDialog::Accepted);
+  };
+  frame->editGeneralHeader();
+  EXPECT_EQ(dialogs.captions, (std::vector<std::string>{"General Header "}));
+  const std::string written = readBytes(path);
+  EXPECT_NE(written.find("## User Name: Bob\r\n"), std::string::npos);
+  EXPECT_NE(written.find("## Project Name: Lab\r\n"), std::string::npos);
+  // Cancel changes nothing.
+  dialogs.answer = [](QDialog& dialog) {
+    static_cast<CGeneralHeaderDialog&>(dialog).userNameEdit()->setText("Eve");
+    return int(QDialog::Rejected);
+  };
+  frame->editGeneralHeader();
+  EXPECT_EQ(doc.configuration().userName, "Bob");
+}
+
+TEST_F(MainFrameTest, SaveChangesQuestionBeforeNew) {
+  openFile("load MSCP DUA\n");
+  doc.setModified();
+  std::string question;
+  dialogs.answer = [&](QDialog& dialog) {
+    question = static_cast<QMessageBox&>(dialog).text().toStdString();
+    return int(QMessageBox::Cancel);
+  };
+  EXPECT_FALSE(frame->newDocument());
+  EXPECT_EQ(question, "Save changes to " + dir + "/test.cfg?");
+  EXPECT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);
+  dialogs.answer = [](QDialog&) { return int(QMessageBox::No); };
+  EXPECT_TRUE(frame->newDocument());
+  EXPECT_TRUE(doc.configuration().list(DeviceListId::Disks).empty());
+  EXPECT_EQ(frame->titleText().toStdString(), "Untitled - VelmorCfgEditor");
+}
+
+TEST_F(MainFrameTest, SaveChangesYesSaves) {
+  const std::string path = openFile("load MSCP DUA\n");
+  frame->view()->select(frame->view()->deviceNode("DUA"));
+  frame->view()->disableSelected();
+  dialogs.answer = [](QDialog&) { return int(QMessageBox::Yes); };
+  EXPECT_TRUE(frame->saveModified());
+  EXPECT_NE(readBytes(path).find("#$load MSCP DUA"), std::string::npos);
+}
+
+TEST_F(MainFrameTest, RecentFilesAndTitle) {
+  const std::string path = openFile("load MSCP DUA\n");
+  EXPECT_EQ(frame->titleText().toStdString(), "test.cfg - VelmorCfgEditor");
+  ASSERT_EQ(frame->recentFiles().size(), 1);
+  for (int i = 0; i < 5; ++i) frame->openFile(QString::fromStdString(writeScript("", "f" + std::to_string(i) + ".cfg")));
+  EXPECT_EQ(frame->recentFiles().size(), CMainFrame::kRecentFileCount);
+  EXPECT_TRUE(frame->recentFiles().front().endsWith("f4.cfg"));
+  EXPECT_EQ(findAction(frame->fileMenu(), "Recent File")->isVisible(), false);
+}
+
+TEST_F(MainFrameTest, FixedSizeFollowsTheTree) {
+  frame->resetView();
+  const QSize tree = frame->view()->tree()->size();
+  EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+  EXPECT_EQ(frame->maximumSize(), QSize(2 * tree.width(), static_cast<int>(1.35 * tree.height())));
+  EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST_F(MainFrameTest, AssociateUsesTheStoredPath) {
+  // Without a classes root nothing can be written, and nothing fails.
+  frame->associate();
+  frame->dissociate();
+  SUCCEED();
+}
+
+TEST_F(MainFrameTest, HelpShowsTheSelectedGroupsPage) {
+  openFile("load TMSCP MUA\n");
+  frame->view()->select(frame->view()->deviceNode("MUA"));
+  frame->showContextHelp();
+  EXPECT_EQ(frame->helpWindow()->shownContext(), 10003);
+  frame->showHelpTopics();
+  EXPECT_EQ(frame->helpWindow()->shownContext(), 0);
+  frame->helpWindow()->close();
+}
+
+TEST_F(MainFrameTest, PrintRunsTheDialogFirst) {
+  frame->print();  // cancelled
+  ASSERT_EQ(dialogs.captions.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDialog>
+#include <QTreeWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "config/document.h"
+#include "support/recording_messages.h"
+#include "support/test_files.h"
+#include "ui/dialog_runner.h"
+#include "ui/editor_view.h"
+
+// Answers every dialog without showing it: records its caption and lets the
+// test fill it in and choose the result.
+class ScriptedDialogs : public DialogRunner {
+ public:
+  int exec(QDialog& dialog) override {
+    captions.push_back(dialog.windowTitle().toStdString());
+    if (answer) return answer(dialog);
+    return QDialog::Rejected;
+  }
+  QString openFileName(QWidget*) override { return openPath; }
+  QString saveFileName(QWidget*, const QString&) override { return savePath; }
+
+  std::vector<std::string> captions;
+  std::function<int(QDialog&)> answer;
+  QString openPath;
+  QString savePath;
+};
+
+// Records which sheets were asked for and answers as told.
+class RecordingSheets : public PropertySheetOpener {
+ public:
+  bool openPropertySheet(const std::string& name) override {
+    opened.push_back(name);
+    return confirm;
+  }
+  bool openSystemSheet() override {
+    opened.push_back("<system>");
+    return confirm;
+  }
+  std::vector<std::string> opened;
+  bool confirm = true;
+};
+
+// A document with recorded messages, opened from script text.
+struct DocumentFixture {
+  RecordingMessages messages;
+  CVelmorCfgEditorDoc doc{messages};
+  std::string dir = makeTempDir();
+
+  std::string writeScript(const std::string& text, const std::string& name = "test.cfg") {
+    const std::string path = dir + "/" + name;
+    writeBytes(path, text);
+    return path;
+  }
+  bool open(const std::string& text) { return doc.OnOpenDocument(writeScript(text)); }
+};
+
+// The texts of a node's children, in order.
+inline std::vector<std::string> childTexts(const QTreeWidgetItem* node) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < node->childCount(); ++i) texts.push_back(node->child(i)->text(0).toStdString());
+  return texts;
+}
