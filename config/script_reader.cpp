@@ -17,6 +17,9 @@
 
 namespace {
 
+// The heading every save writes before the boot section.
+const std::string_view kBootHeading = "# Boot Device";
+
 std::vector<std::string_view> wordsOf(std::string_view line) {
   std::vector<std::string_view> words;
   std::size_t pos = 0;
@@ -141,7 +144,8 @@ class ScriptReader {
     }
     if (finished_) noteRestAfterBoot(bytes.substr(start));
     if (report_ && !pending_.empty())
-      report_->lost.insert(report_->lost.end(), pendingSource_.begin(), pendingSource_.end());
+      for (const LostLine& line : pendingSource_)
+        if (line.text != kBootHeading) report_->lost.push_back(line);
     if (config_.userName.empty()) config_.userName = "Default User";
     if (config_.projectName.empty()) config_.projectName = "Default Project";
     return succeeded_;
@@ -328,9 +332,16 @@ class ScriptReader {
 };
 
 bool readFileBytes(const std::string& path, std::string& bytes) {
+  // A folder opens as a stream on some systems and then fails to read.
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::exception&) {
+    return false;
+  }
   return !in.bad();
 }
 

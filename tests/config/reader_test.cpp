@@ -210,6 +210,13 @@ TEST(Reader, ReportsWhatASaveWouldNotKeep) {
   EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 4, 6, 7}));
 }
 
+TEST(Reader, TheBootHeadingIsNotALoss) {
+  Read r("load MSCP DUA\n\n# Boot Device\nboot DUA 0\n");
+  EXPECT_TRUE(r.report.lost.empty());
+  Read noBoot("load MSCP DUA\n\n# Boot Device\n");
+  EXPECT_TRUE(noBoot.report.lost.empty());
+}
+
 TEST(Reader, FileNameDateAndPath) {
   const std::string dir = makeTempDir();
   const std::string path = dir + "/a.cfg";
@@ -222,6 +229,8 @@ TEST(Reader, FileNameDateAndPath) {
   EXPECT_FALSE(config.date.empty());
   EXPECT_EQ(static_cast<VelmorUnitDevice&>(*config.list(DeviceListId::Disks)[0]).unit(0).file, "x");
 
+  Configuration folder;
+  EXPECT_FALSE(ReadScript(folder, dir, messages));
   Configuration missing;
   EXPECT_FALSE(ReadScript(missing, dir + "/none.cfg", messages));
   EXPECT_EQ(missing.fileName, "");
