@@ -81,7 +81,7 @@ void VelmorDCI1300Device::applyModelDefaults(bool reset) {
 
 void VelmorDCI1300Device::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  const ModelDescriptor* row = ModelTable::instance().findDescriptor(className(), type, model);
+  const ModelDescriptor* row = readBackDefaults();
   const DCI1300Defaults* own = findDCI1300Defaults(type, model);
   if (!row || !own) return;
   SetLineWriter set(out, statementPrefix(disabledSign), name);

@@ -60,7 +60,7 @@ void VelmorDRXXXDevice::applyModelDefaults(bool reset) {
 void VelmorDRXXXDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
   SetLineWriter set(out, statementPrefix(disabledSign), name);
-  if (const ModelDescriptor* row = ModelTable::instance().findDescriptor(className(), type, model))
+  if (const ModelDescriptor* row = readBackDefaults())
     set.octalChanged(" vector1 = ", vector1, firstChoice(row->vectors1));
   if (!lines.empty()) set.quoted(" lines=", lines);
   if (!maintenanceMode) set.line(" maintenance_mode=", "0");

@@ -63,7 +63,7 @@ void VelmorNetworkDevice::applyModelDefaults(bool reset) {
 
 void VelmorNetworkDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  const ModelDescriptor* row = ModelTable::instance().findDescriptor(className(), type, model);
+  const ModelDescriptor* row = readBackDefaults();
   if (!row) return;
   SetLineWriter set(out, statementPrefix(disabledSign), name);
   const bool velna = isVelna(), virtualInterface = isInterfaceVirtual();

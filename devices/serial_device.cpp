@@ -274,7 +274,7 @@ void VelmorSerialDevice::applyModelDefaults(bool reset) {
 void VelmorSerialDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorUnitDevice::writeStatements(out, disabledSign);
   SetLineWriter set(out, statementPrefix(disabledSign), name);
-  if (const ModelDescriptor* row = ModelTable::instance().findDescriptor(className(), type, model))
+  if (const ModelDescriptor* row = readBackDefaults())
     set.octalChanged(" vector1 = ", vector1, firstChoice(row->vectors1));
 
   const SerialUnitDefaults& defaults = serialUnitDefaultsFor(type, model);

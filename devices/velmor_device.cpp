@@ -131,7 +131,7 @@ void VelmorBusDevice::writeStatements(std::string& out, const std::string& disab
   writeDeviceComments(out, comments);
   out += p + "load " + type + " " + name + "\n";
   if (!model.empty()) out += p + "set " + name + " model=\"" + model + "\"\n";
-  const ModelDescriptor* row = ModelTable::instance().findDescriptor(className(), type, model);
+  const ModelDescriptor* row = readBackDefaults();
   if (!row) return;
   auto first = [](const std::vector<std::int32_t>& choices) { return choices.empty() ? 0 : choices.front(); };
   auto line = [&](const char* key, std::int32_t value, std::int32_t defaultValue) {
@@ -150,3 +150,9 @@ std::int32_t VelmorBusDevice::checkedAreaSize() const {
 }
 
 std::uint16_t VelmorBusDevice::checkedBus(bool) const { return ModelTable::instance().busOf(className(), type, model); }
+
+const ModelDescriptor* VelmorBusDevice::readBackDefaults() const {
+  const ModelTable& table = ModelTable::instance();
+  if (!table.findDescriptor(className(), type, model)) return nullptr;
+  return table.findDescriptor(className(), type, "");
+}

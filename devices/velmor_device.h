@@ -8,6 +8,8 @@
 
 #include "devices/device_kind.h"
 
+struct ModelDescriptor;
+
 // The root of every configuration entry: the system entry and every device
 // that a `load` statement creates.
 class VelmorDevice {
@@ -100,6 +102,11 @@ class VelmorBusDevice : public VelmorDevice {
   VelmorBusDevice(const VelmorBusDevice&) = default;
   // The steps every bus device shares, without any unit rebuilding.
   void applyCommonModelDefaults(bool reset);
+  // The row whose defaults a script gives back for this device, or nullptr
+  // when the type and model have no row: reading `load TYPE` takes the type's
+  // first row and a later `model` key keeps the values that row filled, so
+  // written values are compared with that row, not with the model's own.
+  const ModelDescriptor* readBackDefaults() const;
   // "P" of the written form: the disabled sign for a disabled device.
   std::string statementPrefix(const std::string& disabledSign) const {
     return disabled ? disabledSign : std::string();
