@@ -9,8 +9,7 @@
 #include "cli/terminal_messages.h"
 #include "cli/tool.h"
 #include "cli/write_time.h"
-#include "config/configuration.h"
-#include "config/script_reader.h"
+#include "config/document.h"
 #include "config/script_writer.h"
 
 namespace {
@@ -38,21 +37,21 @@ bool canOpen(const std::string& path, std::string& reason) {
   return true;
 }
 
-// Reads INPUT as the editor opens a file; false (with the messages given) when it fails.
-bool readInput(const CommandLine& line, ToolContext& context, Configuration& config) {
+}  // namespace
+
+bool openInput(const CommandLine& line, ToolContext& context, CVelmorCfgEditorDoc& document) {
   std::string reason;
   if (!canOpen(line.input, reason)) {
     say(context, "cannot open " + line.input + ": " + reason);
     return false;
   }
-  if (line.disabledSign) config.disabledSign = *line.disabledSign;
-  TerminalMessages messages(context.err);
-  if (!ReadScript(config, line.input, messages)) {
-    messages.stop("Unable to load configuration file.");
-    return false;
-  }
-  return true;
+  if (line.disabledSign) document.configuration().disabledSign = *line.disabledSign;
+  // The editor's own open: a fresh configuration, the reader, the checker;
+  // it says "Unable to load configuration file." itself when the read fails.
+  return document.OnOpenDocument(line.input);
 }
+
+namespace {
 
 bool writeOut(ToolContext& context, const std::string& bytes) {
   errno = 0;
@@ -63,24 +62,26 @@ bool writeOut(ToolContext& context, const std::string& bytes) {
 }
 
 // Reads INPUT and stamps the date of writing; false when either failed.
-bool prepare(const CommandLine& line, ToolContext& context, Configuration& config, std::tm& when) {
+bool prepare(const CommandLine& line, ToolContext& context, CVelmorCfgEditorDoc& document, std::tm& when) {
   std::string error;
   if (!toolWriteTime(context.sourceDateEpoch, when, error)) {
     say(context, error);
     return false;
   }
-  return readInput(line, context, config);
+  return openInput(line, context, document);
 }
 
 }  // namespace
 
 int runFormat(const CommandLine& line, ToolContext& context) {
-  Configuration config(context.storedSettings);
+  TerminalMessages messages(context.err);
+  CVelmorCfgEditorDoc document(messages, context.storedSettings);
+  Configuration& config = document.configuration();
   std::tm when{};
-  if (!prepare(line, context, config, when)) return kExitFailure;
+  if (!prepare(line, context, document, when)) return kExitFailure;
   if (line.output) {
     std::string failure;
-    if (!WriteScript(config, *line.output, {when, {}, &failure})) {
+    if (!document.OnSaveDocument(*line.output, {when, {}, &failure})) {
       say(context, "cannot save " + *line.output + ": " + failure);
       return kExitFailure;
     }
@@ -91,9 +92,11 @@ int runFormat(const CommandLine& line, ToolContext& context) {
 }
 
 int runPrint(const CommandLine& line, ToolContext& context) {
-  Configuration config(context.storedSettings);
+  TerminalMessages messages(context.err);
+  CVelmorCfgEditorDoc document(messages, context.storedSettings);
+  Configuration& config = document.configuration();
   std::tm when{};
-  if (!prepare(line, context, config, when)) return kExitFailure;
+  if (!prepare(line, context, document, when)) return kExitFailure;
   // The text shows the date a save at this moment would write.
   StampWriteDate(config, when);
   return writeOut(context, FormatScript(config)) ? kExitOk : kExitFailure;

@@ -2,6 +2,12 @@
 
 struct CommandLine;
 struct ToolContext;
+class CVelmorCfgEditorDoc;
+
+// Opens INPUT as the editor opens a file, with the reader's messages on
+// standard error; false when it cannot be opened or the read was refused
+// (the document then holds what was read).
+bool openInput(const CommandLine& line, ToolContext& context, CVelmorCfgEditorDoc& document);
 
 // format: the bytes the editor's save writes, to OUTPUT or standard output.
 int runFormat(const CommandLine& line, ToolContext& context);

@@ -2,15 +2,16 @@
 
 #include <array>
 
+#include "cli/check_command.h"
 #include "cli/command_line.h"
 #include "cli/script_commands.h"
 
 namespace {
 
-// The conflict checker's `check` command joins this table when it exists.
-const std::array<Command, 2> kCommands = {{
+const std::array<Command, 3> kCommands = {{
     {"format", true, &runFormat},
     {"print", false, &runPrint},
+    {"check", false, &runCheck},
 }};
 
 constexpr const char* kHelp =
@@ -24,6 +25,9 @@ constexpr const char* kHelp =
     "      written; it may be INPUT itself.\n"
     "  velmor-cfg print INPUT [--disabled-sign SIGN]\n"
     "      The same text with bare line feeds, to standard output.\n"
+    "  velmor-cfg check INPUT [--disabled-sign SIGN]\n"
+    "      Reads INPUT (going on with what was read when the editor would refuse it)\n"
+    "      and prints every device's conflict and bus-type findings.\n"
     "\n"
     "Options:\n"
     "  -o, --output OUTPUT     write to this file instead of standard output\n"
@@ -36,7 +40,7 @@ constexpr const char* kHelp =
     "Messages of the reader go to standard error.\n"
     "\n"
     "Exit status: 0 done, 1 the file could not be read, loaded or written,\n"
-    "64 wrong command line.\n";
+    "2 check found a conflict or a bus error, 64 wrong command line.\n";
 
 void print(std::FILE* file, const std::string& text) { std::fwrite(text.data(), 1, text.size(), file); }
 

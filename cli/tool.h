@@ -18,8 +18,8 @@ struct ToolContext {
   std::FILE* err = stderr;
   // The value of SOURCE_DATE_EPOCH; empty when the variable is unset or empty.
   std::optional<std::string> sourceDateEpoch;
-  // Hook for the editor's stored settings (the disabled sign). The tool links
-  // the core only, so nothing fills it yet; the platform layer will.
+  // The editor's stored settings (the disabled sign); main fills it where
+  // the platform layer is built.
   const SettingsStore* storedSettings = nullptr;
 };
 

@@ -105,7 +105,7 @@ void CVelmorCfgEditorDoc::ReportPendingHostStatus() {
   pendingStatusPath_.clear();
 }
 
-bool CVelmorCfgEditorDoc::OnSaveDocument(const std::string& path) {
+bool CVelmorCfgEditorDoc::OnSaveDocument(const std::string& path, const ScriptWriteOptions& options) {
   const std::string remembered = config_.currentPath;
   const bool otherPath = path != remembered;
   if (otherPath && hostLink_) {
@@ -116,7 +116,7 @@ bool CVelmorCfgEditorDoc::OnSaveDocument(const std::string& path) {
       return false;
     }
   }
-  if (!WriteScript(config_, path)) return false;
+  if (!WriteScript(config_, path, options)) return false;
   if (otherPath && hostLink_) {
     if (!remembered.empty()) hostLink_->SetDocStatus(remembered, 0, 0);
     hostLink_->SetDocStatus(path, 1, mainWindow());

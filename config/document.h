@@ -12,6 +12,7 @@
 #include "config/device_properties.h"
 #include "config/host_link.h"
 #include "config/script_reader.h"
+#include "config/script_writer.h"
 
 class UserMessages;
 class SettingsStore;
@@ -68,8 +69,9 @@ class CVelmorCfgEditorDoc {
   // Lifecycle.
   bool OnNewDocument();
   bool OnOpenDocument(const std::string& path);
-  // Save to `path` (the user's Save or Save As).
-  bool OnSaveDocument(const std::string& path);
+  // Save to `path` (the user's Save or Save As); `options` carry the moment
+  // of writing and a failure reason for the command-line tool.
+  bool OnSaveDocument(const std::string& path, const ScriptWriteOptions& options = {});
   // Save at once to the current path ("Bus warnings enabled", "Disabled
   // Sign...", a confirmed general header). Fails quietly without a current
   // path or after a failed open, and asks first when the file's read lost lines.

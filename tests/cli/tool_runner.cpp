@@ -20,6 +20,8 @@ namespace {
   if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
   if (::chdir(workDir.c_str()) != 0) ::_exit(126);
   ::unsetenv("SOURCE_DATE_EPOCH");
+  // The user's own stored editor settings must not change what a test sees.
+  ::setenv("XDG_CONFIG_HOME", "/nonexistent/velmor-test-config", 1);
   for (const auto& [name, value] : env) {
     if (value)
       ::setenv(name.c_str(), value->c_str(), 1);
