@@ -7,18 +7,11 @@
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
+#include "support/counting_window.h"
 #include "support/device_script.h"
 #include "support/recording_messages.h"
 
 namespace {
-
-class CountingWindow : public DocumentWindow {
- public:
-  void resetView() override { ++resets; }
-  WindowHandle mainWindowHandle() const override { return 0; }
-  void switchToWindow(WindowHandle) override {}
-  int resets = 0;
-};
 
 // The General page's texts for a device as it stands: what an unchanged
 // sheet hands back.

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+
+#include "config/document.h"
+#include "devices/velmor_unit_device.h"
+#include "support/counting_window.h"
+#include "support/device_script.h"
+#include "support/recording_messages.h"
+#include "ui/sheets/bus_device_properties.h"
+#include "ui/sheets/device_comments_page.h"
+#include "ui/sheets/device_sheets.h"
+#include "ui/sheets/property_sheet_opener.h"
+#include "ui/sheets/qt_printing.h"
+
+namespace {
+
+QStringList tabTexts(const CPropertySheet& sheet) {
+  QStringList texts;
+  for (int i = 0; i < sheet.tabs()->count(); ++i) texts << sheet.tabs()->tabText(i);
+  return texts;
+}
+
+// Sheets are answered by `answer`, which edits the sheet and closes it.
+struct SheetOpenerTest : ::testing::Test {
+  void SetUp() override {
+    doc.OnNewDocument();
+    doc.setWindow(&window);
+    opener.setSheetRunner([this](QDialog& dialog) {
+      answer(dialog);
+      return dialog.result();
+    });
+  }
+  std::string add(AddKind kind, const std::string& type) {
+    const std::string name = doc.AddDevice(kind, type);
+    doc.setModified(false);
+    window.resets = 0;
+    return name;
+  }
+  VelmorBusDevice& device(const std::string& name) { return *doc.configuration().FindBusDevice(name); }
+  static CDeviceSheet& sheetOf(QDialog& dialog) { return dynamic_cast<CDeviceSheet&>(dialog); }
+
+  RecordingMessages messages;
+  CountingWindow window;
+  CVelmorCfgEditorDoc doc{messages};
+  CPropertySheetOpener opener{doc, nullptr};
+  std::function<void(QDialog&)> answer = [](QDialog& dialog) { dialog.reject(); };
+};
+
+}  // namespace
+
+TEST_F(SheetOpenerTest, EachKindGetsItsSheet) {
+  struct Case {
+    AddKind kind;
+    const char* type;
+    const char* caption;
+    QStringList tabs;
+  };
+  const QStringList common{"General", "Comments"};
+  const Case cases[] = {
+      {AddKind::Disk, "MSCP", "Disk Controllers  Properties", common},
+      {AddKind::Tape, "TMSCP", "Tape Controllers Properties", common},
+      {AddKind::Serial, "DL11", "Serial Line Controllers Properties", common},
+      {AddKind::Serial, "LP11", "Serial Line Controllers Properties", common},
+      {AddKind::Network, "DEQNA", "Network Adapters Properties", common},
+      {AddKind::Va1000, "VA1000", "Va1000 Adapters Properties", common},
+      {AddKind::Bridge, "QBUS-BRIDGE", "Bridge Adapters  Properties", common},
+      {AddKind::TimerOrClock, "KW11-L", "Timer Devices Properties", common},
+      {AddKind::TimerOrClock, "TOY", "Clock Devices Properties", common},
+      {AddKind::Parallel, "DRXXX", "DAQ Device Properties", common},
+      {AddKind::Parallel, "DRV11", "DCI1300 Device Properties", common},
+      {AddKind::Loader, "LOADER", "Binary Loader Properties", {"Comments"}},
+      {AddKind::ROM, "ROM", "ROM Device Properties", common},
+  };
+  for (const Case& c : cases) {
+    const std::string name = add(c.kind, c.type);
+    ASSERT_FALSE(name.empty()) << c.type;
+    QString caption;
+    QStringList tabs;
+    answer = [&](QDialog& dialog) {
+      caption = dialog.windowTitle();
+      tabs = tabTexts(sheetOf(dialog));
+      dialog.reject();
+    };
+    EXPECT_FALSE(opener.openPropertySheet(name)) << c.type;
+    EXPECT_EQ(caption, c.caption) << c.type;
+    EXPECT_EQ(tabs, c.tabs) << c.type;
+  }
+}
+
+TEST_F(SheetOpenerTest, ConfirmedSheetWithoutChangesMarksModified) {
+  const std::string name = add(AddKind::Disk, "RL11");
+  device(name).comments = "a\r\nb";
+  const std::string before = writtenForm(device(name));
+  answer = [](QDialog& dialog) { dialog.accept(); };
+  EXPECT_TRUE(opener.openPropertySheet(name));
+  EXPECT_EQ(writtenForm(device(name)), before);
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_EQ(window.resets, 1);
+}
+
+TEST_F(SheetOpenerTest, CancelLeavesTheDeviceUntouched) {
+  const std::string name = add(AddKind::Serial, "DL11");
+  const std::string before = writtenForm(device(name));
+  answer = [](QDialog& dialog) {
+    CDeviceSheet& sheet = sheetOf(dialog);
+    sheet.generalPage()->typeBox()->setCurrentText("DHV11");
+    sheet.commentsPage()->editor()->setPlainText("changed");
+    dialog.reject();
+  };
+  EXPECT_FALSE(opener.openPropertySheet(name));
+  EXPECT_EQ(writtenForm(device(name)), before);
+  EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(SheetOpenerTest, TypeChangeRebuildsTheUnits) {
+  const std::string name = add(AddKind::Serial, "DL11");
+  answer = [](QDialog& dialog) {
+    sheetOf(dialog).generalPage()->typeBox()->setCurrentText("DHV11");
+    dialog.accept();
+  };
+  EXPECT_TRUE(opener.openPropertySheet(name));
+  auto& rewritten = static_cast<VelmorUnitDevice&>(device("YVA"));
+  EXPECT_EQ(rewritten.type, "DHV11");
+  EXPECT_EQ(rewritten.units, 16);
+  EXPECT_EQ(rewritten.unitCount(), 16u);
+}
+
+TEST_F(SheetOpenerTest, TakenNameKeepsTheSheetOpen) {
+  const std::string first = add(AddKind::Disk, "MSCP");
+  const std::string second = add(AddKind::Disk, "MSCP");
+  bool stayed = false;
+  answer = [&](QDialog& dialog) {
+    CDeviceSheet& sheet = sheetOf(dialog);
+    sheet.generalPage()->nameEdit()->setText(QString::fromStdString(first).toLower());
+    dialog.accept();
+    stayed = dialog.result() != QDialog::Accepted;
+    // Nor may the user leave the page for another tab.
+    sheet.tabs()->setCurrentIndex(1);
+    stayed = stayed && sheet.tabs()->currentIndex() == 0;
+    dialog.reject();
+  };
+  EXPECT_FALSE(opener.openPropertySheet(second));
+  EXPECT_TRUE(stayed);
+  const std::string refusal = "stop: Device with such name already exists. Specify another name.";
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{refusal, refusal}));
+  EXPECT_EQ(device(second).name, second);
+}
+
+TEST_F(SheetOpenerTest, RefusedPageKeepsTheFocusOnTheName) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  QWidget* focused = nullptr;
+  QWidget* nameEdit = nullptr;
+  answer = [&](QDialog& dialog) {
+    CDeviceSheet& sheet = sheetOf(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    nameEdit = sheet.generalPage()->nameEdit();
+    sheet.generalPage()->nameEdit()->clear();
+    sheet.tabs()->setCurrentIndex(1);
+    focused = QApplication::focusWidget();
+    dialog.reject();
+  };
+  EXPECT_FALSE(opener.openPropertySheet(name));
+  EXPECT_EQ(focused, nameEdit);
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"stop: Empty device name is not allowed.Specify valid name."});
+}
+
+TEST_F(SheetOpenerTest, EnterConfirmsAndEscapeCancels) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  auto pressIn = [this](Qt::Key key, bool inRegisterBox) {
+    answer = [key, inRegisterBox](QDialog& dialog) {
+      dialog.show();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+      CBusDeviceProperties* general = sheetOf(dialog).generalPage();
+      QWidget* target = general->nameEdit();
+      if (inRegisterBox) target = general->registerBox()->lineEdit();
+      target->setFocus();
+      QTest::keyClick(target, key);
+    };
+  };
+  pressIn(Qt::Key_Escape, false);
+  EXPECT_FALSE(opener.openPropertySheet(name));
+  EXPECT_FALSE(doc.isModified());
+  pressIn(Qt::Key_Return, false);
+  EXPECT_TRUE(opener.openPropertySheet(name));
+  doc.setModified(false);
+  pressIn(Qt::Key_Return, true);
+  EXPECT_TRUE(opener.openPropertySheet(name));
+  EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(SheetOpenerTest, TabOrderFollowsTheFields) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  answer = [](QDialog& dialog) {
+    CBusDeviceProperties* general = sheetOf(dialog).generalPage();
+    QWidget* expected[] = {general->typeBox(), general->modelBox(), general->nameEdit(), general->registerBox(),
+                           general->vectorBox(), general->priorityBox()};
+    for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
+      QWidget* next = expected[i]->nextInFocusChain();
+      // Skipping what Tab passes by: labels, and an editable box's own line edit.
+      while (next && (next->parentWidget() == expected[i] || !(next->focusPolicy() & Qt::TabFocus)))
+        next = next->nextInFocusChain();
+      EXPECT_EQ(next, expected[i + 1]) << i;
+    }
+    dialog.reject();
+  };
+  opener.openPropertySheet(name);
+}
+
+TEST_F(SheetOpenerTest, CommentsAreWrittenWithCrLf) {
+  const std::string name = add(AddKind::Tape, "TMSCP");
+  answer = [](QDialog& dialog) {
+    sheetOf(dialog).commentsPage()->editor()->setPlainText("first\nsecond");
+    dialog.accept();
+  };
+  EXPECT_TRUE(opener.openPropertySheet(name));
+  EXPECT_EQ(device(name).comments, "first\r\nsecond");
+}
+
+TEST_F(SheetOpenerTest, DisabledDeviceOpensNothing) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  doc.Disable(name);
+  bool shown = false;
+  answer = [&shown](QDialog& dialog) {
+    shown = true;
+    dialog.accept();
+  };
+  EXPECT_FALSE(opener.openPropertySheet(name));
+  EXPECT_FALSE(shown);
+  EXPECT_TRUE(messages.shown.empty());
+}

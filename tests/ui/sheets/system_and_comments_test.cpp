@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include "config/document.h"
+#include "support/recording_messages.h"
+#include "ui/sheets/device_comments_page.h"
+#include "ui/sheets/main_system_properties.h"
+#include "ui/sheets/property_sheet_opener.h"
+#include "ui/sheets/qt_printing.h"
+#include "ui/sheets/sheet_picture.h"
+
+namespace {
+
+struct SystemSheetTest : ::testing::Test {
+  void SetUp() override {
+    doc.OnNewDocument();
+    opener.setSheetRunner([this](QDialog& dialog) {
+      answer(dynamic_cast<CMainSystemProperties&>(dialog));
+      return dialog.result();
+    });
+  }
+
+  RecordingMessages messages;
+  CVelmorCfgEditorDoc doc{messages};
+  CPropertySheetOpener opener{doc, nullptr};
+  std::function<void(CMainSystemProperties&)> answer;
+};
+
+const std::string kRange = "stop: Please, enter value between 512 and 4088.\nThis value must be multiple of 8.";
+
+}  // namespace
+
+TEST_F(SystemSheetTest, ShowsModelsInTextOrderAndTheEntrysValues) {
+  QStringList models;
+  QString caption, model, size;
+  QStringList tabs;
+  answer = [&](CMainSystemProperties& sheet) {
+    caption = sheet.windowTitle();
+    for (int i = 0; i < sheet.tabs()->count(); ++i) tabs << sheet.tabs()->tabText(i);
+    QComboBox* box = sheet.systemPage()->modelBox();
+    for (int i = 0; i < box->count(); ++i) models << box->itemText(i);
+    model = box->currentText();
+    size = sheet.systemPage()->memoryEdit()->text();
+    sheet.reject();
+  };
+  EXPECT_FALSE(opener.openSystemSheet());
+  EXPECT_EQ(caption, "Main System Properties");
+  EXPECT_EQ(tabs, (QStringList{"Main System Properties", "Comments"}));
+  EXPECT_EQ(model, "PDP 11/94");
+  EXPECT_EQ(size, "512");
+  EXPECT_EQ(models.size(), 25);
+  EXPECT_EQ(models.first(), "LSI 11 (T11)");
+  EXPECT_EQ(models.last(), "PDP 11/94");
+}
+
+TEST_F(SystemSheetTest, MemorySizes) {
+  struct Case {
+    const char* text;
+    std::string message;  // empty: accepted
+  };
+  const Case cases[] = {
+      {"512", ""},     {"4088", ""},
+      {"4090", kRange},  // not a multiple of 8
+      {"4096", kRange},  // above the range
+      {"504", kRange},
+      {"lots", "stop: Please enter an integer."},
+  };
+  for (const Case& c : cases) {
+    messages.shown.clear();
+    answer = [&c](CMainSystemProperties& sheet) {
+      sheet.systemPage()->memoryEdit()->setText(c.text);
+      sheet.accept();
+      if (sheet.result() != QDialog::Accepted) sheet.reject();
+    };
+    EXPECT_EQ(opener.openSystemSheet(), c.message.empty()) << c.text;
+    EXPECT_EQ(messages.shown, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
+        << c.text;
+    if (c.message.empty()) {
+      EXPECT_EQ(doc.configuration().system.memorySize, std::atoi(c.text));
+    }
+  }
+}
+
+TEST_F(SystemSheetTest, RefusedSizeKeepsTheFocusWithItsTextSelected) {
+  QWidget* focused = nullptr;
+  QWidget* memoryEdit = nullptr;
+  QString selected;
+  answer = [&](CMainSystemProperties& sheet) {
+    memoryEdit = sheet.systemPage()->memoryEdit();
+    sheet.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    sheet.systemPage()->memoryEdit()->setText("4090");
+    sheet.tabs()->setCurrentIndex(1);
+    focused = QApplication::focusWidget();
+    selected = sheet.systemPage()->memoryEdit()->selectedText();
+    sheet.reject();
+  };
+  EXPECT_FALSE(opener.openSystemSheet());
+  EXPECT_EQ(focused, memoryEdit);
+  EXPECT_EQ(selected, "4090");
+  EXPECT_EQ(messages.shown, std::vector<std::string>{kRange});
+}
+
+TEST_F(SystemSheetTest, TypedCpuModelIsKeptAndSetsTheBus) {
+  answer = [](CMainSystemProperties& sheet) {
+    sheet.systemPage()->modelBox()->setEditText("PDP 11/73");
+    sheet.accept();
+  };
+  EXPECT_TRUE(opener.openSystemSheet());
+  EXPECT_EQ(doc.configuration().system.model, "PDP 11/73");
+  EXPECT_EQ(doc.checker().systemBus(), BusQbus);
+  EXPECT_TRUE(doc.isModified());
+}
+
+TEST(CommentsPage, ConvertsLineEndsAtTheEdit) {
+  EXPECT_EQ(commentsToEditText("one\r\ntwo\r\n"), "one\ntwo\n");
+  EXPECT_EQ(editTextToComments("one\ntwo"), "one\r\ntwo");
+  std::string stored = "one\r\ntwo";
+  CDeviceCommentsPage page(sheetPicture(DeviceGroup::Disks), stored);
+  EXPECT_EQ(page.editor()->toPlainText(), "one\ntwo");
+  page.editor()->appendPlainText("three");
+  page.writeBack();
+  EXPECT_EQ(stored, "one\r\ntwo\r\nthree");
+}
+
+TEST(CommentsPage, KeepsEveryByteThroughARoundTrip) {
+  // UTF-8 letters (one holds the byte 0xA0, a no-break space in Latin-1), a
+  // Latin-1 letter and a line with a lone CR.
+  const std::string original = "caf\xC3\xA9 \xC3\xA0 la \xE9t\xE9\r\nsecond\rstill";
+  std::string stored = original;
+  CDeviceCommentsPage untouched(sheetPicture(DeviceGroup::Disks), stored);
+  untouched.writeBack();
+  EXPECT_EQ(stored, original);
+
+  // An edit elsewhere in the text keeps the other bytes too.
+  stored = "caf\xC3\xA9 \xC3\xA0\r\nend";
+  CDeviceCommentsPage edited(sheetPicture(DeviceGroup::Disks), stored);
+  edited.editor()->appendPlainText("new");
+  edited.writeBack();
+  EXPECT_EQ(stored, "caf\xC3\xA9 \xC3\xA0\r\nend\r\nnew");
+}

@@ -1,0 +1,210 @@
+#include "ui/sheets/bus_device_properties.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "config/configuration.h"
+#include "config/user_messages.h"
+#include "devices/model_tables.h"
+#include "devices/number_format.h"
+#include "devices/text_utils.h"
+#include "devices/velmor_device.h"
+#include "ui/sheets/sheet_text.h"
+
+namespace {
+
+constexpr const char* kLinePrinterType = "lp11";
+
+bool vectorFixed(DeviceKind kind) {
+  return kind == DeviceKind::Bridge || kind == DeviceKind::Clock || kind == DeviceKind::Va1000 ||
+         kind == DeviceKind::ROM;
+}
+
+bool priorityFixed(DeviceKind kind) {
+  return kind == DeviceKind::Clock || kind == DeviceKind::Va1000 || kind == DeviceKind::ROM ||
+         kind == DeviceKind::Timer;
+}
+
+QStringList octalTexts(const std::vector<std::int32_t>& values) {
+  QStringList texts;
+  for (std::int32_t value : values) texts << fromBytes(formatOctal(value));
+  return texts;
+}
+
+QStringList byteTexts(const std::vector<std::string>& words) {
+  QStringList texts;
+  for (const std::string& word : words) texts << fromBytes(word);
+  return texts;
+}
+
+QComboBox* makeBox(bool editable, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setEditable(editable);
+  // A typed text is taken as it stands; Enter must not grow the list.
+  box->setInsertPolicy(QComboBox::NoInsert);
+  return box;
+}
+
+std::string firstTwo(const std::string& name) { return name.substr(0, 2); }
+
+}  // namespace
+
+QString busTypeText(std::uint16_t bus) {
+  switch (bus) {
+    case BusUnibus: return QStringLiteral("UNIBUS");
+    case BusQbus: return QStringLiteral("QBUS");
+    case BusBoth: return QStringLiteral("UNIBUS/QBUS");
+    default: return QString();
+  }
+}
+
+CBusDeviceProperties::CBusDeviceProperties(const QPixmap& picture, const VelmorBusDevice& device,
+                                           Configuration& configuration, UserMessages& messages,
+                                           GeneralPageValues& out, QWidget* parent)
+    : CPropertyPage(parent),
+      className_(device.className()),
+      ownName_(device.name),
+      linePrinter_(equalsIgnoreCase(device.type, kLinePrinterType)),
+      configuration_(configuration),
+      messages_(messages),
+      out_(out) {
+  buildLayout(picture);
+  fill(device);
+  vectorBox_->setEnabled(!vectorFixed(device.kind()));
+  priorityBox_->setEnabled(!priorityFixed(device.kind()));
+  connect(typeBox_, &QComboBox::currentIndexChanged, this, &CBusDeviceProperties::chooseType);
+  connect(modelBox_, &QComboBox::currentIndexChanged, this, &CBusDeviceProperties::chooseModel);
+  connect(nameEdit_, &QLineEdit::editingFinished, this, &CBusDeviceProperties::leaveName);
+}
+
+void CBusDeviceProperties::buildLayout(const QPixmap& picture) {
+  auto* grid = new QGridLayout(this);
+  auto* image = new QLabel(this);
+  image->setPixmap(picture);
+  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+
+  typeBox_ = makeBox(false, this);
+  modelBox_ = makeBox(false, this);
+  nameEdit_ = new QLineEdit(this);
+  busText_ = new QLabel(this);
+  registerBox_ = makeBox(true, this);
+  vectorBox_ = makeBox(true, this);
+  priorityBox_ = makeBox(false, this);
+  unitsText_ = new QLabel(this);
+
+  const std::pair<const char*, QWidget*> rows[] = {
+      {"Type", typeBox_},         {"Model", modelBox_},          {"Name", nameEdit_},
+      {"Bus type", busText_},     {"Register", registerBox_},    {"Interrupt vector", vectorBox_},
+      {"Interrupt Priority", priorityBox_}, {"Units Count", unitsText_},
+  };
+  int row = 1;
+  for (const auto& [label, field] : rows) {
+    auto* caption = new QLabel(QString::fromLatin1(label), this);
+    caption->setBuddy(field);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    ++row;
+  }
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(row, 1);
+  setTabOrder(typeBox_, modelBox_);
+  setTabOrder(modelBox_, nameEdit_);
+  setTabOrder(nameEdit_, registerBox_);
+  setTabOrder(registerBox_, vectorBox_);
+  setTabOrder(vectorBox_, priorityBox_);
+}
+
+void CBusDeviceProperties::fill(const VelmorBusDevice& device) {
+  type_ = device.type;
+  model_ = device.model;
+  fillTypes();
+  selectOrAdd(typeBox_, fromBytes(type_));
+  fillModels();
+  selectOrAdd(modelBox_, fromBytes(model_));
+  setName(device.name);
+  const ModelTable& table = ModelTable::instance();
+  busText_->setText(busTypeText(table.busOf(className_, type_, model_)));
+  fillSorted(registerBox_, octalTexts(table.registerChoices(className_, type_, model_)));
+  selectOrAdd(registerBox_, fromBytes(formatOctal(device.registerAddress)));
+  fillSorted(vectorBox_, octalTexts(table.vectorChoices(className_, type_, model_)));
+  selectOrAdd(vectorBox_, fromBytes(formatOctal(device.vector)));
+  fillSorted(priorityBox_, octalTexts(table.priorityChoices(className_, type_, model_)));
+  selectOrAdd(priorityBox_, fromBytes(formatOctal(device.priority)));
+  // The device's own count, so that confirming an unchanged sheet keeps a
+  // count that a script set; a new type or model shows the model's count.
+  unitsText_->setText(QString::number(device.units));
+}
+
+void CBusDeviceProperties::fillTypes() {
+  // Line printers are serial devices of their own type: a printer keeps it,
+  // and no other serial device may take it.
+  QStringList types;
+  for (const std::string& word : ModelTable::instance().typeWords(className_))
+    if (equalsIgnoreCase(word, kLinePrinterType) == linePrinter_) types << fromBytes(word);
+  fillSorted(typeBox_, types);
+}
+
+void CBusDeviceProperties::fillModels() {
+  fillSorted(modelBox_, byteTexts(ModelTable::instance().modelWords(className_, type_)));
+}
+
+void CBusDeviceProperties::refillFromModel() {
+  const ModelTable& table = ModelTable::instance();
+  busText_->setText(busTypeText(table.busOf(className_, type_, model_)));
+  fillSorted(registerBox_, octalTexts(table.registerChoices(className_, type_, model_)));
+  fillSorted(vectorBox_, octalTexts(table.vectorChoices(className_, type_, model_)));
+  fillSorted(priorityBox_, octalTexts(table.priorityChoices(className_, type_, model_)));
+  unitsText_->setText(QString::number(table.unitsOf(className_, type_, model_)));
+}
+
+void CBusDeviceProperties::chooseType(int index) {
+  if (index < 0) return;
+  const std::string chosen = toBytes(typeBox_->itemText(index));
+  if (equalsIgnoreCase(chosen, type_)) return;
+  type_ = chosen;
+  fillModels();
+  model_ = toBytes(modelBox_->currentText());
+  prefix_ = ModelTable::instance().prefixOf(className_, type_, model_);
+  nameEdit_->setText(fromBytes(configuration_.UniqueName(prefix_)));
+  refillFromModel();
+}
+
+void CBusDeviceProperties::chooseModel(int index) {
+  if (index < 0) return;
+  const std::string chosen = toBytes(modelBox_->itemText(index));
+  if (equalsIgnoreCase(chosen, model_)) return;
+  model_ = chosen;
+  const std::string prefix = ModelTable::instance().prefixOf(className_, type_, model_);
+  if (!equalsIgnoreCase(prefix, prefix_)) {
+    prefix_ = prefix;
+    nameEdit_->setText(fromBytes(configuration_.UniqueName(prefix_)));
+  }
+  refillFromModel();
+}
+
+void CBusDeviceProperties::leaveName() { prefix_ = firstTwo(toBytes(nameEdit_->text())); }
+
+void CBusDeviceProperties::setName(const std::string& name) {
+  nameEdit_->setText(fromBytes(name));
+  prefix_ = firstTwo(name);
+}
+
+bool CBusDeviceProperties::validate() {
+  const NameProblem problem = checkDeviceName(configuration_, toBytes(nameEdit_->text()), ownName_);
+  if (problem == NameProblem::None) return true;
+  messages_.stop(nameProblemText(problem));
+  return refuse(nameEdit_);
+}
+
+void CBusDeviceProperties::writeBack() {
+  out_.type = type_;
+  out_.model = model_;
+  out_.name = toBytes(nameEdit_->text());
+  out_.registerText = toBytes(registerBox_->currentText());
+  out_.vectorText = toBytes(vectorBox_->currentText());
+  out_.priorityText = toBytes(priorityBox_->currentText());
+  out_.unitsText = toBytes(unitsText_->text());
+}

@@ -1,0 +1,57 @@
+#include "ui/sheets/device_comments_page.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include "ui/sheets/sheet_text.h"
+
+QString commentsToEditText(const std::string& stored) {
+  QString text = fromBytes(stored);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return text;
+}
+
+std::string editTextToComments(const QString& text) {
+  QString stored = text;
+  stored.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  return toBytes(stored);
+}
+
+namespace {
+
+// The edit's text as typed. toPlainText() would turn a no-break space (the
+// byte 0xA0, also part of many UTF-8 letters) into a blank.
+QString rawText(const QPlainTextEdit& editor) {
+  QString text = editor.document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+}  // namespace
+
+CDeviceCommentsPage::CDeviceCommentsPage(const QPixmap& picture, std::string& comments, QWidget* parent)
+    : CPropertyPage(parent), comments_(comments) {
+  auto* grid = new QGridLayout(this);
+  auto* image = new QLabel(this);
+  image->setPixmap(picture);
+  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  grid->addWidget(new QLabel(QStringLiteral("Specify device ( unit ) comments here"), this), 0, 1);
+  editor_ = new QPlainTextEdit(this);
+  editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  editor_->setTabChangesFocus(true);
+  editor_->setPlainText(commentsToEditText(comments));
+  shown_ = rawText(*editor_);
+  grid->addWidget(editor_, 1, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(1, 1);
+}
+
+void CDeviceCommentsPage::writeBack() {
+  const QString text = rawText(*editor_);
+  // Untouched comments keep their bytes exactly, whatever line ends they had.
+  if (text == shown_) return;
+  comments_ = editTextToComments(text);
+}

@@ -1,0 +1,92 @@
+#include "ui/sheets/device_sheets.h"
+
+#include "devices/velmor_device.h"
+#include "ui/sheets/bus_device_properties.h"
+#include "ui/sheets/device_comments_page.h"
+#include "ui/sheets/sheet_picture.h"
+
+CDeviceSheet::CDeviceSheet(const QString& caption, bool withGeneralPage, const DeviceSheetContext& context,
+                           QWidget* parent)
+    : CPropertySheet(caption, parent), context_(context), picture_(sheetPicture(sheetGroupOf(context.copy))) {
+  context_.values.comments = context_.copy.comments;
+  if (withGeneralPage) {
+    general_ = new CBusDeviceProperties(picture_, context_.copy, context_.configuration, context_.messages,
+                                        context_.values.general, this);
+    addPage(general_, QStringLiteral("General"));
+  }
+  comments_ = new CDeviceCommentsPage(picture_, context_.values.comments, this);
+  addPage(comments_, QStringLiteral("Comments"));
+}
+
+void CDeviceSheet::addKindPage(CPropertyPage* page, const QString& caption) {
+  insertPage(pageCount() - 1, page, caption);
+}
+
+// Each kind's own pages (unit lists, kind-specific settings) are added in
+// these constructors with addKindPage, under the captions noted.
+
+// Its own page: "Disk Units"
+CDiskProperties::CDiskProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Disk Controllers  Properties"), true, context, parent) {}
+
+// Its own page: "Tape Units"
+CTapeProperties::CTapeProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Tape Controllers Properties"), true, context, parent) {}
+
+// Its own page: "Serial device specific " (serial line controllers and line printers)
+CSerialProperties::CSerialProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Serial Line Controllers Properties"), true, context, parent) {}
+
+// Its own page: "Network specific"
+CNetworkProperties::CNetworkProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Network Adapters Properties"), true, context, parent) {}
+
+// Its own page: "Va1000 specific"
+CVa1000Properties::CVa1000Properties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Va1000 Adapters Properties"), true, context, parent) {}
+
+// Its own page: "Bridge Specific"
+CBridgeProperties::CBridgeProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Bridge Adapters  Properties"), true, context, parent) {}
+
+// Its own page: "Timer/Clock specific"
+CTimerProperties::CTimerProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Timer Devices Properties"), true, context, parent) {}
+
+// No page of its own.
+CClockProperties::CClockProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Clock Devices Properties"), true, context, parent) {}
+
+// Its own page: "DRXXX specific properties"
+CDRXXXProperties::CDRXXXProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("DAQ Device Properties"), true, context, parent) {}
+
+// Its own page: "DCI1300 Specific "
+CDCI1300Properties::CDCI1300Properties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("DCI1300 Device Properties"), true, context, parent) {}
+
+// Its own page: "Loader Units"; a loader has no General page.
+CLoaderProperties::CLoaderProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("Binary Loader Properties"), false, context, parent) {}
+
+// Its own page: "ROM specific properties"
+CROMProperties::CROMProperties(const DeviceSheetContext& context, QWidget* parent)
+    : CDeviceSheet(QStringLiteral("ROM Device Properties"), true, context, parent) {}
+
+std::unique_ptr<CDeviceSheet> makeDeviceSheet(const DeviceSheetContext& context, QWidget* parent) {
+  switch (context.copy.kind()) {
+    case DeviceKind::Disk: return std::make_unique<CDiskProperties>(context, parent);
+    case DeviceKind::Tape: return std::make_unique<CTapeProperties>(context, parent);
+    case DeviceKind::Serial: return std::make_unique<CSerialProperties>(context, parent);
+    case DeviceKind::Network: return std::make_unique<CNetworkProperties>(context, parent);
+    case DeviceKind::Va1000: return std::make_unique<CVa1000Properties>(context, parent);
+    case DeviceKind::Bridge: return std::make_unique<CBridgeProperties>(context, parent);
+    case DeviceKind::Timer: return std::make_unique<CTimerProperties>(context, parent);
+    case DeviceKind::Clock: return std::make_unique<CClockProperties>(context, parent);
+    case DeviceKind::DRXXX: return std::make_unique<CDRXXXProperties>(context, parent);
+    case DeviceKind::DCI1300: return std::make_unique<CDCI1300Properties>(context, parent);
+    case DeviceKind::Loader: return std::make_unique<CLoaderProperties>(context, parent);
+    case DeviceKind::ROM: return std::make_unique<CROMProperties>(context, parent);
+    default: return nullptr;
+  }
+}

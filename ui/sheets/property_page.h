@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+// What every page of a property sheet does. A page is given what it edits
+// when it is built and fills its fields from it; it checks itself when the
+// user leaves it (another tab, or OK) and writes its values back only when
+// the sheet is confirmed.
+class CPropertyPage : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+  // False refuses leaving the page; the page has told the user why.
+  virtual bool validate() { return true; }
+  // The sheet was confirmed: hand the page's values on.
+  virtual void writeBack() = 0;
+  // Puts the focus back on the field a refusal named (the sheet calls it
+  // once the page is shown again).
+  void focusFault();
+
+ protected:
+  // Records the field at fault, focuses it and answers false.
+  bool refuse(QWidget* field, bool selectAll = false);
+
+ private:
+  QWidget* fault_ = nullptr;
+  bool selectAll_ = false;
+};

@@ -1,0 +1,24 @@
+#include "ui/sheets/property_sheet_opener.h"
+
+#include <QDialog>
+
+#include "ui/sheets/device_sheets.h"
+#include "ui/sheets/main_system_properties.h"
+
+CPropertySheetOpener::CPropertySheetOpener(CVelmorCfgEditorDoc& document, QWidget* parent)
+    : document_(document), parent_(parent), run_([](QDialog& sheet) { return sheet.exec(); }) {}
+
+bool CPropertySheetOpener::openPropertySheet(const std::string& deviceName) {
+  return document_.DeviceProperties(deviceName, [this](VelmorBusDevice& copy, DeviceSheetValues& values) {
+    const DeviceSheetContext context{copy, values, document_.configuration(), document_.messages()};
+    std::unique_ptr<CDeviceSheet> sheet = makeDeviceSheet(context, parent_);
+    return sheet && run_(*sheet) == QDialog::Accepted;
+  });
+}
+
+bool CPropertySheetOpener::openSystemSheet() {
+  return document_.SystemProperties([this](SystemSheetValues& values) {
+    CMainSystemProperties sheet(values, document_.messages(), parent_);
+    return run_(sheet) == QDialog::Accepted;
+  });
+}

@@ -1,0 +1,26 @@
+#include "ui/sheets/sheet_text.h"
+
+#include <QSignalBlocker>
+
+int insertSorted(QComboBox* box, const QString& text) {
+  int at = 0;
+  while (at < box->count() && QString::compare(box->itemText(at), text, Qt::CaseInsensitive) <= 0) ++at;
+  box->insertItem(at, text);
+  return at;
+}
+
+void fillSorted(QComboBox* box, const QStringList& texts) {
+  const QSignalBlocker blocker(box);
+  box->clear();
+  for (const QString& text : texts) insertSorted(box, text);
+  box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+  // An editable box shows the text of its selection, an empty one nothing.
+  if (box->isEditable() && box->count() == 0) box->setEditText(QString());
+}
+
+void selectOrAdd(QComboBox* box, const QString& text) {
+  const QSignalBlocker blocker(box);
+  int at = box->findText(text, Qt::MatchFixedString);
+  if (at < 0) at = insertSorted(box, text);
+  box->setCurrentIndex(at);
+}
