@@ -7,15 +7,26 @@
 
 #include "ui/sheets/sheet_text.h"
 
+namespace {
+
+// A CR that ends no line (a byte inside a comment line of the script) is
+// shown as the CR symbol, which no byte of the stored text can be, so that
+// the edit does not split the line there.
+constexpr QChar kLoneCr(0x240D);
+
+}  // namespace
+
 QString commentsToEditText(const std::string& stored) {
   QString text = fromBytes(stored);
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), kLoneCr);
   return text;
 }
 
 std::string editTextToComments(const QString& text) {
   QString stored = text;
   stored.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  stored.replace(kLoneCr, QLatin1Char('\r'));
   return toBytes(stored);
 }
 

@@ -121,6 +121,9 @@ TEST_F(SystemSheetTest, TypedCpuModelIsKeptAndSetsTheBus) {
 TEST(CommentsPage, ConvertsLineEndsAtTheEdit) {
   EXPECT_EQ(commentsToEditText("one\r\ntwo\r\n"), "one\ntwo\n");
   EXPECT_EQ(editTextToComments("one\ntwo"), "one\r\ntwo");
+  // A CR inside a line stays in its line, shown as the CR symbol.
+  EXPECT_EQ(commentsToEditText("a\rb"), QString("a") + QChar(0x240D) + "b");
+  EXPECT_EQ(editTextToComments(QString("a") + QChar(0x240D) + "b"), "a\rb");
   std::string stored = "one\r\ntwo";
   CDeviceCommentsPage page(sheetPicture(DeviceGroup::Disks), stored);
   EXPECT_EQ(page.editor()->toPlainText(), "one\ntwo");
@@ -144,4 +147,10 @@ TEST(CommentsPage, KeepsEveryByteThroughARoundTrip) {
   edited.editor()->appendPlainText("new");
   edited.writeBack();
   EXPECT_EQ(stored, "caf\xC3\xA9 \xC3\xA0\r\nend\r\nnew");
+
+  stored = "a\rb\r\nc";
+  CDeviceCommentsPage loneCr(sheetPicture(DeviceGroup::Disks), stored);
+  loneCr.editor()->appendPlainText("new");
+  loneCr.writeBack();
+  EXPECT_EQ(stored, "a\rb\r\nc\r\nnew");
 }
