@@ -1,5 +1,7 @@
 #include "ui/sheet_opener_factory.h"
 
+#include "ui/sheets/property_sheet_opener.h"
+
 namespace {
 
 // Stands in until the property sheets exist: every sheet is confirmed at
@@ -12,6 +14,6 @@ class ConfirmingSheetOpener : public PropertySheetOpener {
 
 }  // namespace
 
-std::unique_ptr<PropertySheetOpener> makePropertySheetOpener(CVelmorCfgEditorDoc&, QWidget*) {
-  return std::make_unique<ConfirmingSheetOpener>();
+std::unique_ptr<PropertySheetOpener> makePropertySheetOpener(CVelmorCfgEditorDoc& document, QWidget* parent) {
+  return std::make_unique<CPropertySheetOpener>(document, parent);
 }
