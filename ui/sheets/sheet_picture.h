@@ -6,8 +6,8 @@
 
 class VelmorBusDevice;
 
-// The picture a page shows at its top left for the group a device belongs
-// to. A plain stand-in until the tree's own images can be shared.
+// The picture a page shows at its top left: the tree's normal image of the
+// group a device belongs to.
 QPixmap sheetPicture(DeviceGroup group);
 
 // The group whose picture a device's sheet shows.

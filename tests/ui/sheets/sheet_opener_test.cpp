@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -20,6 +21,16 @@
 #include "ui/sheets/qt_printing.h"
 
 namespace {
+
+// Whether every page shows a picture.
+bool everyPageHasAPicture(const CPropertySheet& sheet) {
+  for (int i = 0; i < sheet.pageCount(); ++i) {
+    bool found = false;
+    for (const QLabel* label : sheet.page(i)->findChildren<QLabel*>()) found = found || !label->pixmap().isNull();
+    if (!found) return false;
+  }
+  return true;
+}
 
 QStringList tabTexts(const CPropertySheet& sheet) {
   QStringList texts;
@@ -83,14 +94,17 @@ TEST_F(SheetOpenerTest, EachKindGetsItsSheet) {
     ASSERT_FALSE(name.empty()) << c.type;
     QString caption;
     QStringList tabs;
+    bool pictures = false;
     answer = [&](QDialog& dialog) {
       caption = dialog.windowTitle();
       tabs = tabTexts(sheetOf(dialog));
+      pictures = everyPageHasAPicture(sheetOf(dialog));
       dialog.reject();
     };
     EXPECT_FALSE(opener.openPropertySheet(name)) << c.type;
     EXPECT_EQ(caption, c.caption) << c.type;
     EXPECT_EQ(tabs, c.tabs) << c.type;
+    EXPECT_TRUE(pictures) << c.type;
   }
 }
 
