@@ -53,8 +53,8 @@ class ConflictChecker {
   // The enabled entries as the pair pass's quick test sees them, one array
   // per field of 32-bit values so that the quadratic loop reads them in order,
   // touches no strings and can be vectorised. The quick test may pick out a
-  // pair that does not collide (an area end clamped to 32 bits, a fifth
-  // vector), never miss one; comparePair decides.
+  // pair that does not collide (an area end clamped to 32 bits, a vector
+  // beyond the third), never miss one; comparePair decides.
   static constexpr std::size_t kInlineVectors = 3;
   struct Probes {
     std::vector<std::size_t> entry;
