@@ -188,26 +188,34 @@ TEST_F(SheetOpenerTest, RefusedPageKeepsTheFocusOnTheName) {
 
 TEST_F(SheetOpenerTest, EnterConfirmsAndEscapeCancels) {
   const std::string name = add(AddKind::Disk, "MSCP");
-  auto pressIn = [this](Qt::Key key, bool inRegisterBox) {
-    answer = [key, inRegisterBox](QDialog& dialog) {
+  using Field = std::function<QWidget*(CBusDeviceProperties&)>;
+  auto pressIn = [this](Qt::Key key, Field field) {
+    answer = [key, field](QDialog& dialog) {
       dialog.show();
       ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-      CBusDeviceProperties* general = sheetOf(dialog).generalPage();
-      QWidget* target = general->nameEdit();
-      if (inRegisterBox) target = general->registerBox()->lineEdit();
+      QWidget* target = field(*sheetOf(dialog).generalPage());
       target->setFocus();
       QTest::keyClick(target, key);
+      // A key the sheet did not take leaves it open: close it as cancelled.
+      if (dialog.isVisible()) dialog.reject();
     };
   };
-  pressIn(Qt::Key_Escape, false);
+  const Field nameEdit = [](CBusDeviceProperties& page) { return page.nameEdit(); };
+  const Field fields[] = {
+      nameEdit,
+      [](CBusDeviceProperties& page) { return page.registerBox()->lineEdit(); },
+      [](CBusDeviceProperties& page) { return page.typeBox(); },
+      [](CBusDeviceProperties& page) { return page.priorityBox(); },
+  };
+  pressIn(Qt::Key_Escape, nameEdit);
   EXPECT_FALSE(opener.openPropertySheet(name));
   EXPECT_FALSE(doc.isModified());
-  pressIn(Qt::Key_Return, false);
-  EXPECT_TRUE(opener.openPropertySheet(name));
-  doc.setModified(false);
-  pressIn(Qt::Key_Return, true);
-  EXPECT_TRUE(opener.openPropertySheet(name));
-  EXPECT_TRUE(doc.isModified());
+  for (std::size_t i = 0; i < std::size(fields); ++i) {
+    doc.setModified(false);
+    pressIn(Qt::Key_Return, fields[i]);
+    EXPECT_TRUE(opener.openPropertySheet(name)) << i;
+    EXPECT_TRUE(doc.isModified()) << i;
+  }
 }
 
 TEST_F(SheetOpenerTest, TabOrderFollowsTheFields) {
@@ -249,4 +257,25 @@ TEST_F(SheetOpenerTest, DisabledDeviceOpensNothing) {
   EXPECT_FALSE(opener.openPropertySheet(name));
   EXPECT_FALSE(shown);
   EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SheetOpenerTest, EnterInTheCommentsStartsANewLine) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  bool stayedOpen = false;
+  answer = [&stayedOpen](QDialog& dialog) {
+    CDeviceSheet& sheet = sheetOf(dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    sheet.tabs()->setCurrentIndex(1);
+    QPlainTextEdit* editor = sheet.commentsPage()->editor();
+    editor->setFocus();
+    QTest::keyClicks(editor, "one");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClicks(editor, "two");
+    stayedOpen = dialog.isVisible();
+    dialog.accept();
+  };
+  EXPECT_TRUE(opener.openPropertySheet(name));
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(device(name).comments, "one\r\ntwo");
 }
