@@ -23,6 +23,10 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent) : QDialo
   connect(tabs_, &QTabWidget::currentChanged, this, &CPropertySheet::pageChanged);
 }
 
+// Destroying the pages may switch tabs; no page may be asked to validate
+// itself once the sheet is half destroyed.
+CPropertySheet::~CPropertySheet() { disconnect(tabs_, nullptr, this, nullptr); }
+
 void CPropertySheet::addPage(CPropertyPage* page, const QString& caption) {
   insertPage(pageCount(), page, caption);
 }

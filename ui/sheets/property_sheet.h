@@ -16,6 +16,7 @@ class CPropertySheet : public QDialog {
   Q_OBJECT
  public:
   explicit CPropertySheet(const QString& caption, QWidget* parent = nullptr);
+  ~CPropertySheet() override;
 
   void addPage(CPropertyPage* page, const QString& caption);
   // Kind pages go before a page already there (the Comments page stays last).
