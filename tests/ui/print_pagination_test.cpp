@@ -36,6 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
         PaginationCase{0, 100, 10, {}},
         // A page that cannot hold one line still prints one per page.
         PaginationCase{2, 15, 10, {{0, 1}, {1, 1}}},
-        PaginationCase{2, 100, 0, {{0, 1}, {1, 1}}}));
+        PaginationCase{2, 100, 0, {{0, 1}, {1, 1}}}),
+    [](const ::testing::TestParamInfo<PaginationCase>& info) {
+      const PaginationCase& c = info.param;
+      return "lines" + std::to_string(c.lines) + "_page" + std::to_string(c.pageHeight) + "_line" +
+             std::to_string(c.lineHeight);
+    });
 
 }  // namespace
