@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Configuration;
 class VelmorBusDevice;
@@ -24,9 +25,9 @@ struct GeneralPageValues {
 struct DeviceSheetValues {
   GeneralPageValues general;  // unused by the binary loader's sheet
   std::string comments;       // lines joined with CR LF
-  // The kind-specific and unit pages write their values into the rewritten
-  // device here; empty while a kind has no such page.
-  std::function<void(VelmorBusDevice&)> writeSpecific;
+  // The kind-specific and unit pages each add one writer here; the writers
+  // run in order on the rewritten device, after the General values.
+  std::vector<std::function<void(VelmorBusDevice&)>> specificWriters;
 };
 
 // What the system sheet shows and hands back.

@@ -58,6 +58,11 @@ void matchUnitList(VelmorBusDevice& device) {
   for (std::size_t i = 0; i < wanted; ++i) owner->createUnit(static_cast<int>(i));
 }
 
+void runSpecificWriters(const DeviceSheetValues& values, VelmorBusDevice& device) {
+  for (const auto& writer : values.specificWriters)
+    if (writer) writer(device);
+}
+
 bool keepsSingleBootDevice(DeviceKind kind) {
   return kind == DeviceKind::Disk || kind == DeviceKind::Tape || kind == DeviceKind::ROM;
 }
@@ -77,7 +82,7 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   device.priority = parseNumber(general.priorityText);
   device.units = parseNumber(general.unitsText + ".");
   if (newModel) matchUnitList(device);
-  if (values.writeSpecific) values.writeSpecific(device);
+  runSpecificWriters(values, device);
   if (keepsSingleBootDevice(device.kind())) config_.ClearOtherBootDevices(&device);
   device.comments = values.comments;
   checker_.remove(oldName);
@@ -93,7 +98,7 @@ bool CVelmorCfgEditorDoc::DeviceProperties(const std::string& name, const Device
   if (!runSheet(*copy, values)) return false;
   if (device->kind() == DeviceKind::Loader) {
     // No General page and no checker entry: only the units and the comments.
-    if (values.writeSpecific) values.writeSpecific(*device);
+    runSpecificWriters(values, *device);
     device->comments = values.comments;
   } else {
     // The page refuses such names already; a caller that skipped it must not

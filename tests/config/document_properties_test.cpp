@@ -154,14 +154,16 @@ TEST_F(PropertiesTest, KindPagesWriteAfterTheGeneralValues) {
   ASSERT_TRUE(doc.DeviceProperties(name, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
     values.general = unchangedGeneral(copy);
     values.general.registerText = "17774420";
-    values.writeSpecific = [](VelmorBusDevice& target) {
+    values.specificWriters.push_back([](VelmorBusDevice& target) {
       // Runs on the rewritten device: its new register is already in place.
       EXPECT_EQ(target.registerAddress, 017774420);
       target.vector = 0200;
-    };
+    });
+    // A second page's writer runs after the first.
+    values.specificWriters.push_back([](VelmorBusDevice& target) { target.vector += 4; });
     return true;
   }));
-  EXPECT_EQ(device(name).vector, 0200);
+  EXPECT_EQ(device(name).vector, 0204);
 }
 
 TEST_F(PropertiesTest, ConfirmedDiskSheetKeepsItTheOnlyBootDevice) {
@@ -173,9 +175,9 @@ TEST_F(PropertiesTest, ConfirmedDiskSheetKeepsItTheOnlyBootDevice) {
   // The unit page marks unit 1 of the second controller as the boot unit.
   ASSERT_TRUE(doc.DeviceProperties(second, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
     values.general = unchangedGeneral(copy);
-    values.writeSpecific = [](VelmorBusDevice& target) {
+    values.specificWriters.push_back([](VelmorBusDevice& target) {
       static_cast<VelmorUnitDevice&>(target).unit(1).setBoot(true);
-    };
+    });
     return true;
   }));
   EXPECT_EQ(static_cast<VelmorUnitDevice&>(device(second)).bootUnitNumber(), 1);
@@ -247,7 +249,7 @@ TEST_F(PropertiesTest, LoaderSheetWritesUnitsAndCommentsOnly) {
   bool unitsWritten = false;
   ASSERT_TRUE(doc.DeviceProperties(name, [&unitsWritten](VelmorBusDevice&, DeviceSheetValues& values) {
     values.comments = "boot image";
-    values.writeSpecific = [&unitsWritten](VelmorBusDevice&) { unitsWritten = true; };
+    values.specificWriters.push_back([&unitsWritten](VelmorBusDevice&) { unitsWritten = true; });
     return true;  // no General page: its values stay empty
   }));
   EXPECT_TRUE(unitsWritten);
