@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "config/settings_store.h"
+
 CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent)
     : QDialog(parent), sign_(new QComboBox) {
   setWindowTitle("Choose disabled sign");
@@ -14,6 +16,9 @@ CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent
   sign_->addItems({"#$", "$"});
   sign_->model()->sort(0);
   sign_->setEditText(current);
+  // A longer sign would be stored but not honoured at the next start, and
+  // files written with it would then read their disabled devices wrongly.
+  sign_->lineEdit()->setMaxLength(static_cast<int>(kMaxDisabledSignLength));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &CDisabledSignDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

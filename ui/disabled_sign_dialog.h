@@ -5,8 +5,9 @@
 class QComboBox;
 
 // "Choose disabled sign": an editable, sorted choice of "#$" and "$" or any
-// typed text. OK is refused while the text is empty: an empty sign would
-// write a disabled device's statements as live ones.
+// typed text of up to 11 characters (the longest sign honoured at start).
+// OK is refused while the text is empty: an empty sign would write a
+// disabled device's statements as live ones.
 class CDisabledSignDialog : public QDialog {
   Q_OBJECT
  public:

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTest>
 
 #include "support/map_settings.h"
 #include "ui/disabled_sign_dialog.h"
@@ -143,6 +144,27 @@ TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
   dialog.signBox()->setEditText("!!");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  // Only what the next start will honour can be typed.
+  dialog.signBox()->lineEdit()->clear();
+  QTest::keyClicks(dialog.signBox()->lineEdit(), "123456789012345");
+  EXPECT_EQ(dialog.sign().toStdString(), "12345678901");
+}
+
+TEST_F(MainFrameTest, SaveAtOnceWithoutAFileWritesNothing) {
+  const std::string path = openFile("load MSCP DUA\n");
+  const std::string before = readBytes(path);
+  ASSERT_TRUE(frame->newDocument());
+  frame->toggleBusWarnings();
+  dialogs.answer = [](QDialog& dialog) {
+    static_cast<CGeneralHeaderDialog&>(dialog).userNameEdit()->setText("Bob");
+    return int(QDialog::Accepted);
+  };
+  frame->editGeneralHeader();
+  EXPECT_EQ(readBytes(path), before);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(doc.configuration().userName, "Bob");
+  // Kept as changes, so closing asks.
+  EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(MainFrameTest, GeneralHeaderConfirmedSavesAtOnce) {
