@@ -96,9 +96,14 @@ void CBusDeviceProperties::buildLayout(const QPixmap& picture) {
   unitsText_ = new QLabel(this);
 
   const std::pair<const char*, QWidget*> rows[] = {
-      {"Type", typeBox_},         {"Model", modelBox_},          {"Name", nameEdit_},
-      {"Bus type", busText_},     {"Register", registerBox_},    {"Interrupt vector", vectorBox_},
-      {"Interrupt Priority", priorityBox_}, {"Units Count", unitsText_},
+      {"Type", typeBox_},
+      {"Model", modelBox_},
+      {"Name", nameEdit_},
+      {"Bus type", busText_},
+      {"Register", registerBox_},
+      {"Interrupt vector", vectorBox_},
+      {"Interrupt Priority", priorityBox_},
+      {"Units Count", unitsText_},
   };
   int row = 1;
   for (const auto& [label, field] : rows) {

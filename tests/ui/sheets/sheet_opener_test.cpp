@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "config/document.h"
+#include "devices/number_format.h"
 #include "devices/velmor_unit_device.h"
 #include "support/counting_window.h"
 #include "support/device_script.h"
@@ -278,4 +279,18 @@ TEST_F(SheetOpenerTest, EnterInTheCommentsStartsANewLine) {
   EXPECT_TRUE(opener.openPropertySheet(name));
   EXPECT_TRUE(stayedOpen);
   EXPECT_EQ(device(name).comments, "one\r\ntwo");
+}
+
+TEST_F(SheetOpenerTest, ModelChangeStoresTheRegisterShown) {
+  const std::string name = add(AddKind::Disk, "RH11");
+  QString shown;
+  answer = [&shown](QDialog& dialog) {
+    CBusDeviceProperties* general = sheetOf(dialog).generalPage();
+    general->modelBox()->setCurrentText("RS03");
+    shown = general->registerBox()->currentText();
+    dialog.accept();
+  };
+  EXPECT_TRUE(opener.openPropertySheet(name));
+  EXPECT_EQ(formatOctal(device("DSA").registerAddress), shown.toStdString());
+  EXPECT_EQ(device("DSA").model, "RS03");
 }
