@@ -15,6 +15,7 @@
 #include "ui/editor_view.h"
 #include "ui/main_frame.h"
 #include "ui/message_box_messages.h"
+#include "ui/startup.h"
 
 namespace {
 
@@ -72,7 +73,6 @@ int main(int argc, char** argv) {
   // The framework's own settings, with the recent-file list.
   QApplication::setOrganizationName("Tecorban");
   QApplication::setApplicationName("Velmor11");
-  QApplication::setApplicationDisplayName("VelmorCfgEditor");
   QApplication::setWindowIcon(applicationIcon());
 
   QCommandLineParser parser;
@@ -95,15 +95,7 @@ int main(int argc, char** argv) {
   CMainFrame frame(document, dialogs, &settings, &classes);
   boxes.setParent(&frame);
 
-  const QStringList files = parser.positionalArguments();
-  if (!files.isEmpty()) {
-    if (!frame.openFile(files.front())) return 1;
-  } else {
-    document.OnNewDocument();
-  }
-  frame.show();
-  frame.resetView();
-  document.ReportPendingHostStatus();
+  if (!startEditor(frame, document, parser.positionalArguments())) return 1;
   scheduleScreenshot(frame);
   return app.exec();
 }

@@ -35,13 +35,8 @@ QAction* findAction(const QMenu* menu, const char* text) {
 
 class MainFrameTest : public ::testing::Test, public DocumentFixture {
  protected:
-  static void SetUpTestSuite() {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("TecorbanTest");
-    QCoreApplication::setApplicationName("Velmor11Test");
-  }
   void SetUp() override {
-    QSettings().clear();
+    useTestSettings();
     settings.values["Path"] = "/opt/velmor/velmor-cfg-editor";
     auto opener = std::make_unique<RecordingSheets>();
     sheets = opener.get();

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <functional>
 #include <string>
@@ -64,4 +67,13 @@ inline std::vector<std::string> childTexts(const QTreeWidgetItem* node) {
   std::vector<std::string> texts;
   for (int i = 0; i < node->childCount(); ++i) texts.push_back(node->child(i)->text(0).toStdString());
   return texts;
+}
+
+// The recent-file list and other framework settings go to Qt's test
+// locations, under names of their own, emptied first.
+inline void useTestSettings() {
+  QStandardPaths::setTestModeEnabled(true);
+  QCoreApplication::setOrganizationName("TecorbanTest");
+  QCoreApplication::setApplicationName("Velmor11Test");
+  QSettings().clear();
 }
