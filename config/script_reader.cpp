@@ -20,8 +20,9 @@ namespace {
 // The heading every save writes before the boot section.
 const std::string_view kBootHeading = "# Boot Device";
 
-std::vector<std::string_view> wordsOf(std::string_view line) {
-  std::vector<std::string_view> words;
+// Fills `words` (kept by the caller, so its storage is reused line after line).
+void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
+  words.clear();
   std::size_t pos = 0;
   while (pos < line.size()) {
     while (pos < line.size() && isSpace(line[pos])) ++pos;
@@ -29,7 +30,6 @@ std::vector<std::string_view> wordsOf(std::string_view line) {
     while (pos < line.size() && !isSpace(line[pos])) ++pos;
     if (pos > start) words.push_back(line.substr(start, pos - start));
   }
-  return words;
 }
 
 // atoi: optional blanks and sign, then decimal digits; saturates instead of overflowing.
@@ -157,7 +157,8 @@ class ScriptReader {
     if (startsWith(line, "##")) {
       readHeaderLine(line);
     } else if (startsWith(line, "#OS")) {
-      std::vector<std::string_view> words = wordsOf(line);
+      std::vector<std::string_view>& words = words_;
+      wordsOf(line, words);
       std::string os;
       for (std::size_t i = 1; i < words.size(); ++i) {
         if (i > 1) os += ' ';
@@ -198,10 +199,13 @@ class ScriptReader {
       disabledStatement = true;
       line.remove_prefix(config_.disabledSign.size());
     }
-    std::vector<std::string_view> words = wordsOf(line);
+    std::vector<std::string_view>& words = words_;
+    wordsOf(line, words);
     const std::string keyword = toLower(words.empty() ? std::string_view() : words[0]);
     std::string_view word2 = words.size() > 1 ? words[1] : std::string_view();
     std::string word3(words.size() > 2 ? words[2] : std::string_view());
+    // A `set` hands its whole line to the device; only other statements use word3.
+    const bool keepWord3 = keyword != "set";
     bool inComment = false;
     for (std::size_t i = 3; i < words.size(); ++i) {
       std::string_view word = words[i];
@@ -211,7 +215,7 @@ class ScriptReader {
         inComment = true;
       } else if (inComment) {
         pending_.addWord(word);
-      } else {
+      } else if (keepWord3) {
         word3 += ' ';
         word3 += word;
       }
@@ -323,7 +327,8 @@ class ScriptReader {
   ReadReport* report_;
   NameIndex names_;
   PendingComment pending_;
-  std::vector<LostLine> pendingSource_;  // where the pending comment came from, for the report
+  std::vector<LostLine> pendingSource_;
+  std::vector<std::string_view> words_;  // where the pending comment came from, for the report
   std::size_t lineNumber_ = 0;
   bool succeeded_ = false;
   bool finished_ = false;

@@ -18,10 +18,6 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool isSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 std::string trim(std::string_view text) {
   std::size_t begin = 0, end = text.size();
   while (begin < end && isSpace(text[begin])) ++begin;

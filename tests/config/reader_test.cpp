@@ -150,6 +150,12 @@ TEST(Reader, MessagesForUnknownDevices) {
             }));
 }
 
+TEST(Reader, ALoadWithoutWordsCreatesNothing) {
+  Read r("load\nload MSCP DUA\n");
+  EXPECT_EQ(r.config.list(DeviceListId::Disks).size(), 1u);
+  EXPECT_EQ(r.messages.shown, (std::vector<std::string>{"warning: Unable to load device !\nUnknown device type "}));
+}
+
 TEST(Reader, LastOutcomeDecides) {
   EXPECT_FALSE(Read("load MSCP DUA\nset DUA bogus=1\n").result);
   EXPECT_TRUE(Read("load MSCP DUA\nset DUA bogus=1\nset DUA units=2\n").result);
