@@ -19,6 +19,10 @@ struct PaginationCase {
   std::vector<PageSlice> pages;
 };
 
+void PrintTo(const PaginationCase& c, std::ostream* out) {
+  *out << c.lines << " lines, page " << c.pageHeight << ", line " << c.lineHeight;
+}
+
 class PaginationTest : public ::testing::TestWithParam<PaginationCase> {};
 
 TEST_P(PaginationTest, Pages) {
