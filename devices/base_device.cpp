@@ -32,11 +32,7 @@ std::unique_ptr<VelmorDevice> VelmorBaseDevice::clone() const {
 
 bool VelmorBaseDevice::setParameter(const std::string& key, int, const std::string& value) {
   clearUnitTouched();
-  if (key == "model") {
-    model = value;
-    applyModelDefaults(false);
-    return true;
-  }
+  if (key == "model") return setModelKey(value);
   if (key == "memory_size") {
     memorySize = parseNumber(value);
     return true;

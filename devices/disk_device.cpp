@@ -122,11 +122,7 @@ void VelmorDiskUnit::applyUnitDefaults(std::string_view ownerType, std::string_v
 bool VelmorDiskDevice::setParameter(const std::string& key, int index, const std::string& value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
-  if (key == "model") {
-    model = value;
-    applyModelDefaults(false);
-    return true;
-  }
+  if (key == "model") return setModelKey(value);
   VelmorDiskUnit* unit = applyUnitKey(*this, index, kDiskUnitFields, key, value);
   if (!unit) return false;
   // A unit given a file takes part in the script.

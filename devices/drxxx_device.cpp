@@ -37,11 +37,7 @@ constexpr KeyField<DRXXX> kDRXXXKeys[] = {
 bool VelmorDRXXXDevice::setParameter(const std::string& key, int index, const std::string& value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
-  if (key == "model") {
-    model = value;
-    applyModelDefaults(false);
-    return true;
-  }
+  if (key == "model") return setModelKey(value);
   return applyKeyField<DRXXX>(*this, kDRXXXKeys, key, value);
 }
 

@@ -237,11 +237,7 @@ void writeLineComments(std::string& out, const std::string& comments) {
 bool VelmorSerialDevice::setParameter(const std::string& key, int index, const std::string& value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
-  if (key == "model") {
-    model = value;
-    applyModelDefaults(false);
-    return true;
-  }
+  if (key == "model") return setModelKey(value);
   if (key == "vector1") {
     vector1 = parseNumber(value);
     return true;

@@ -82,11 +82,7 @@ void VelmorTapeUnit::applyUnitDefaults(std::string_view ownerType, std::string_v
 bool VelmorTapeDevice::setParameter(const std::string& key, int index, const std::string& value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
-  if (key == "model") {
-    model = value;
-    applyModelDefaults(false);
-    return true;
-  }
+  if (key == "model") return setModelKey(value);
   if (!applyUnitKey(*this, index, kTapeUnitFields, key, value)) return false;
   markUnitTouched(index);
   return true;

@@ -54,6 +54,13 @@ class VelmorDevice {
  protected:
   VelmorDevice(const VelmorDevice&) = default;
   VelmorDevice& operator=(const VelmorDevice&) = default;
+  // The `model` key of the kinds that take one: the new model's defaults fill
+  // what is still unset (and rebuild the units of a unit device).
+  bool setModelKey(const std::string& value) {
+    model = value;
+    applyModelDefaults(false);
+    return true;
+  }
   void markUnitTouched(int index) {
     unitTouched_ = true;
     lastUnitIndex_ = index;
