@@ -34,7 +34,7 @@ CMainFrame::CMainFrame(CVelmorCfgEditorDoc& document, DialogRunner& dialogs, Set
       view_(new CVelmorEditorView(document, dialogs, this)) {
   setWindowIcon(applicationIcon());
   setCentralWidget(view_);
-  if (!sheets_) sheets_ = makePropertySheetOpener(doc_, this);
+  if (!sheets_) sheets_ = makePropertySheetOpener(doc_, dialogs_, this);
   view_->setSheetOpener(sheets_.get());
   doc_.setPropertySheets(sheets_.get());
   doc_.setWindow(this);

@@ -4,8 +4,10 @@
 
 #include "config/document.h"
 
+class DialogRunner;
 class QWidget;
 
-// The one place that decides which property sheets the editor opens; the
-// sheets' own code replaces this function's body.
-std::unique_ptr<PropertySheetOpener> makePropertySheetOpener(CVelmorCfgEditorDoc& document, QWidget* parent);
+// The property sheets the editor opens; they run through the editor's dialog
+// runner like every other modal step.
+std::unique_ptr<PropertySheetOpener> makePropertySheetOpener(CVelmorCfgEditorDoc& document, DialogRunner& dialogs,
+                                                             QWidget* parent);
