@@ -19,5 +19,5 @@ inline constexpr const char* kDefaultDisabledSign = "#$";
 // The longest stored disabled sign that is honoured.
 inline constexpr std::size_t kMaxDisabledSignLength = 11;
 
-// The stored disabled sign, or "#$" when there is none or it is too long.
+// The stored disabled sign, or "#$" when there is none, or it is empty or too long.
 std::string disabledSignFrom(const SettingsStore* store);
