@@ -73,9 +73,14 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   const GeneralPageValues& general = values.general;
   const std::string oldName = device.name;
   const bool newModel = device.type != general.type || device.model != general.model;
-  device.setType(general.type);
-  device.model = general.model;
-  device.applyModelDefaults(false);
+  // Taking the type's defaults afresh resets the units and the kind's own
+  // fields; with the same type and model that would only throw away what no
+  // page of the sheet gives back, so it happens only on a real change.
+  if (newModel) {
+    device.setType(general.type);
+    device.model = general.model;
+    device.applyModelDefaults(false);
+  }
   device.name = general.name;
   device.registerAddress = parseNumber(general.registerText);
   device.vector = parseNumber(general.vectorText);

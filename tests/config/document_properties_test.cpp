@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "config/document.h"
+#include "config/script_reader.h"
+#include "config/script_writer.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
@@ -310,5 +312,34 @@ TEST(MemorySizeRule, RangeMultipleOfEightAndIntegers) {
     std::int32_t size = 0;
     EXPECT_EQ(checkMemorySize(c.text, size), c.refusal) << c.text;
     EXPECT_EQ(size, c.size) << c.text;
+  }
+}
+
+// OK on an unchanged sheet keeps what only the device knows: unit files, the
+// boot unit and the kind's own fields.
+TEST(DevicePropertiesUnchanged, OkKeepsUnitsAndKindFields) {
+  RecordingMessages messages;
+  CVelmorCfgEditorDoc doc(messages);
+  ASSERT_TRUE(ReadScriptBytes(doc.configuration(),
+                              "load MSCP DUA\nset DUA file[1]=\"b.dsk\"\nload ROM ROA\nset ROA image=\"m.img\" "
+                              "rom_size=512.\nboot DUA 1\n",
+                              messages));
+  for (const char* name : {"DUA", "ROA"}) {
+    const VelmorBusDevice& device = *doc.configuration().FindBusDevice(name);
+    DeviceSheetValues same;
+    same.general.type = device.type;
+    same.general.model = device.model;
+    same.general.name = device.name;
+    same.general.registerText = formatOctal(device.registerAddress);
+    same.general.vectorText = formatOctal(device.vector);
+    same.general.priorityText = formatOctal(device.priority);
+    same.general.unitsText = std::to_string(device.units);
+    same.comments = device.comments;
+    const std::string before = FormatScript(doc.configuration());
+    EXPECT_TRUE(doc.DeviceProperties(name, [&](VelmorBusDevice&, DeviceSheetValues& values) {
+      values = same;
+      return true;
+    }));
+    EXPECT_EQ(FormatScript(doc.configuration()), before) << name;
   }
 }
