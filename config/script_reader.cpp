@@ -1,5 +1,6 @@
 #include "config/script_reader.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -206,10 +207,15 @@ class ScriptReader {
     std::string word3(words.size() > 2 ? words[2] : std::string_view());
     // A `set` hands its whole line to the device; only other statements use word3.
     const bool keepWord3 = keyword != "set";
+    // A "#" inside a quoted value (a path such as "C:\disks #2\a.dsk") is part
+    // of the value, not the start of a comment.
+    auto quotes = [](std::string_view word) { return std::count(word.begin(), word.end(), '"'); };
+    bool quoted = false;
+    for (std::size_t i = 1; i < words.size() && i < 3; ++i) quoted ^= (quotes(words[i]) % 2 != 0);
     bool inComment = false;
     for (std::size_t i = 3; i < words.size(); ++i) {
       std::string_view word = words[i];
-      if (!word.empty() && word.front() == '#') {
+      if (!inComment && !quoted && !word.empty() && word.front() == '#') {
         pending_.addLine(word.substr(1));
         pendingSource_.push_back({lineNumber_, std::string(line)});
         inComment = true;
@@ -219,6 +225,7 @@ class ScriptReader {
         word3 += ' ';
         word3 += word;
       }
+      if (!inComment) quoted ^= (quotes(word) % 2 != 0);
     }
 
     if (keyword == "load")

@@ -102,6 +102,14 @@ TEST(Reader, CommentLinesGoToTheNextDevice) {
   EXPECT_EQ(Read("load MSCP DUA # first disk\n").device(DeviceListId::Disks).comments, " first disk");
 }
 
+TEST(Reader, AHashInsideAQuotedValueIsNoComment) {
+  Read r("load MSCP DUA\nset DUA file[0]=\"C:\\disks #2\\rsx.dsk\" file[1]=\"a b\" #real one\n");
+  auto& dua = r.controller(DeviceListId::Disks);
+  EXPECT_EQ(dua.unit(0).file, "C:\\disks #2\\rsx.dsk");
+  EXPECT_EQ(dua.unit(0).comments, "");
+  EXPECT_EQ(dua.unit(1).comments, "real one");
+}
+
 TEST(Reader, CommentBeforeSetGoesToTheAddressedUnitOrDevice) {
   Read r("load MSCP DUA\n# system disk\nset DUA file[1]=\"a.dsk\"\n# more\nset DUA register=17772154\n"
          "#cpu\nset CPU model=\"PDP 11/70\"\n");
