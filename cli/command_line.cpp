@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "config/settings_store.h"
+
 namespace {
 
 const Command* findCommand(std::string_view name, std::span<const Command> commands) {
@@ -11,9 +13,6 @@ const Command* findCommand(std::string_view name, std::span<const Command> comma
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
 // A sign with a line break would split every statement it marks.
-bool isValidSign(std::string_view sign) {
-  return !sign.empty() && sign.find_first_of("\r\n") == std::string_view::npos;
-}
 
 class Parser {
  public:
@@ -60,8 +59,7 @@ class Parser {
       if (error_.empty() && line_.output->empty()) error_ = "empty OUTPUT file name";
     } else if (name == "--disabled-sign") {
       takeValue(arg, equals, line_.disabledSign);
-      if (error_.empty() && !isValidSign(*line_.disabledSign))
-        error_ = "the disabled sign must be non-empty text on one line";
+      if (error_.empty() && !isUsableDisabledSign(*line_.disabledSign)) error_ = kDisabledSignRule;
     } else {
       error_ = "unknown option '" + arg + "'";
     }

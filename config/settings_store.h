@@ -19,5 +19,14 @@ inline constexpr const char* kDefaultDisabledSign = "#$";
 // The longest stored disabled sign that is honoured.
 inline constexpr std::size_t kMaxDisabledSignLength = 11;
 
-// The stored disabled sign, or "#$" when there is none, or it is empty or too long.
+// A sign that every statement of a disabled device can carry and that still
+// reads back as such: 1 to 11 characters, no white space, not beginning with a
+// letter or a digit (it would run into the keywords of enabled statements),
+// "##" (header lines) or "#OS" (the target OS line).
+bool isUsableDisabledSign(std::string_view sign);
+inline constexpr const char* kDisabledSignRule =
+    "The disabled sign must be 1 to 11 characters without blanks and must not begin with a letter, a digit, "
+    "\"##\" or \"#OS\".";
+
+// The stored disabled sign, or "#$" when there is none or it is not usable.
 std::string disabledSignFrom(const SettingsStore* store);

@@ -9,7 +9,7 @@
 #include "config/settings_store.h"
 
 CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent)
-    : QDialog(parent), sign_(new QComboBox) {
+    : QDialog(parent), sign_(new QComboBox), problem_(new QLabel(kDisabledSignRule)) {
   setWindowTitle("Choose disabled sign");
   sign_->setEditable(true);
   sign_->setInsertPolicy(QComboBox::NoInsert);
@@ -25,13 +25,19 @@ CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("Disabled Sign"));
   layout->addWidget(sign_);
+  problem_->setWordWrap(true);
+  problem_->hide();
+  layout->addWidget(problem_);
   layout->addWidget(buttons);
 }
 
 QString CDisabledSignDialog::sign() const { return sign_->currentText(); }
 
 void CDisabledSignDialog::accept() {
-  if (sign().isEmpty()) {
+  // Some signs would make disabled devices read back as headers, the target
+  // OS or nothing at all; the save at once that follows would lose them.
+  if (!isUsableDisabledSign(sign().toStdString())) {
+    problem_->show();
     sign_->setFocus();
     return;
   }

@@ -8,6 +8,8 @@ class QComboBox;
 // typed text of up to 11 characters (the longest sign honoured at start).
 // OK is refused while the text is empty: an empty sign would write a
 // disabled device's statements as live ones.
+class QLabel;
+
 class CDisabledSignDialog : public QDialog {
   Q_OBJECT
  public:
@@ -19,4 +21,5 @@ class CDisabledSignDialog : public QDialog {
 
  private:
   QComboBox* sign_;
+  QLabel* problem_;  // why the typed sign was refused, shown under the box
 };

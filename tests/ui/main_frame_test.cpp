@@ -136,6 +136,11 @@ TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
   dialog.signBox()->setEditText("");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  for (const char* unusable : {"##", "#OS", "x!", "! !"}) {
+    dialog.signBox()->setEditText(unusable);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected) << unusable;
+  }
   dialog.signBox()->setEditText("!!");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);

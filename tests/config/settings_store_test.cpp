@@ -1,0 +1,29 @@
+#include <gtest/gtest.h>
+
+#include "config/settings_store.h"
+#include "support/map_settings.h"
+
+TEST(DisabledSign, OnlySignsThatReadBackAreUsable) {
+  struct Case {
+    const char* sign;
+    bool usable;
+  } cases[] = {
+      {"#$", true},   {"$", true},          {"#", true},       {"!!", true},  {"12345678901", false},
+      {"%%%%%%%%%%%", true},                {"%%%%%%%%%%%%", false},  // 12 characters
+      {"", false},    {"##", false},        {"##x", false},    {"#OS", false}, {"#OSx", false},
+      {"# $", false}, {"#\t", false},       {"lo", false},     {"S", false},  {"7", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(isUsableDisabledSign(c.sign), c.usable) << c.sign;
+}
+
+TEST(DisabledSign, StoredValuesThatCannotServeFallBackToTheDefault) {
+  MapSettings settings;
+  EXPECT_EQ(disabledSignFrom(&settings), "#$");
+  settings.values["DisabledSign"] = "!!";
+  EXPECT_EQ(disabledSignFrom(&settings), "!!");
+  for (const char* bad : {"", "##", "123456789012", "a b"}) {
+    settings.values["DisabledSign"] = bad;
+    EXPECT_EQ(disabledSignFrom(&settings), "#$") << bad;
+  }
+  EXPECT_EQ(disabledSignFrom(nullptr), "#$");
+}
