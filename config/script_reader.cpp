@@ -13,6 +13,7 @@
 #include "devices/device_registry.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
+#include "devices/script_lines.h"
 #include "devices/text_utils.h"
 #include "devices/velmor_unit_device.h"
 
@@ -372,22 +373,6 @@ bool fileWriteDate(const std::string& path, std::string& date) {
 }
 
 }  // namespace
-
-bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
-  bool disabledLine = false;
-  if (!disabledSign.empty() && startsWith(line, disabledSign)) {
-    disabledLine = true;
-    line.remove_prefix(disabledSign.size());
-  }
-  std::size_t pos = 0;
-  while (pos < line.size() && isSpace(line[pos])) ++pos;
-  std::size_t end = pos;
-  while (end < line.size() && !isSpace(line[end])) ++end;
-  if (end == pos) return false;
-  const std::string keyword = toLower(line.substr(pos, end - pos));
-  if (keyword == "load" || keyword == "set") return true;
-  return !disabledLine && (keyword == "boot" || keyword == "warning" || keyword == "start");
-}
 
 std::string FormatReadDate(int day, int month, int year, int hour, int minute, int second) {
   return std::to_string(day) + "/" + std::to_string(month) + "/" + std::to_string(year) + " " +

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "devices/script_lines.h"
+
 class Configuration;
 class UserMessages;
 
@@ -29,9 +31,6 @@ bool ReadScript(Configuration& config, const std::string& path, UserMessages& me
 bool ReadScriptBytes(Configuration& config, std::string_view bytes, UserMessages& messages,
                      ReadReport* report = nullptr);
 
-// True for a load or set line (disabled or not) and for an enabled boot,
-// warning or start line.
-bool IsStatementLine(std::string_view line, std::string_view disabledSign);
 
 // "9/5/2026 7:5:3" for the ninth of May 2026 at 07:05:03 (the date the reader
 // stores for the file's last write).

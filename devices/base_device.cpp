@@ -49,8 +49,8 @@ void VelmorBaseDevice::applyModelDefaults(bool reset) {
   comments.clear();
 }
 
-void VelmorBaseDevice::writeStatements(std::string& out, const std::string&) const {
-  writeDeviceComments(out, comments);
+void VelmorBaseDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
+  writeDeviceComments(out, comments, disabledSign);
   out += "set CPU model=\"" + model + "\"\n";
   out += "set MMU memory_size=" + formatOctal(memorySize) + "\n";
 }

@@ -133,6 +133,6 @@ bool VelmorDiskDevice::setParameter(const std::string& key, int index, const std
 
 void VelmorDiskDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), *this, diskUnitDefaultsRows(), kDiskUnitFields,
+  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, diskUnitDefaultsRows(), kDiskUnitFields,
                   [](const VelmorDiskUnit& unit) { return !unit.offline; });
 }

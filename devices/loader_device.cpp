@@ -51,6 +51,6 @@ bool VelmorLoaderDevice::setParameter(const std::string& key, int index, const s
 
 void VelmorLoaderDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), *this, loaderUnitDefaultsRows(), kLoaderUnitFields,
+  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, loaderUnitDefaultsRows(), kLoaderUnitFields,
                   [](const VelmorLoaderUnit& unit) { return !unit.file.empty(); });
 }

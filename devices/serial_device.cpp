@@ -1,5 +1,7 @@
 #include "devices/serial_device.h"
 
+#include "devices/script_lines.h"
+
 #include <optional>
 
 #include "devices/number_format.h"
@@ -223,12 +225,12 @@ std::optional<std::string> differingValue(const LineKey& key, const VelmorSerial
 
 // Line comments open with a line feed instead of ending with one, so the
 // block of a line starts with an empty line; a final LF gives no extra piece.
-void writeLineComments(std::string& out, const std::string& comments) {
+void writeLineComments(std::string& out, const std::string& comments, const std::string& disabledSign) {
   std::vector<std::string_view> pieces = splitLines(comments);
   if (!comments.empty() && comments.back() == '\n') pieces.pop_back();
   for (std::string_view piece : pieces) {
-    out += "\n#";
-    out += piece;
+    out += '\n';
+    out += commentLine(piece, disabledSign);
   }
 }
 
@@ -277,7 +279,7 @@ void VelmorSerialDevice::writeStatements(std::string& out, const std::string& di
   for (std::size_t pos = 0; pos < unitCount(); ++pos) {
     const auto& line = static_cast<const VelmorSerialUnit&>(unit(pos));
     if (line.offline) continue;
-    writeLineComments(out, line.comments);
+    writeLineComments(out, line.comments, disabledSign);
     out += '\n';
     const std::string index = "[" + std::to_string(line.number) + "]=";
     set.quoted(" line" + index, line.file);

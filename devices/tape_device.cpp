@@ -90,6 +90,6 @@ bool VelmorTapeDevice::setParameter(const std::string& key, int index, const std
 
 void VelmorTapeDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), *this, tapeUnitDefaultsRows(), kTapeUnitFields,
+  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, tapeUnitDefaultsRows(), kTapeUnitFields,
                   [](const VelmorTapeUnit& unit) { return !unit.file.empty(); });
 }

@@ -116,10 +116,11 @@ void fillUnitDefaults(std::span<const UnitField<Unit, Row>> fields, Unit& unit, 
 // One unit's block: an empty line, its comment lines, its file line, then
 // every written field that differs from the row, in table order.
 template <class Unit, class Row>
-void writeUnitBlock(std::string& out, const std::string& prefix, const std::string& name, const Unit& unit,
-                    const Row& row, std::span<const UnitField<Unit, Row>> fields) {
+void writeUnitBlock(std::string& out, const std::string& prefix, const std::string& disabledSign,
+                    const std::string& name, const Unit& unit, const Row& row,
+                    std::span<const UnitField<Unit, Row>> fields) {
   out += '\n';
-  writeUnitComments(out, unit.comments);
+  writeUnitComments(out, unit.comments, disabledSign);
   unit_fields_detail::appendUnitLine(out, prefix, name, "file", unit.number, "\"" + unit.file + "\"");
   for (const UnitField<Unit, Row>& field : fields) {
     if (field.form == UnitFieldForm::NotWritten) continue;
@@ -133,13 +134,14 @@ void writeUnitBlock(std::string& out, const std::string& prefix, const std::stri
 // The blocks of every unit that `takesPart` keeps, in unit-list order, with
 // the defaults row of the device's type and model; nothing without a row.
 template <class Unit, class Row, class TakesPart>
-void writeUnitBlocks(std::string& out, const std::string& prefix, const VelmorUnitDevice& device,
+void writeUnitBlocks(std::string& out, const std::string& prefix, const std::string& disabledSign,
+                     const VelmorUnitDevice& device,
                      const std::vector<Row>& defaultsRows, std::span<const UnitField<Unit, Row>> fields,
                      TakesPart takesPart) {
   const Row* row = findUnitDefaults(defaultsRows, device.type, device.model);
   if (!row) return;
   for (std::size_t position = 0; position < device.unitCount(); ++position) {
     const Unit& unit = static_cast<const Unit&>(device.unit(position));
-    if (takesPart(unit)) writeUnitBlock(out, prefix, device.name, unit, *row, fields);
+    if (takesPart(unit)) writeUnitBlock(out, prefix, disabledSign, device.name, unit, *row, fields);
   }
 }

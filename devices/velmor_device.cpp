@@ -2,6 +2,7 @@
 
 #include "devices/model_tables.h"
 #include "devices/number_format.h"
+#include "devices/script_lines.h"
 #include "devices/text_utils.h"
 
 VelmorDevice::VelmorDevice(DeviceKind kind, std::string type, std::string model, std::string name)
@@ -78,19 +79,17 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
   return answer;
 }
 
-void writeDeviceComments(std::string& out, const std::string& comments) {
+void writeDeviceComments(std::string& out, const std::string& comments, const std::string& disabledSign) {
   for (std::string_view line : splitLines(comments)) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    out += '#';
-    out += line;
+    out += commentLine(line, disabledSign);
     out += "\r\n";
   }
 }
 
-void writeUnitComments(std::string& out, const std::string& comments) {
+void writeUnitComments(std::string& out, const std::string& comments, const std::string& disabledSign) {
   for (std::string_view line : splitLines(comments)) {
-    out += '#';
-    out += line;
+    out += commentLine(line, disabledSign);
     out += '\n';
   }
 }
@@ -128,7 +127,7 @@ void VelmorBusDevice::applyModelDefaults(bool reset) { applyCommonModelDefaults(
 
 void VelmorBusDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   const std::string p = statementPrefix(disabledSign);
-  writeDeviceComments(out, comments);
+  writeDeviceComments(out, comments, disabledSign);
   out += p + "load " + type + " " + name + "\n";
   if (!model.empty()) out += p + "set " + name + " model=\"" + model + "\"\n";
   const ModelDescriptor* row = readBackDefaults();

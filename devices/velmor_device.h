@@ -75,11 +75,12 @@ class VelmorDevice {
 };
 
 // Appends one "#line" CR LF per comment line (split at LF, the CR before the
-// LF dropped).
-void writeDeviceComments(std::string& out, const std::string& comments);
+// LF dropped); a line that would read back as something else gets a mark
+// after its "#" (see commentLine).
+void writeDeviceComments(std::string& out, const std::string& comments, const std::string& disabledSign);
 // Appends one "#line" LF per unit comment line, keeping a CR that stands
 // before the LF in the stored text.
-void writeUnitComments(std::string& out, const std::string& comments);
+void writeUnitComments(std::string& out, const std::string& comments, const std::string& disabledSign);
 
 // Every device created by `load`.
 class VelmorBusDevice : public VelmorDevice {

@@ -5,6 +5,7 @@
 #include "config/script_writer.h"
 #include "devices/device_registry.h"
 #include "devices/model_tables.h"
+#include "devices/velmor_unit_device.h"
 #include "support/recording_messages.h"
 
 namespace {
@@ -55,5 +56,37 @@ TEST(RoundTrip, EveryLoadWordAndModelKeepsItsAddresses) {
       EXPECT_EQ(after->checkedVectors(false), before.checkedVectors(false)) << what;
       EXPECT_EQ(FormatScript(back).substr(FormatScript(back).find("#OS")), text.substr(text.find("#OS"))) << what;
     }
+  }
+}
+
+// Comment texts that would read back as a header, the target OS or a
+// statement keep a mark after their "#" and stay comments.
+TEST(RoundTrip, CommentsThatLookLikeOtherLinesStayComments) {
+  for (const std::string sign : {"#$", "#", "!"}) {
+    Configuration config;
+    config.disabledSign = sign;
+    RecordingMessages messages;
+    ASSERT_TRUE(ReadScriptBytes(config, "load MSCP DUA\nload DL11 YLA\nset YLA line[0]=\"run terminal\"\n", messages));
+    auto& dua = *config.list(DeviceListId::Disks).at(0);
+    dua.comments = "OS notes\r\n# inner\r\n$load RL11 X\r\nload RL11 Y\r\n set x=1\r\nplain";
+    config.list(DeviceListId::Serials).at(0)->parseSetStatement("set YLA line[0]=\"run terminal\"");
+    static_cast<VelmorUnitDevice&>(*config.list(DeviceListId::Serials).at(0)).unit(0).comments = "!load RL11 Z";
+    const std::string text = FormatScript(config);
+
+    Configuration back;
+    back.disabledSign = sign;
+    ReadScriptBytes(back, text, messages);
+    EXPECT_EQ(back.targetOs, "Windows NT 4.0") << sign << "\n" << text;
+    EXPECT_EQ(back.list(DeviceListId::Disks).size(), 1u) << sign << "\n" << text;
+    EXPECT_EQ(back.list(DeviceListId::Serials).size(), 1u) << sign;
+    const std::string& comments = back.list(DeviceListId::Disks).at(0)->comments;
+    for (const char* kept : {"OS notes", "# inner", "$load RL11 X", "load RL11 Y", "set x=1", "plain"})
+      EXPECT_NE(comments.find(kept), std::string::npos) << sign << ": " << kept << "\n" << comments;
+    EXPECT_NE(static_cast<VelmorUnitDevice&>(*back.list(DeviceListId::Serials).at(0)).unit(0).comments.find(
+                  "!load RL11 Z"),
+              std::string::npos)
+        << sign;
+    // A second save writes the same text: the marks do not pile up.
+    EXPECT_EQ(FormatScript(back).substr(text.find("#OS")), text.substr(text.find("#OS"))) << sign;
   }
 }

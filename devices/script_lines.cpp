@@ -1,0 +1,42 @@
+#include "devices/script_lines.h"
+
+#include "devices/text_utils.h"
+
+namespace {
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool readsAsComment(std::string_view line, std::string_view disabledSign) {
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
+  return !startsWith(line, "##") && !startsWith(line, "#OS") && !IsStatementLine(line, disabledSign);
+}
+
+}  // namespace
+
+bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
+  bool disabledLine = false;
+  if (!disabledSign.empty() && startsWith(line, disabledSign)) {
+    disabledLine = true;
+    line.remove_prefix(disabledSign.size());
+  }
+  std::size_t pos = 0;
+  while (pos < line.size() && isSpace(line[pos])) ++pos;
+  std::size_t end = pos;
+  while (end < line.size() && !isSpace(line[end])) ++end;
+  if (end == pos) return false;
+  const std::string keyword = toLower(line.substr(pos, end - pos));
+  if (keyword == "load" || keyword == "set") return true;
+  return !disabledLine && (keyword == "boot" || keyword == "warning" || keyword == "start");
+}
+
+std::string commentLine(std::string_view text, std::string_view disabledSign) {
+  std::string line = "#" + std::string(text);
+  if (readsAsComment(line, disabledSign)) return line;
+  for (const char* mark : {" ", "-", "~"}) {
+    std::string marked = "#" + std::string(mark) + std::string(text);
+    if (readsAsComment(marked, disabledSign)) return marked;
+  }
+  return line;  // no sign defeats all three marks; kept for completeness
+}

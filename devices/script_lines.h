@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// True for a load or set line (disabled or not) and for an enabled boot,
+// warning or start line.
+bool IsStatementLine(std::string_view line, std::string_view disabledSign);
+
+// The written form of one comment line: "#" and the text, unless that would
+// read back as a header, the target OS or a statement (a comment "OS notes"
+// or "$load RL11 X"); then a blank, "-" or "~" after the "#" keeps it a comment.
+std::string commentLine(std::string_view text, std::string_view disabledSign);
