@@ -94,7 +94,9 @@ class PendingComment {
   bool empty() const { return !hasLines_; }
   std::string take() {
     hasLines_ = false;
-    return std::move(text_);
+    std::string taken = std::move(text_);
+    text_.clear();  // a moved-from string need not be empty
+    return taken;
   }
 
  private:
