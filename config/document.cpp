@@ -15,8 +15,26 @@ CVelmorCfgEditorDoc::CVelmorCfgEditorDoc(UserMessages& messages, const SettingsS
 
 CVelmorCfgEditorDoc::~CVelmorCfgEditorDoc() { OnCloseDocument(); }
 
+// Status 0 goes only for the file this editor told the host link it holds:
+// after a failed open the current path names a file it never claimed, and
+// releasing that could clear another window's claim.
 void CVelmorCfgEditorDoc::leaveCurrentFile() {
-  if (!config_.currentPath.empty() && hostLink_) hostLink_->SetDocStatus(config_.currentPath, 0, 0);
+  if (heldPath_.empty()) return;
+  if (pendingStatusPath_ == heldPath_)
+    pendingStatusPath_.clear();  // never reported: nothing to take back
+  else if (hostLink_)
+    hostLink_->SetDocStatus(heldPath_, 0, 0);
+  heldPath_.clear();
+}
+
+void CVelmorCfgEditorDoc::claimFile(const std::string& path) {
+  heldPath_ = path;
+  if (mainWindow() != 0) {
+    if (hostLink_) hostLink_->SetDocStatus(path, 1, mainWindow());
+  } else {
+    // During start-up the main window reports it once it exists.
+    pendingStatusPath_ = path;
+  }
 }
 
 void CVelmorCfgEditorDoc::rebuildChecker() {
@@ -79,12 +97,8 @@ bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
   lostLines_ = std::move(report.lost);
   rebuildChecker();
   modified_ = false;
-  if (mainWindow() != 0) {
-    if (hostLink_) hostLink_->SetDocStatus(config_.currentPath, 1, mainWindow());
-    resetView();
-  } else {
-    pendingStatusPath_ = config_.currentPath;
-  }
+  claimFile(config_.currentPath);
+  if (mainWindow() != 0) resetView();
   if (reportLostLines_ && !lostLines_.empty()) tellLostLines(path);
   return true;
 }
@@ -117,9 +131,9 @@ bool CVelmorCfgEditorDoc::OnSaveDocument(const std::string& path, const ScriptWr
     }
   }
   if (!WriteScript(config_, path, options)) return false;
-  if (otherPath && hostLink_) {
-    if (!remembered.empty()) hostLink_->SetDocStatus(remembered, 0, 0);
-    hostLink_->SetDocStatus(path, 1, mainWindow());
+  if (otherPath || heldPath_ != path) {
+    leaveCurrentFile();
+    claimFile(path);
   }
   modified_ = false;
   openFailed_ = false;

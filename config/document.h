@@ -102,6 +102,7 @@ class CVelmorCfgEditorDoc {
 
  private:
   void leaveCurrentFile();
+  void claimFile(const std::string& path);
   void rebuildChecker();
   void resetView();
   void writeBackDevice(VelmorBusDevice& device, DeviceSheetValues& values);
@@ -119,4 +120,5 @@ class CVelmorCfgEditorDoc {
   bool openFailed_ = false;
   std::vector<LostLine> lostLines_;
   std::string pendingStatusPath_;
+  std::string heldPath_;  // the file the host link was told this editor holds
 };

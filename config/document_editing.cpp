@@ -63,12 +63,22 @@ void CVelmorCfgEditorDoc::RemoveDevice(const std::string& name) {
   modified_ = true;
 }
 
+namespace {
+
+const char* const kParallelOnlyUnderWinNt =
+    "Parallel interfaces like DRXXX, DRV11 & DR11-C are only available under WINNT";
+
+bool isParallel(const VelmorBusDevice& device) {
+  return device.kind() == DeviceKind::DRXXX || device.kind() == DeviceKind::DCI1300;
+}
+
+}  // namespace
+
 bool CVelmorCfgEditorDoc::Enable(const std::string& name) {
   VelmorBusDevice* device = config_.FindBusDevice(name);
   if (!device) return false;
-  if ((device->kind() == DeviceKind::DRXXX || device->kind() == DeviceKind::DCI1300) &&
-      config_.targetOs != kDefaultTargetOs) {
-    messages_.stop("Parallel interfaces like DRXXX, DRV11 & DR11-C are only available under WINNT");
+  if (isParallel(*device) && config_.targetOs != kDefaultTargetOs) {
+    messages_.stop(kParallelOnlyUnderWinNt);
     return false;
   }
   const bool enabled = config_.EnableDevice(name, messages_);
@@ -91,14 +101,21 @@ bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
   bool any = false;
   for (DeviceListId id : lists) any = any || !config_.list(id).empty();
   if (!any) return false;
+  bool parallelRefused = false;
   for (DeviceListId id : lists)
     for (auto& device : config_.list(id)) {
       bool disabled = !enable;
       if (enable && device->kind() == DeviceKind::Timer && config_.HasActiveTimer()) disabled = device->disabled;
       if (enable && device->kind() == DeviceKind::Clock && config_.HasActiveClock()) disabled = device->disabled;
+      // The same rule as enabling one parallel interface.
+      if (enable && isParallel(*device) && config_.targetOs != kDefaultTargetOs && device->disabled) {
+        disabled = true;
+        parallelRefused = true;
+      }
       device->disabled = disabled;
       if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, disabled);
     }
+  if (parallelRefused) messages_.stop(kParallelOnlyUnderWinNt);
   // The devices changed: closing must ask to save them.
   modified_ = true;
   return true;

@@ -107,8 +107,19 @@ TEST_F(EditingTest, ParallelInterfacesOnlyUnderWinNt) {
   EXPECT_FALSE(doc.Enable(name));
   EXPECT_EQ(messages.shown.back(),
             "stop: Parallel interfaces like DRXXX, DRV11 & DR11-C are only available under WINNT");
+  // Enable Group keeps the same rule, with the message once.
+  const std::string second = doc.AddDevice(AddKind::Parallel, "DRV11");
+  doc.Disable(second);
+  messages.shown.clear();
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::Parallel, true));
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled(name));
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled(second));
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{
+                                "stop: Parallel interfaces like DRXXX, DRV11 & DR11-C are only available under WINNT"}));
   doc.SetTargetOs("Windows NT 4.0");
   EXPECT_TRUE(doc.Enable(name));
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::Parallel, true));
+  EXPECT_FALSE(doc.configuration().IsDeviceDisabled(second));
 }
 
 TEST_F(EditingTest, TimerAndClockGroup) {

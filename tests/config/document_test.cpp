@@ -154,6 +154,24 @@ TEST_F(DocumentTest, LostLinesAreToldAndSaveAtOnceAsksFirst) {
   EXPECT_EQ(messages.shown.size(), 3u);
 }
 
+TEST_F(DocumentTest, AFileWhoseOpenFailedIsNeverReleased) {
+  const std::string a = file("a.cfg", kScript), bad = file("bad.cfg", "load MSCP DUA\nset DUA bogus=1\n");
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  link.calls.clear();
+  EXPECT_FALSE(doc.OnOpenDocument(bad));
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"get " + bad, "set " + a + " 0 0"}));
+  link.calls.clear();
+  doc.OnNewDocument();
+  doc.OnCloseDocument();
+  EXPECT_TRUE(link.calls.empty());
+  // An explicit save claims the file it writes.
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  EXPECT_FALSE(doc.OnOpenDocument(bad));
+  link.calls.clear();
+  ASSERT_TRUE(doc.OnSaveDocument(bad));
+  EXPECT_EQ(link.calls, (std::vector<std::string>{"set " + bad + " 1 77"}));
+}
+
 TEST_F(DocumentTest, CloseLeavesTheFile) {
   const std::string a = file("a.cfg", kScript);
   ASSERT_TRUE(doc.OnOpenDocument(a));
