@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <unordered_map>
 
 #include "config/configuration.h"
@@ -147,6 +148,7 @@ class ScriptReader {
       start = lf == std::string_view::npos ? bytes.size() : lf + 1;
     }
     if (finished_) noteRestAfterBoot(bytes.substr(start));
+    noteUnwrittenStarts();
     if (report_ && !pending_.empty())
       for (const LostLine& line : pendingSource_)
         if (line.text != kBootHeading) report_->lost.push_back(line);
@@ -168,6 +170,7 @@ class ScriptReader {
         if (i > 1) os += ' ';
         os += words[i];
       }
+      replaceSingle(lastOsLine_, line);
       config_.targetOs = os;
     } else if (IsStatementLine(line, config_.disabledSign)) {
       readStatement(line);
@@ -182,8 +185,10 @@ class ScriptReader {
   void readHeaderLine(std::string_view line) {
     const std::size_t colon = line.find(':');
     if (line.find("## User Name") != std::string_view::npos && colon != std::string_view::npos) {
+      replaceSingle(lastUserLine_, line);
       config_.userName = trim(line.substr(colon + 1));
     } else if (line.find("## Project Name") != std::string_view::npos && colon != std::string_view::npos) {
+      replaceSingle(lastProjectLine_, line);
       config_.projectName = trim(line.substr(colon + 1));
     } else if (!isWrittenHeaderLine(line)) {
       lose(lineNumber_, {std::string(line)});
@@ -238,7 +243,7 @@ class ScriptReader {
     else if (keyword == "boot")
       readBoot(line, word2, word3);
     else if (keyword == "warning")
-      config_.warnings = false;
+      readWarning(line, word2);
     else if (keyword == "start")
       readStart(line, word2, word3);
   }
@@ -312,9 +317,40 @@ class ScriptReader {
       auto* rom = static_cast<VelmorROMDevice*>(device);
       rom->start = true;
       rom->startAddress = parseNumber(address);
+      startLines_.push_back({rom, {lineNumber_, std::string(line)}});
       return;
     }
     lose(lineNumber_, {std::string(line)});
+  }
+
+  // Only the last of the lines that set one header value is written back.
+  void replaceSingle(std::optional<LostLine>& last, std::string_view line) {
+    if (last) lose(last->number, {last->text});
+    last = LostLine{lineNumber_, std::string(line)};
+  }
+
+  // Any `warning` clears the flag; what is written back is "warning off".
+  void readWarning(std::string_view line, std::string_view word2) {
+    config_.warnings = false;
+    if (!equalsIgnoreCase(word2, "off")) lose(lineNumber_, {std::string(line)});
+  }
+
+  // A save writes one start statement: the first ROM in list order that has
+  // its start flag, with the address its last `start` gave.
+  void noteUnwrittenStarts() {
+    const VelmorROMDevice* written = nullptr;
+    for (const auto& device : config_.list(DeviceListId::ROMs)) {
+      const auto& rom = static_cast<const VelmorROMDevice&>(*device);
+      if (rom.start) {
+        written = &rom;
+        break;
+      }
+    }
+    const LostLine* kept = nullptr;
+    for (const auto& [rom, line] : startLines_)
+      if (rom == written) kept = &line;
+    for (const auto& [rom, line] : startLines_)
+      if (&line != kept) lose(line.number, {line.text});
   }
 
   void noteRestAfterBoot(std::string_view rest) {
@@ -338,7 +374,9 @@ class ScriptReader {
   NameIndex names_;
   PendingComment pending_;
   std::vector<LostLine> pendingSource_;
-  std::vector<std::string_view> words_;  // where the pending comment came from, for the report
+  std::vector<std::string_view> words_;
+  std::optional<LostLine> lastOsLine_, lastUserLine_, lastProjectLine_;
+  std::vector<std::pair<const VelmorROMDevice*, LostLine>> startLines_;  // where the pending comment came from, for the report
   std::size_t lineNumber_ = 0;
   bool succeeded_ = false;
   bool finished_ = false;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "config/configuration.h"
@@ -222,6 +223,17 @@ TEST(Reader, ReportsWhatASaveWouldNotKeep) {
   std::vector<std::size_t> lines;
   for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
   EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 4, 6, 7}));
+}
+
+TEST(Reader, ReportsReplacedHeaderValuesWarningsAndStarts) {
+  Read r("#OS Digital UNIX\n#OS Open VMS\n## User Name: A\n## User Name: B\nwarning on\nwarning off\n"
+         "load ROM ROA\nload ROM ROB\nstart ROB 1000\nstart ROA 2000\nstart ROA 3000\nload MSCP DUA\n");
+  std::vector<std::size_t> lines;
+  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  std::sort(lines.begin(), lines.end());
+  // Kept: the last #OS and user lines, "warning off", and ROA's last start
+  // (ROA is the first ROM with a start flag, so the one written).
+  EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 5, 9, 10}));
 }
 
 TEST(Reader, TheBootHeadingIsNotALoss) {
