@@ -281,8 +281,11 @@ class ScriptReader {
       lose(lineNumber_, {std::string(line)});
       return;
     }
+    auto* controller = hasUnits(*device) ? static_cast<VelmorUnitDevice*>(device) : nullptr;
+    const unsigned generation = controller ? controller->unitGeneration() : 0;
     succeeded_ = device->parseSetStatement(line);
     if (device->refusedPairs() > 0) lose(lineNumber_, {std::string(line)});
+    if (controller) noteUnitSettings(*controller, generation, line);
     if (pending_.empty()) return;
     pendingSource_.clear();
     VelmorUnit* unit = nullptr;
@@ -321,6 +324,17 @@ class ScriptReader {
       return;
     }
     lose(lineNumber_, {std::string(line)});
+  }
+
+  // A `model` key rebuilds the units: unit settings of earlier lines are gone.
+  void noteUnitSettings(const VelmorUnitDevice& controller, unsigned generationBefore, std::string_view line) {
+    std::vector<LostLine>& earlier = unitLines_[&controller];
+    if (controller.unitGeneration() != generationBefore) {
+      for (const LostLine& lost : earlier) this->lose(lost.number, {lost.text});
+      earlier.clear();
+    }
+    if (controller.unitTouched() || line.find('[') != std::string_view::npos)
+      earlier.push_back({lineNumber_, std::string(line)});
   }
 
   // Only the last of the lines that set one header value is written back.
@@ -376,7 +390,8 @@ class ScriptReader {
   std::vector<LostLine> pendingSource_;
   std::vector<std::string_view> words_;
   std::optional<LostLine> lastOsLine_, lastUserLine_, lastProjectLine_;
-  std::vector<std::pair<const VelmorROMDevice*, LostLine>> startLines_;  // where the pending comment came from, for the report
+  std::vector<std::pair<const VelmorROMDevice*, LostLine>> startLines_;
+  std::unordered_map<const VelmorUnitDevice*, std::vector<LostLine>> unitLines_;  // where the pending comment came from, for the report
   std::size_t lineNumber_ = 0;
   bool succeeded_ = false;
   bool finished_ = false;

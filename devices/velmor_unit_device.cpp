@@ -10,6 +10,7 @@ VelmorUnitDevice::VelmorUnitDevice(const VelmorUnitDevice& other) : VelmorBusDev
 void VelmorUnitDevice::applyModelDefaults(bool reset) {
   applyCommonModelDefaults(reset);
   deleteUnits();
+  ++unitGeneration_;
   const int count = std::min(units, kMaxUnits);
   for (int i = 0; i < count; ++i) createUnit(i);
 }

@@ -51,6 +51,9 @@ class VelmorUnitDevice : public VelmorBusDevice {
   int bootUnitNumber() const;
 
   std::size_t unitCount() const { return unitList_.size(); }
+  // Counts the rebuilds of the unit list, so a reader can tell that unit
+  // settings made so far were dropped.
+  unsigned unitGeneration() const { return unitGeneration_; }
   VelmorUnit& unit(std::size_t position) { return *unitList_[position]; }
   const VelmorUnit& unit(std::size_t position) const { return *unitList_[position]; }
   // The unit a unit-indexed key names, or nullptr when the device has no such unit.
@@ -68,4 +71,5 @@ class VelmorUnitDevice : public VelmorBusDevice {
 
  private:
   std::vector<std::unique_ptr<VelmorUnit>> unitList_;
+  unsigned unitGeneration_ = 0;
 };

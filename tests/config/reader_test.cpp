@@ -236,6 +236,14 @@ TEST(Reader, ReportsReplacedHeaderValuesWarningsAndStarts) {
   EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 5, 9, 10}));
 }
 
+TEST(Reader, ReportsUnitSettingsALaterModelKeyDrops) {
+  Read r("load RH11 DRA\nset DRA file[0]=a.dsk\nset DRA writeprotect[1]=1\nset DRA model=RM03\n"
+         "set DRA file[2]=c.dsk\n");
+  std::vector<std::size_t> lines;
+  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  EXPECT_EQ(lines, (std::vector<std::size_t>{2, 3}));
+}
+
 TEST(Reader, TheBootHeadingIsNotALoss) {
   Read r("load MSCP DUA\n\n# Boot Device\nboot DUA 0\n");
   EXPECT_TRUE(r.report.lost.empty());
