@@ -1,4 +1,5 @@
 #include "ui/editor_view.h"
+#include "ui/script_text.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -116,7 +117,7 @@ void CVelmorEditorView::rebuild() {
   if (current && !selectedName.empty()) select(current->parent());
   for (const IndexEntry& entry : index_) delete entry.node;
   index_.clear();
-  groupNode(DeviceGroup::System)->setText(0, QString::fromStdString(systemNodeText(doc_.configuration().system)));
+  groupNode(DeviceGroup::System)->setText(0, fromBytes(systemNodeText(doc_.configuration().system)));
   for (const GroupInfo& info : groupTable())
     if (info.group != DeviceGroup::System) placeDevices(info.group);
   if (QTreeWidgetItem* node = selectedName.empty() ? nullptr : deviceNode(selectedName)) select(node);
@@ -130,7 +131,7 @@ void CVelmorEditorView::placeDevices(DeviceGroup group) {
   for (DeviceListId list : listsOfGroup(group)) {
     for (const auto& device : doc_.configuration().list(list)) {
       const ImageKey key = stateImage(*device, info.images);
-      auto* node = new QTreeWidgetItem(groupItem, QStringList(QString::fromStdString(deviceNodeText(*device))));
+      auto* node = new QTreeWidgetItem(groupItem, QStringList(fromBytes(deviceNodeText(*device))));
       node->setData(0, kGroupRole, static_cast<int>(group));
       node->setData(0, kIsDeviceRole, true);
       setNodeImage(node, key);
@@ -184,7 +185,7 @@ std::optional<DeviceGroup> CVelmorEditorView::selectedGroup() const {
 
 std::string CVelmorEditorView::deviceNameOf(const QTreeWidgetItem* item) const {
   if (!item || !item->data(0, kIsDeviceRole).toBool()) return {};
-  return nameOfNodeText(item->text(0).toStdString());
+  return nameOfNodeText(toBytes(item->text(0)));
 }
 
 void CVelmorEditorView::selectionChanged(QTreeWidgetItem* item) {

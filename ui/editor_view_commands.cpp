@@ -1,6 +1,7 @@
 // The view's commands: each finds its device by the node text and hands the
 // work to the document, then rebuilds the tree.
 #include <QMenu>
+#include "ui/script_text.h"
 #include <QTreeWidget>
 
 #include "config/document.h"
@@ -98,7 +99,7 @@ void CVelmorEditorView::openSheet(const std::string& name) {
 void CVelmorEditorView::showConflicts(const std::string& name) {
   const VelmorBusDevice* device = doc_.configuration().FindBusDevice(name);
   if (!device || device->disabled) return;
-  CDeviceConflictsDialog dialog(QString::fromStdString(doc_.checker().conflictText(name)), this);
+  CDeviceConflictsDialog dialog(fromBytes(doc_.checker().conflictText(name)), this);
   if (dialogs_.exec(dialog) == CDeviceConflictsDialog::kResolve) openSheet(name);
 }
 
@@ -140,4 +141,8 @@ void CVelmorEditorView::setSelectedGroupEnabled(bool enable) {
   if (doc_.SetGroupEnabled(group, enable)) rebuild();
 }
 
-void CVelmorEditorView::changeTargetOs(const QString& os) { doc_.SetTargetOs(os.toStdString()); }
+void CVelmorEditorView::changeTargetOs(const QString& os) {
+  // Picking the entry already chosen changes nothing and must not ask to save.
+  if (os.toStdString() == doc_.configuration().targetOs) return;
+  doc_.SetTargetOs(os.toStdString());
+}

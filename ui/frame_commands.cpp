@@ -1,5 +1,6 @@
 // The main window's File, Edit, Options and Help commands.
 #include <QFileInfo>
+#include "ui/script_text.h"
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -125,8 +126,8 @@ void CMainFrame::editGeneralHeader() {
   Configuration& config = doc_.configuration();
   CGeneralHeaderDialog dialog(config, this);
   if (dialogs_.exec(dialog) != QDialog::Accepted) return;
-  config.userName = dialog.userNameEdit()->text().toStdString();
-  config.projectName = dialog.projectNameEdit()->text().toStdString();
+  config.userName = toBytes(dialog.userNameEdit()->text());
+  config.projectName = toBytes(dialog.projectNameEdit()->text());
   // Kept as a change when there is no file to save to yet.
   doc_.setModified();
   doc_.SaveAtOnce();

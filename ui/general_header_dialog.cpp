@@ -1,4 +1,5 @@
 #include "ui/general_header_dialog.h"
+#include "ui/script_text.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,8 +12,8 @@ CGeneralHeaderDialog::CGeneralHeaderDialog(const Configuration& config, QWidget*
     : QDialog(parent),
       fileName_(new QLineEdit(QString::fromStdString(config.fileName))),
       date_(new QLineEdit(QString::fromStdString(config.date))),
-      userName_(new QLineEdit(QString::fromStdString(config.userName))),
-      projectName_(new QLineEdit(QString::fromStdString(config.projectName))) {
+      userName_(new QLineEdit(fromBytes(config.userName))),
+      projectName_(new QLineEdit(fromBytes(config.projectName))) {
   setWindowTitle("General Header ");
   fileName_->setReadOnly(true);
   date_->setReadOnly(true);

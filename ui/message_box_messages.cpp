@@ -1,4 +1,5 @@
 #include "ui/message_box_messages.h"
+#include "ui/script_text.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,15 +9,15 @@ QString title() { return "VelmorCfgEditor"; }
 }  // namespace
 
 void MessageBoxMessages::warning(const std::string& text) {
-  QMessageBox::warning(parent_, title(), QString::fromStdString(text));
+  QMessageBox::warning(parent_, title(), displayText(text));
 }
 
 void MessageBoxMessages::stop(const std::string& text) {
-  QMessageBox::critical(parent_, title(), QString::fromStdString(text));
+  QMessageBox::critical(parent_, title(), displayText(text));
 }
 
 bool MessageBoxMessages::askYesNo(const std::string& text) {
-  QMessageBox box(QMessageBox::Question, title(), QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+  QMessageBox box(QMessageBox::Question, title(), displayText(text), QMessageBox::Yes | QMessageBox::No,
                   parent_);
   return box.exec() == QMessageBox::Yes;
 }

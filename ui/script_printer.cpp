@@ -1,4 +1,5 @@
 #include "ui/script_printer.h"
+#include "ui/script_text.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -22,7 +23,7 @@ void printScriptLines(QPrinter& printer, const std::vector<std::string>& lines) 
     if (page > 0) printer.newPage();
     for (std::size_t i = 0; i < pages[page].count; ++i) {
       const int top = static_cast<int>(i + 1) * lineHeight;
-      painter.drawText(indent, top + metrics.ascent(), QString::fromStdString(lines[pages[page].first + i]));
+      painter.drawText(indent, top + metrics.ascent(), displayText(lines[pages[page].first + i]));
     }
   }
   painter.end();

@@ -76,9 +76,22 @@ TEST_F(EditorViewTest, TargetOsBoxFollowsTheDocumentAndSetsIt) {
   std::vector<std::string> items;
   for (int i = 0; i < view.targetOsBox()->count(); ++i) items.push_back(view.targetOsBox()->itemText(i).toStdString());
   EXPECT_EQ(items, (std::vector<std::string>{"Digital UNIX", "Open VMS", "Windows NT 4.0"}));
+  view.changeTargetOs("Digital UNIX");  // the entry already chosen
+  EXPECT_FALSE(doc.isModified());
   view.changeTargetOs("Open VMS");
   EXPECT_EQ(doc.configuration().targetOs, "Open VMS");
   EXPECT_TRUE(doc.isModified());
+}
+
+// Names are bytes: one that is not UTF-8 still finds its device from the tree.
+TEST_F(EditorViewTest, DevicesWithNonAsciiNamesAreReachable) {
+  load("load DL11 Y\xE9" "A\nload DL11 Y\xC3\xA9" "B\n");
+  for (const char* name : {"Y\xE9" "A", "Y\xC3\xA9" "B"}) {
+    ASSERT_NE(view.deviceNode(name), nullptr) << name;
+    view.select(view.deviceNode(name));
+    view.disableSelected();
+    EXPECT_TRUE(doc.configuration().IsDeviceDisabled(name)) << name;
+  }
 }
 
 TEST_F(EditorViewTest, StateImagesInOrderOfPrecedence) {

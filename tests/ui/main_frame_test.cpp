@@ -191,6 +191,14 @@ TEST_F(MainFrameTest, GeneralHeaderConfirmedSavesAtOnce) {
   EXPECT_EQ(doc.configuration().userName, "Bob");
 }
 
+TEST_F(MainFrameTest, GeneralHeaderKeepsTheBytesOfUnchangedValues) {
+  openFile("## User Name: J\xF6rg\n## Project Name: Caf\xC3\xA9\nload MSCP DUA\n");
+  dialogs.answer = [](QDialog&) { return int(QDialog::Accepted); };
+  frame->editGeneralHeader();
+  EXPECT_EQ(doc.configuration().userName, "J\xF6rg");
+  EXPECT_EQ(doc.configuration().projectName, "Caf\xC3\xA9");
+}
+
 TEST_F(MainFrameTest, SaveChangesQuestionBeforeNew) {
   openFile("load MSCP DUA\n");
   doc.setModified();

@@ -6,12 +6,8 @@
 #include <string>
 #include <string_view>
 
-// Script text is bytes of no fixed encoding: every byte maps to one
-// character and back, so nothing a user wrote changes on its way through a page.
-inline QString fromBytes(std::string_view bytes) {
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-inline std::string toBytes(const QString& text) { return text.toLatin1().toStdString(); }
+#include "ui/script_text.h"
+
 
 // The lists of the pages keep their entries in text order, letter case
 // ignored, like a sorted Windows list box; equal texts keep their order.
