@@ -38,10 +38,7 @@ VelmorBusDevice& Configuration::append(std::unique_ptr<VelmorBusDevice> device) 
 
 VelmorDevice* Configuration::FindDevice(std::string_view name) {
   if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &system;
-  for (DeviceListId id : kFindOrder)
-    for (const auto& device : list(id))
-      if (equalsIgnoreCase(device->name, name)) return device.get();
-  return nullptr;
+  return FindBusDevice(name);
 }
 
 namespace {

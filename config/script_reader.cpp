@@ -47,10 +47,6 @@ long long parseDecimalInt(std::string_view text) {
   return negative ? -value : value;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-  return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // Finds devices by name as FindDevice does, without a linear search per
 // statement: the first device in list order wins, so a later device of an
 // earlier list replaces an entry of a later list.

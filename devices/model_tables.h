@@ -31,6 +31,11 @@ struct ModelDescriptor {
   std::vector<std::int32_t> vectors2;    // third interrupt vector, where a kind has one
 };
 
+// The first entry of a choice list is its default; an empty list gives 0.
+inline std::int32_t firstChoice(const std::vector<std::int32_t>& choices) {
+  return choices.empty() ? 0 : choices.front();
+}
+
 struct ModelAlias {
   std::string word;       // accepted `load` word
   std::string canonical;  // the type word it stands for

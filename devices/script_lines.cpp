@@ -4,10 +4,6 @@
 
 namespace {
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-  return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;
-}
-
 bool readsAsComment(std::string_view line, std::string_view disabledSign) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
   return !startsWith(line, "##") && !startsWith(line, "#OS") && !IsStatementLine(line, disabledSign);

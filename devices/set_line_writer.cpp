@@ -28,6 +28,3 @@ void SetLineWriter::quotedChanged(std::string_view keyText, std::string_view val
   if (value != defaultValue) quoted(keyText, value);
 }
 
-std::int32_t firstChoice(const std::vector<std::int32_t>& choices) {
-  return choices.empty() ? 0 : choices.front();
-}

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "devices/model_tables.h"  // firstChoice, for the kinds that write defaults
+
 // Appends one device's own `set` lines: P + "set " + name + key text + value +
 // LF, where P is the disabled sign of a disabled device. The key text carries
 // its own blanks and "=" (" size=", " vector1 = ") because kinds differ there.
@@ -26,6 +28,3 @@ class SetLineWriter {
   std::string prefix_;
   std::string_view name_;
 };
-
-// The first entry of a choice list is its default; an empty list gives 0.
-std::int32_t firstChoice(const std::vector<std::int32_t>& choices);

@@ -12,5 +12,8 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // it of every byte.
 inline bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 std::string trim(std::string_view text);
+inline bool startsWith(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
 // Splits at every LF; "a\nb\n" gives "a", "b", "". An empty text gives no piece.
 std::vector<std::string_view> splitLines(std::string_view text);

@@ -113,10 +113,9 @@ bool VelmorBusDevice::setCommonParameter(const std::string& key, int, const std:
 
 void VelmorBusDevice::applyCommonModelDefaults(bool reset) {
   if (const ModelDescriptor* row = ModelTable::instance().findDescriptor(className(), type, model)) {
-    auto first = [](const std::vector<std::int32_t>& choices) { return choices.empty() ? 0 : choices.front(); };
-    if (reset || registerAddress == 0) registerAddress = first(row->registers);
-    if (reset || vector == 0) vector = first(row->vectors);
-    if (reset || priority == 0) priority = first(row->priorities);
+    if (reset || registerAddress == 0) registerAddress = firstChoice(row->registers);
+    if (reset || vector == 0) vector = firstChoice(row->vectors);
+    if (reset || priority == 0) priority = firstChoice(row->priorities);
     if (reset || units == 0) units = row->units;
     bus = row->bus;
   }
@@ -132,13 +131,12 @@ void VelmorBusDevice::writeStatements(std::string& out, const std::string& disab
   if (!model.empty()) out += p + "set " + name + " model=\"" + model + "\"\n";
   const ModelDescriptor* row = readBackDefaults();
   if (!row) return;
-  auto first = [](const std::vector<std::int32_t>& choices) { return choices.empty() ? 0 : choices.front(); };
   auto line = [&](const char* key, std::int32_t value, std::int32_t defaultValue) {
     if (value != defaultValue) out += p + "set " + name + " " + key + "=" + formatOctal(value) + "\n";
   };
-  line("register", registerAddress, first(row->registers));
-  line("vector", vector, first(row->vectors));
-  line("priority", priority, first(row->priorities));
+  line("register", registerAddress, firstChoice(row->registers));
+  line("vector", vector, firstChoice(row->vectors));
+  line("priority", priority, firstChoice(row->priorities));
   line("units", units, row->units);
 }
 
