@@ -66,6 +66,26 @@ void BM_SplitLines(benchmark::State& state) {
   setSizes(state, script);
 }
 
+void BM_SplitLinesByteLoop(benchmark::State& state) {
+  const std::string script = GenerateScript(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    const char* data = script.data();
+    const std::size_t size = script.size();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+      if (data[i] != '\n') continue;
+      std::size_t end = i;
+      if (end > start && data[end - 1] == '\r') --end;
+      std::string_view line(data + start, end - start);
+      benchmark::DoNotOptimize(line);
+      start = i + 1;
+    }
+    std::string_view last(data + start, size - start);
+    benchmark::DoNotOptimize(last);
+  }
+  setSizes(state, script);
+}
+
 void BM_ReadScriptBytes(benchmark::State& state) {
   std::string script;
   {
@@ -74,8 +94,10 @@ void BM_ReadScriptBytes(benchmark::State& state) {
   }
   SilentMessages messages;
   for (auto _ : state) {
+    // As the editor reads: with the report of lines a save would not keep.
     Configuration config;
-    benchmark::DoNotOptimize(ReadScriptBytes(config, script, messages));
+    ReadReport report;
+    benchmark::DoNotOptimize(ReadScriptBytes(config, script, messages, &report));
   }
   setSizes(state, script);
 }
@@ -120,6 +142,7 @@ void sizes(benchmark::internal::Benchmark* bench) {
 }  // namespace
 
 BENCHMARK(BM_SplitLines)->Apply(sizes)->Complexity(benchmark::oN);
+BENCHMARK(BM_SplitLinesByteLoop)->Apply(sizes)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadScriptBytes)->Apply(sizes)->Complexity(benchmark::oN);
 BENCHMARK(BM_FormatScript)->Apply(sizes)->Complexity(benchmark::oN);
 BENCHMARK(BM_CheckerBuild)->Apply(sizes)->Complexity(benchmark::oNSquared);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 
@@ -23,11 +24,13 @@ namespace {
 // The heading every save writes before the boot section.
 const std::string_view kBootHeading = "# Boot Device";
 
-// Fills `words` (kept by the caller, so its storage is reused line after line).
-void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
+// Fills `words` with at most `limit` words (kept by the caller, so its
+// storage is reused line after line).
+void wordsOf(std::string_view line, std::vector<std::string_view>& words,
+             std::size_t limit = std::numeric_limits<std::size_t>::max()) {
   words.clear();
   std::size_t pos = 0;
-  while (pos < line.size()) {
+  while (pos < line.size() && words.size() < limit) {
     while (pos < line.size() && isSpace(line[pos])) ++pos;
     std::size_t start = pos;
     while (pos < line.size() && !isSpace(line[pos])) ++pos;
@@ -54,12 +57,12 @@ class NameIndex {
  public:
   void add(VelmorBusDevice& device, DeviceListId list) {
     const std::size_t rank = findRank(list);
-    auto [it, inserted] = entries_.try_emplace(toLower(device.name), Entry{rank, &device});
+    auto [it, inserted] = entries_.try_emplace(device.name, Entry{rank, &device});
     if (!inserted && rank < it->second.rank) it->second = Entry{rank, &device};
   }
   VelmorDevice* find(Configuration& config, std::string_view name) const {
     if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
-    auto it = entries_.find(toLower(name));
+    auto it = entries_.find(name);
     return it == entries_.end() ? nullptr : it->second.device;
   }
 
@@ -73,7 +76,7 @@ class NameIndex {
     std::size_t rank;
     VelmorBusDevice* device;
   };
-  std::unordered_map<std::string, Entry> entries_;
+  std::unordered_map<std::string, Entry, CaseBlindHash, CaseBlindEqual> entries_;
 };
 
 // Comment lines waiting for the device or unit that follows them.
@@ -118,6 +121,12 @@ bool hasUnits(const VelmorDevice& device) {
   }
 }
 
+// A line of the script being read, kept as a view until it is reported lost.
+struct SourceLine {
+  std::size_t number;
+  std::string_view text;
+};
+
 class ScriptReader {
  public:
   ScriptReader(Configuration& config, UserMessages& messages, ReadReport* report)
@@ -146,8 +155,8 @@ class ScriptReader {
     if (finished_) noteRestAfterBoot(bytes.substr(start));
     noteUnwrittenStarts();
     if (report_ && !pending_.empty())
-      for (const LostLine& line : pendingSource_)
-        if (line.text != kBootHeading) report_->lost.push_back(line);
+      for (const SourceLine& line : pendingSource_)
+        if (line.text != kBootHeading) lose(line.number, line.text);
     if (config_.userName.empty()) config_.userName = "Default User";
     if (config_.projectName.empty()) config_.projectName = "Default Project";
     return succeeded_;
@@ -168,13 +177,14 @@ class ScriptReader {
       }
       replaceSingle(lastOsLine_, line);
       config_.targetOs = os;
-    } else if (IsStatementLine(line, config_.disabledSign)) {
-      readStatement(line);
+    } else if (const StatementKeyword keyword = statementKeywordOf(line, config_.disabledSign);
+               keyword != StatementKeyword::None) {
+      readStatement(line, keyword);
     } else {
       while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
-      if (!line.empty() && line.front() != '#') lose(lineNumber_, {std::string(line)});
+      if (!line.empty() && line.front() != '#') lose(lineNumber_, line);
       pending_.addLine(line.empty() ? line : line.substr(1));
-      pendingSource_.push_back({lineNumber_, std::string(line)});
+      pendingSource_.push_back({lineNumber_, line});
     }
   }
 
@@ -187,7 +197,7 @@ class ScriptReader {
       replaceSingle(lastProjectLine_, line);
       config_.projectName = trim(line.substr(colon + 1));
     } else if (!isWrittenHeaderLine(line)) {
-      lose(lineNumber_, {std::string(line)});
+      lose(lineNumber_, line);
     }
   }
 
@@ -198,19 +208,21 @@ class ScriptReader {
            startsWith(line, "## File Name: ") || startsWith(line, "## Date Of Writing: ");
   }
 
-  void readStatement(std::string_view line) {
+  void readStatement(std::string_view line, StatementKeyword keyword) {
     bool disabledStatement = false;
     if (!config_.disabledSign.empty() && startsWith(line, config_.disabledSign)) {
       disabledStatement = true;
       line.remove_prefix(config_.disabledSign.size());
     }
     std::vector<std::string_view>& words = words_;
-    wordsOf(line, words);
-    const std::string keyword = toLower(words.empty() ? std::string_view() : words[0]);
+    // A `set` hands its whole line to the device; only other statements use
+    // word3. Without a "#" a `set` has no trailing comment to look for.
+    const bool keepWord3 = keyword != StatementKeyword::Set;
+    wordsOf(line, words, keepWord3 || line.find('#') != std::string_view::npos ? words.max_size() : 2);
     std::string_view word2 = words.size() > 1 ? words[1] : std::string_view();
-    std::string word3(words.size() > 2 ? words[2] : std::string_view());
-    // A `set` hands its whole line to the device; only other statements use word3.
-    const bool keepWord3 = keyword != "set";
+    std::string& word3 = word3_;
+    word3.clear();
+    if (keepWord3 && words.size() > 2) word3 = words[2];
     // A "#" inside a quoted value (a path such as "C:\disks #2\a.dsk") is part
     // of the value, not the start of a comment.
     auto quotes = [](std::string_view word) { return std::count(word.begin(), word.end(), '"'); };
@@ -221,7 +233,7 @@ class ScriptReader {
       std::string_view word = words[i];
       if (!inComment && !quoted && !word.empty() && word.front() == '#') {
         pending_.addLine(word.substr(1));
-        pendingSource_.push_back({lineNumber_, std::string(line)});
+        pendingSource_.push_back({lineNumber_, line});
         inComment = true;
       } else if (inComment) {
         pending_.addWord(word);
@@ -232,23 +244,21 @@ class ScriptReader {
       if (!inComment) quoted ^= (quotes(word) % 2 != 0);
     }
 
-    if (keyword == "load")
-      readLoad(line, word2, word3, disabledStatement);
-    else if (keyword == "set")
-      readSet(line, word2);
-    else if (keyword == "boot")
-      readBoot(line, word2, word3);
-    else if (keyword == "warning")
-      readWarning(line, word2);
-    else if (keyword == "start")
-      readStart(line, word2, word3);
+    switch (keyword) {
+      case StatementKeyword::Load: readLoad(line, word2, word3, disabledStatement); break;
+      case StatementKeyword::Set: readSet(line, word2); break;
+      case StatementKeyword::Boot: readBoot(line, word2, word3); break;
+      case StatementKeyword::Warning: readWarning(line, word2); break;
+      case StatementKeyword::Start: readStart(line, word2, word3); break;
+      case StatementKeyword::None: break;
+    }
   }
 
   void readLoad(std::string_view line, std::string_view word, const std::string& name, bool disabledStatement) {
     std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
     if (!device) {
       messages_.warning("Unable to load device " + name + "!\nUnknown device type " + std::string(word));
-      lose(lineNumber_, {std::string(line)});
+      lose(lineNumber_, line);
       return;
     }
     if (!pending_.empty()) {
@@ -274,13 +284,13 @@ class ScriptReader {
       const std::string n(name);
       messages_.warning("Unable to set a parameter for " + n + "!\nDevice" + n +
                         "isn't loaded or invalid device type has been specified!");
-      lose(lineNumber_, {std::string(line)});
+      lose(lineNumber_, line);
       return;
     }
     auto* controller = hasUnits(*device) ? static_cast<VelmorUnitDevice*>(device) : nullptr;
     const unsigned generation = controller ? controller->unitGeneration() : 0;
     succeeded_ = device->parseSetStatement(line);
-    if (device->refusedPairs() > 0) lose(lineNumber_, {std::string(line)});
+    if (device->refusedPairs() > 0) lose(lineNumber_, line);
     if (controller) noteUnitSettings(*controller, generation, line);
     if (pending_.empty()) return;
     pendingSource_.clear();
@@ -307,7 +317,7 @@ class ScriptReader {
     const std::string n(name);
     messages_.warning("Unable to boot from " + n + "!\nDevice " + n +
                       "isn't loaded or invalid device type has been specified!");
-    lose(lineNumber_, {std::string(line)});
+    lose(lineNumber_, line);
   }
 
   void readStart(std::string_view line, std::string_view name, const std::string& address) {
@@ -316,33 +326,32 @@ class ScriptReader {
       auto* rom = static_cast<VelmorROMDevice*>(device);
       rom->start = true;
       rom->startAddress = parseNumber(address);
-      startLines_.push_back({rom, {lineNumber_, std::string(line)}});
+      startLines_.push_back({rom, {lineNumber_, line}});
       return;
     }
-    lose(lineNumber_, {std::string(line)});
+    lose(lineNumber_, line);
   }
 
   // A `model` key rebuilds the units: unit settings of earlier lines are gone.
   void noteUnitSettings(const VelmorUnitDevice& controller, unsigned generationBefore, std::string_view line) {
-    std::vector<LostLine>& earlier = unitLines_[&controller];
+    std::vector<SourceLine>& earlier = unitLines_[&controller];
     if (controller.unitGeneration() != generationBefore) {
-      for (const LostLine& lost : earlier) this->lose(lost.number, {lost.text});
+      for (const SourceLine& lost : earlier) lose(lost.number, lost.text);
       earlier.clear();
     }
-    if (controller.unitTouched() || line.find('[') != std::string_view::npos)
-      earlier.push_back({lineNumber_, std::string(line)});
+    if (controller.unitTouched() || line.find('[') != std::string_view::npos) earlier.push_back({lineNumber_, line});
   }
 
   // Only the last of the lines that set one header value is written back.
-  void replaceSingle(std::optional<LostLine>& last, std::string_view line) {
-    if (last) lose(last->number, {last->text});
-    last = LostLine{lineNumber_, std::string(line)};
+  void replaceSingle(std::optional<SourceLine>& last, std::string_view line) {
+    if (last) lose(last->number, last->text);
+    last = SourceLine{lineNumber_, line};
   }
 
   // Any `warning` clears the flag; what is written back is "warning off".
   void readWarning(std::string_view line, std::string_view word2) {
     config_.warnings = false;
-    if (!equalsIgnoreCase(word2, "off")) lose(lineNumber_, {std::string(line)});
+    if (!equalsIgnoreCase(word2, "off")) lose(lineNumber_, line);
   }
 
   // A save writes one start statement: the first ROM in list order that has
@@ -356,11 +365,11 @@ class ScriptReader {
         break;
       }
     }
-    const LostLine* kept = nullptr;
+    const SourceLine* kept = nullptr;
     for (const auto& [rom, line] : startLines_)
       if (rom == written) kept = &line;
     for (const auto& [rom, line] : startLines_)
-      if (&line != kept) lose(line.number, {line.text});
+      if (&line != kept) lose(line.number, line.text);
   }
 
   void noteRestAfterBoot(std::string_view rest) {
@@ -368,14 +377,12 @@ class ScriptReader {
     for (std::string_view line : splitLines(rest)) {
       ++number;
       if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      if (!trim(line).empty()) lose(number, {std::string(line)});
+      if (!trim(line).empty()) lose(number, line);
     }
   }
 
-  void lose(std::size_t firstLine, const std::vector<std::string>& lines) {
-    if (!report_) return;
-    std::size_t number = firstLine;
-    for (const std::string& text : lines) report_->lost.push_back({number++, text});
+  void lose(std::size_t number, std::string_view text) {
+    if (report_) report_->lost.push_back({number, std::string(text)});
   }
 
   Configuration& config_;
@@ -383,11 +390,12 @@ class ScriptReader {
   ReadReport* report_;
   NameIndex names_;
   PendingComment pending_;
-  std::vector<LostLine> pendingSource_;
+  std::vector<SourceLine> pendingSource_;
   std::vector<std::string_view> words_;
-  std::optional<LostLine> lastOsLine_, lastUserLine_, lastProjectLine_;
-  std::vector<std::pair<const VelmorROMDevice*, LostLine>> startLines_;
-  std::unordered_map<const VelmorUnitDevice*, std::vector<LostLine>> unitLines_;  // where the pending comment came from, for the report
+  std::string word3_;
+  std::optional<SourceLine> lastOsLine_, lastUserLine_, lastProjectLine_;
+  std::vector<std::pair<const VelmorROMDevice*, SourceLine>> startLines_;
+  std::unordered_map<const VelmorUnitDevice*, std::vector<SourceLine>> unitLines_;  // where the pending comment came from, for the report
   std::size_t lineNumber_ = 0;
   bool succeeded_ = false;
   bool finished_ = false;

@@ -30,7 +30,7 @@ std::unique_ptr<VelmorDevice> VelmorBaseDevice::clone() const {
   return std::make_unique<VelmorBaseDevice>(*this);
 }
 
-bool VelmorBaseDevice::setParameter(const std::string& key, int, const std::string& value) {
+bool VelmorBaseDevice::setParameter(std::string_view key, int, std::string_view value) {
   clearUnitTouched();
   if (key == "model") return setModelKey(value);
   if (key == "memory_size") {

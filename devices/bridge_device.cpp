@@ -63,7 +63,7 @@ constexpr KeyField<Bridge> kBridgeKeys[] = {
 
 }  // namespace
 
-bool VelmorBridgeDevice::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorBridgeDevice::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
   // The common vector keys would give the bridge a vector it does not have.
   if (key == "vector" || key == "vector0") return false;

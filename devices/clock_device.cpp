@@ -15,7 +15,7 @@ const std::vector<ModelAlias>& clockModelAliases() {
   return aliases;
 }
 
-bool VelmorClockDevice::setParameter(const std::string& key, int, const std::string& value) {
+bool VelmorClockDevice::setParameter(std::string_view key, int, std::string_view value) {
   clearUnitTouched();
   if (key != "register") return false;
   registerAddress = parseNumber(value);

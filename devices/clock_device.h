@@ -13,7 +13,7 @@ class VelmorClockDevice : public VelmorBusDevice {
       : VelmorBusDevice(DeviceKind::Clock, std::move(type), std::move(model), std::move(name)) {}
   VelmorClockDevice(const VelmorClockDevice&) = default;
 
-  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  bool setParameter(std::string_view key, int index, std::string_view value) override;
   const char* className() const override { return "VelmorClockDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorClockDevice>(*this); }
   // The clock raises no interrupt the checker could see collide.

@@ -58,7 +58,7 @@ constexpr KeyField<DCI1300> kDCI1300Keys[] = {
 
 }  // namespace
 
-bool VelmorDCI1300Device::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorDCI1300Device::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
   return setCommonParameter(key, index, value) || applyKeyField<DCI1300>(*this, kDCI1300Keys, key, value);
 }

@@ -68,38 +68,60 @@ const LoadableKind* findLoadableKind(std::string_view className) {
   return nullptr;
 }
 
-std::unique_ptr<VelmorBusDevice> createDevice(const LoadableKind& kind, std::string_view word, const std::string& name) {
+namespace {
+
+// What a `load` word means to a kind: the type it loads and whether the word
+// itself is the model (a model word rather than a type word or an alias).
+struct WordMeaning {
+  std::string type;
+  bool wordIsModel = false;
+};
+
+WordMeaning meaningOf(const LoadableKind& kind, std::string_view word) {
   const ModelTable& table = ModelTable::instance();
-  std::string type, model;
+  WordMeaning meaning;
   if (kind.typeAsWritten) {
-    type = std::string(word);
-  } else {
-    std::string alias = table.aliasOf(kind.className, word);
-    type = alias.empty() ? table.typeOfWord(kind.className, word) : alias;
-    if (alias.empty() && !equalsIgnoreCase(word, type)) model = std::string(word);
+    meaning.type = std::string(word);
+    return meaning;
   }
-  std::unique_ptr<VelmorBusDevice> device = kind.create(std::move(type), std::move(model), name);
+  std::string alias = table.aliasOf(kind.className, word);
+  meaning.type = alias.empty() ? table.typeOfWord(kind.className, word) : alias;
+  meaning.wordIsModel = alias.empty() && !equalsIgnoreCase(word, meaning.type);
+  return meaning;
+}
+
+std::unique_ptr<VelmorBusDevice> createFromMeaning(const LoadableKind& kind, const WordMeaning& meaning,
+                                                   std::string_view word, const std::string& name) {
+  std::unique_ptr<VelmorBusDevice> device =
+      kind.create(kind.typeAsWritten ? std::string(word) : meaning.type,
+                  meaning.wordIsModel ? std::string(word) : std::string(), name);
   device->applyModelDefaults(false);
   return device;
 }
 
-namespace {
+struct LoadWord {
+  const LoadableKind* kind;
+  WordMeaning meaning;
+};
 
-// Every `load` word, lower-cased, with the first kind in load order that
-// knows it: one lookup per `load` instead of a search through every table.
-const std::unordered_map<std::string, const LoadableKind*>& loadWordIndex() {
-  static const std::unordered_map<std::string, const LoadableKind*> index = [] {
-    std::unordered_map<std::string, const LoadableKind*> words;
+// Every `load` word with the first kind in load order that knows it and what
+// it means there: one lookup per `load` instead of a search through every table.
+const std::unordered_map<std::string, LoadWord, CaseBlindHash, CaseBlindEqual>& loadWordIndex() {
+  static const auto index = [] {
+    std::unordered_map<std::string, LoadWord, CaseBlindHash, CaseBlindEqual> words;
     const std::vector<KindTables> tables = allKindTables();
+    auto add = [&](const LoadableKind& kind, const std::string& word) {
+      if (!words.contains(word)) words.emplace(word, LoadWord{&kind, meaningOf(kind, word)});
+    };
     for (const LoadableKind& kind : loadOrder())
       for (const KindTables& t : tables) {
         if (t.className != kind.className) continue;
         for (const ModelDescriptor& row : *t.rows) {
-          words.emplace(toLower(row.type), &kind);
-          if (!row.model.empty()) words.emplace(toLower(row.model), &kind);
+          add(kind, row.type);
+          if (!row.model.empty()) add(kind, row.model);
         }
         if (t.aliases)
-          for (const ModelAlias& alias : *t.aliases) words.emplace(toLower(alias.word), &kind);
+          for (const ModelAlias& alias : *t.aliases) add(kind, alias.word);
       }
     return words;
   }();
@@ -108,8 +130,12 @@ const std::unordered_map<std::string, const LoadableKind*>& loadWordIndex() {
 
 }  // namespace
 
+std::unique_ptr<VelmorBusDevice> createDevice(const LoadableKind& kind, std::string_view word, const std::string& name) {
+  return createFromMeaning(kind, meaningOf(kind, word), word, name);
+}
+
 std::unique_ptr<VelmorBusDevice> createDeviceForLoadWord(std::string_view word, const std::string& name) {
   const auto& index = loadWordIndex();
-  auto it = index.find(toLower(word));
-  return it == index.end() ? nullptr : createDevice(*it->second, word, name);
+  auto it = index.find(word);
+  return it == index.end() ? nullptr : createFromMeaning(*it->second.kind, it->second.meaning, word, name);
 }

@@ -119,7 +119,7 @@ void VelmorDiskUnit::applyUnitDefaults(std::string_view ownerType, std::string_v
     fillUnitDefaults(kDiskUnitFields, *this, *row);
 }
 
-bool VelmorDiskDevice::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorDiskDevice::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
   if (key == "model") return setModelKey(value);

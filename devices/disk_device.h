@@ -36,7 +36,7 @@ class VelmorDiskDevice : public VelmorUnitDevice {
       : VelmorUnitDevice(DeviceKind::Disk, std::move(type), std::move(model), std::move(name)) {}
   VelmorDiskDevice(const VelmorDiskDevice&) = default;
 
-  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   const char* className() const override { return "VelmorDiskDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorDiskDevice>(*this); }

@@ -34,7 +34,7 @@ constexpr KeyField<DRXXX> kDRXXXKeys[] = {
 
 }  // namespace
 
-bool VelmorDRXXXDevice::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorDRXXXDevice::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
   if (key == "model") return setModelKey(value);

@@ -16,7 +16,7 @@ class VelmorDRXXXDevice : public VelmorBusDevice {
       : VelmorBusDevice(DeviceKind::DRXXX, std::move(type), std::move(model), std::move(name)) {}
   VelmorDRXXXDevice(const VelmorDRXXXDevice&) = default;
 
-  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
   const char* className() const override { return "VelmorDRXXXDevice"; }

@@ -19,7 +19,7 @@ struct KeyField {
 // Applies the pair when the table knows the key; false (nothing changed) otherwise.
 template <class Device>
 bool applyKeyField(Device& device, std::span<const KeyField<Device>> table, std::string_view key,
-                   const std::string& value) {
+                   std::string_view value) {
   for (const KeyField<Device>& entry : table) {
     if (entry.key != key) continue;
     if (auto number = std::get_if<std::int32_t Device::*>(&entry.field))

@@ -41,7 +41,7 @@ void VelmorLoaderUnit::applyUnitDefaults(std::string_view ownerType, std::string
     fillUnitDefaults(kLoaderUnitFields, *this, *row);
 }
 
-bool VelmorLoaderDevice::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorLoaderDevice::setParameter(std::string_view key, int index, std::string_view value) {
   // Only unit keys: register, units and model belong to no loader.
   clearUnitTouched();
   if (!applyUnitKey(*this, index, kLoaderUnitFields, key, value)) return false;

@@ -12,12 +12,27 @@ const ModelTable& ModelTable::instance() {
   return table;
 }
 
+std::size_t ModelTable::TypeModelHash::operator()(const TypeModel& key) const noexcept {
+  const CaseBlindHash hash;
+  return hash(key.type) * 31 + hash(key.model);
+}
+
+bool ModelTable::TypeModelEqual::operator()(const TypeModel& a, const TypeModel& b) const noexcept {
+  return equalsIgnoreCase(a.type, b.type) && equalsIgnoreCase(a.model, b.model);
+}
+
 ModelTable::ModelTable() {
   for (const KindTables& kind : allKindTables()) {
-    Kind& entry = kinds_[std::string(kind.className)];
+    Kind& entry = kinds_[kind.className];
     entry.rows = kind.rows;
     if (kind.aliases)
       for (const ModelAlias& alias : *kind.aliases) entry.aliases.emplace(toLower(alias.word), alias.canonical);
+    // emplace keeps the first row of each key, as a search in table order finds it.
+    if (!kind.rows) continue;
+    for (const ModelDescriptor& row : *kind.rows) {
+      entry.firstOfType.emplace(row.type, &row);
+      if (!row.model.empty()) entry.firstOfModel.emplace(TypeModel{row.type, row.model}, &row);
+    }
   }
 }
 
@@ -31,13 +46,18 @@ const std::vector<ModelDescriptor>& ModelTable::rowsOf(std::string_view classNam
   return kind && kind->rows ? *kind->rows : kNoRows;
 }
 
+// The first row in table order whose type matches and, when a model is
+// given, whose model matches too.
 const ModelDescriptor* ModelTable::findDescriptor(std::string_view className, std::string_view type,
                                                   std::string_view model) const {
-  for (const ModelDescriptor& row : rowsOf(className)) {
-    if (!equalsIgnoreCase(row.type, type)) continue;
-    if (model.empty() || equalsIgnoreCase(row.model, model)) return &row;
+  const Kind* kind = kindOf(className);
+  if (!kind) return nullptr;
+  if (model.empty()) {
+    auto it = kind->firstOfType.find(type);
+    return it == kind->firstOfType.end() ? nullptr : it->second;
   }
-  return nullptr;
+  auto it = kind->firstOfModel.find(TypeModel{type, model});
+  return it == kind->firstOfModel.end() ? nullptr : it->second;
 }
 
 bool ModelTable::isKnownWord(std::string_view className, std::string_view word) const {

@@ -3,8 +3,11 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
+
+#include "devices/text_utils.h"
 
 // One model row of a device kind. Every kind lists its rows as one constant
 // table in its own file; the process-wide ModelTable gathers them by class name.
@@ -78,12 +81,26 @@ class ModelTable {
 
  private:
   ModelTable();
+  // A type and a model word, compared ignoring letter case.
+  struct TypeModel {
+    std::string_view type, model;
+  };
+  struct TypeModelHash {
+    std::size_t operator()(const TypeModel& key) const noexcept;
+  };
+  struct TypeModelEqual {
+    bool operator()(const TypeModel& a, const TypeModel& b) const noexcept;
+  };
   struct Kind {
     const std::vector<ModelDescriptor>* rows;
     std::map<std::string, std::string> aliases;  // lower-case word -> canonical word
+    // The first row of a type, and of a type and model: the reader and the
+    // checker ask for rows once per device and statement, not once per row.
+    std::unordered_map<std::string_view, const ModelDescriptor*, CaseBlindHash, CaseBlindEqual> firstOfType;
+    std::unordered_map<TypeModel, const ModelDescriptor*, TypeModelHash, TypeModelEqual> firstOfModel;
   };
   const Kind* kindOf(std::string_view className) const;
-  std::map<std::string, Kind, std::less<>> kinds_;
+  std::unordered_map<std::string_view, Kind> kinds_;  // class names of the kinds' own tables
 };
 
 // UnitDefaults rows are per unit kind (each has its own columns); every row

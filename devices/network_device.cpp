@@ -37,7 +37,7 @@ bool VelmorNetworkDevice::isInterfaceVirtual() const {
   return word == "virtual" || word.starts_with("virtual:");
 }
 
-bool VelmorNetworkDevice::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorNetworkDevice::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
   if (key == "interface") {

@@ -1,21 +1,30 @@
 #include "devices/number_format.h"
 
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
 
 #include "devices/text_utils.h"
 
-std::int32_t parseNumber(std::string_view text) {
-  const int base = (!text.empty() && text.back() == '.') ? 10 : 8;
-  std::string copy(text);  // strtol needs a terminated string
-  errno = 0;
-  long value = std::strtol(copy.c_str(), nullptr, base);
-  // long is 64 bits here; the fields are 32 bits, as on the original platform
-  // where strtol saturates at the 32-bit limits.
+std::int32_t parseInteger(std::string_view text, int base) {
+  std::size_t pos = 0;
+  while (pos < text.size() && isSpace(text[pos])) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  // The fields are 32 bits, as on the original platform where strtol
+  // saturates at the 32-bit limits; the magnitude stops growing well past them.
+  constexpr std::int64_t kCeiling = std::int64_t{1} << 40;
+  std::int64_t magnitude = 0;
+  for (; pos < text.size(); ++pos) {
+    const int digit = text[pos] - '0';
+    if (digit < 0 || digit >= base) break;
+    if (magnitude < kCeiling) magnitude = magnitude * base + digit;
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
   if (value > INT32_MAX) return INT32_MAX;
   if (value < INT32_MIN) return INT32_MIN;
   return static_cast<std::int32_t>(value);
+}
+
+std::int32_t parseNumber(std::string_view text) {
+  return parseInteger(text, (!text.empty() && text.back() == '.') ? 10 : 8);
 }
 
 void applyYesNo(std::string_view value, bool& flag) {

@@ -16,7 +16,7 @@ const std::vector<ModelAlias>& romModelAliases() {
   return aliases;
 }
 
-bool VelmorROMDevice::setParameter(const std::string& key, int, const std::string& value) {
+bool VelmorROMDevice::setParameter(std::string_view key, int, std::string_view value) {
   // The common keys are not consulted: vector, priority and units stay as loaded.
   clearUnitTouched();
   if (key == "register")

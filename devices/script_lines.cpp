@@ -11,7 +11,7 @@ bool readsAsComment(std::string_view line, std::string_view disabledSign) {
 
 }  // namespace
 
-bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
+StatementKeyword statementKeywordOf(std::string_view line, std::string_view disabledSign) {
   bool disabledLine = false;
   if (!disabledSign.empty() && startsWith(line, disabledSign)) {
     disabledLine = true;
@@ -21,10 +21,18 @@ bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
   while (pos < line.size() && isSpace(line[pos])) ++pos;
   std::size_t end = pos;
   while (end < line.size() && !isSpace(line[end])) ++end;
-  if (end == pos) return false;
-  const std::string keyword = toLower(line.substr(pos, end - pos));
-  if (keyword == "load" || keyword == "set") return true;
-  return !disabledLine && (keyword == "boot" || keyword == "warning" || keyword == "start");
+  const std::string_view keyword = line.substr(pos, end - pos);
+  if (equalsIgnoreCase(keyword, "set")) return StatementKeyword::Set;
+  if (equalsIgnoreCase(keyword, "load")) return StatementKeyword::Load;
+  if (disabledLine) return StatementKeyword::None;
+  if (equalsIgnoreCase(keyword, "boot")) return StatementKeyword::Boot;
+  if (equalsIgnoreCase(keyword, "warning")) return StatementKeyword::Warning;
+  if (equalsIgnoreCase(keyword, "start")) return StatementKeyword::Start;
+  return StatementKeyword::None;
+}
+
+bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
+  return statementKeywordOf(line, disabledSign) != StatementKeyword::None;
 }
 
 std::string commentLine(std::string_view text, std::string_view disabledSign) {

@@ -3,6 +3,11 @@
 #include <string>
 #include <string_view>
 
+enum class StatementKeyword { None, Load, Set, Boot, Warning, Start };
+
+// The statement a line holds: load or set (disabled or not), or an enabled
+// boot, warning or start; None for any other line.
+StatementKeyword statementKeywordOf(std::string_view line, std::string_view disabledSign);
 // True for a load or set line (disabled or not) and for an enabled boot,
 // warning or start line.
 bool IsStatementLine(std::string_view line, std::string_view disabledSign);

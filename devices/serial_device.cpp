@@ -193,7 +193,7 @@ const char* parityWord(SerialParity parity) {
   }
 }
 
-void readLineValue(const LineKey& key, VelmorSerialUnit& line, const std::string& value) {
+void readLineValue(const LineKey& key, VelmorSerialUnit& line, std::string_view value) {
   switch (key.form) {
     case LineValue::Number: line.*key.number = parseNumber(value); break;
     case LineValue::Bits: line.bits = static_cast<std::int16_t>(parseNumber(value)); break;
@@ -236,7 +236,7 @@ void writeLineComments(std::string& out, const std::string& comments, const std:
 
 }  // namespace
 
-bool VelmorSerialDevice::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorSerialDevice::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
   if (key == "model") return setModelKey(value);

@@ -70,7 +70,7 @@ class VelmorSerialDevice : public VelmorUnitDevice {
       : VelmorUnitDevice(DeviceKind::Serial, std::move(type), std::move(model), std::move(name)) {}
   VelmorSerialDevice(const VelmorSerialDevice&) = default;
 
-  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   // The common steps always run as if reset were false; reset only decides vector1.
   void applyModelDefaults(bool reset) override;

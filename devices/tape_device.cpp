@@ -79,7 +79,7 @@ void VelmorTapeUnit::applyUnitDefaults(std::string_view ownerType, std::string_v
   if (delayFactor == 0) delayFactor = row->delayFactor;
 }
 
-bool VelmorTapeDevice::setParameter(const std::string& key, int index, const std::string& value) {
+bool VelmorTapeDevice::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
   if (setCommonParameter(key, index, value)) return true;
   if (key == "model") return setModelKey(value);

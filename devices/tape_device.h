@@ -33,7 +33,7 @@ class VelmorTapeDevice : public VelmorUnitDevice {
       : VelmorUnitDevice(DeviceKind::Tape, std::move(type), std::move(model), std::move(name)) {}
   VelmorTapeDevice(const VelmorTapeDevice&) = default;
 
-  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   const char* className() const override { return "VelmorTapeDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorTapeDevice>(*this); }

@@ -1,10 +1,26 @@
 #include "devices/text_utils.h"
 
+#include <cstdint>
+
+void lowerInPlace(std::string& text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+}
+
 std::string toLower(std::string_view text) {
   std::string out(text);
-  for (char& c : out)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  lowerInPlace(out);
   return out;
+}
+
+std::size_t CaseBlindHash::operator()(std::string_view text) const noexcept {
+  // FNV-1a over the lower-cased bytes.
+  std::uint64_t hash = 14695981039346656037ull;
+  for (char c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  return static_cast<std::size_t>(hash);
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {

@@ -7,10 +7,21 @@
 // Byte-wise helpers for script text. Script text is bytes: only ASCII letters
 // change case, everything else passes through untouched.
 std::string toLower(std::string_view text);
+void lowerInPlace(std::string& text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
+// Hash and equality that ignore ASCII letter case, for indexes looked up with
+// any string_view (no lower-cased copy per lookup).
+struct CaseBlindHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const noexcept;
+};
+struct CaseBlindEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const noexcept { return equalsIgnoreCase(a, b); }
+};
 // The C library's white space in the "C" locale; inline, as the reader asks
 // it of every byte.
-inline bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 std::string trim(std::string_view text);
 inline bool startsWith(std::string_view text, std::string_view prefix) {
   return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;

@@ -99,7 +99,7 @@ std::string linesValue(const std::string& lines) {
 
 }  // namespace
 
-bool VelmorTimerDevice::setParameter(const std::string& key, int, const std::string& value) {
+bool VelmorTimerDevice::setParameter(std::string_view key, int, std::string_view value) {
   clearUnitTouched();
   const unsigned bit = typeBit(type, true);
   for (const TimerKey& timerKey : kTimerKeys) {

@@ -40,7 +40,7 @@ class VelmorTimerDevice : public VelmorBusDevice {
   VelmorTimerDevice(const VelmorTimerDevice&) = default;
 
   // Only the keys of the timer's own type; the common keys are not taken.
-  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
   // A line-frequency clock without a frequency cannot run.

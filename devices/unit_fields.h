@@ -91,7 +91,7 @@ Unit* unitForKey(VelmorUnitDevice& device, int index) {
 // them or the device has no such unit.
 template <class Unit, class Row>
 Unit* applyUnitKey(VelmorUnitDevice& device, int index, std::span<const UnitField<Unit, Row>> fields,
-                   std::string_view key, const std::string& value) {
+                   std::string_view key, std::string_view value) {
   const UnitField<Unit, Row>* field = findUnitField(fields, key);
   if (!field && key != "file") return nullptr;
   Unit* unit = unitForKey<Unit>(device, index);

@@ -51,7 +51,7 @@ constexpr KeyField<Va1000> kVa1000Keys[] = {
 
 }  // namespace
 
-bool VelmorVa1000Device::setParameter(const std::string& key, int, const std::string& value) {
+bool VelmorVa1000Device::setParameter(std::string_view key, int, std::string_view value) {
   clearUnitTouched();
   return applyKeyField<Va1000>(*this, kVa1000Keys, key, value);
 }

@@ -17,7 +17,7 @@ class VelmorVa1000Device : public VelmorBusDevice {
       : VelmorBusDevice(DeviceKind::Va1000, std::move(type), std::move(model), std::move(name)) {}
   VelmorVa1000Device(const VelmorVa1000Device&) = default;
 
-  bool setParameter(const std::string& key, int index, const std::string& value) override;
+  bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
   const char* className() const override { return "VelmorVa1000Device"; }

@@ -20,9 +20,27 @@ void splitIndex(std::string& key, int& index) {
   index = 0;
   std::size_t open = key.find('['), close = key.find(']');
   if (open == std::string::npos || close == std::string::npos) return;
-  std::string digits = close > open ? key.substr(open + 1, close - open - 1) : std::string();
-  index = parseNumber(digits + ".");
+  if (close > open) index = parseInteger(std::string_view(key).substr(open + 1, close - open - 1), 10);
   key.erase(open);
+}
+
+// The bytes that end a run of key or value bytes: the terminator, a quote,
+// and white space while blanks are skipped.
+struct RunStops {
+  bool stops[256] = {};
+  constexpr RunStops(char terminator, bool blanksStop) {
+    stops[static_cast<unsigned char>(terminator)] = true;
+    stops[static_cast<unsigned char>('"')] = true;
+    if (blanksStop)
+      for (int c = 0; c < 256; ++c) stops[c] = stops[c] || isSpace(static_cast<char>(c));
+  }
+};
+
+const bool* runStops(char terminator, bool blanksStop) {
+  static constexpr RunStops kTables[] = {{'=', false}, {'=', true}, {' ', false},
+                                         {' ', true},  {'"', false}, {'"', true}};
+  const int column = terminator == '=' ? 0 : terminator == ' ' ? 2 : 4;
+  return kTables[column + (blanksStop ? 1 : 0)].stops;
 }
 
 }  // namespace
@@ -38,15 +56,20 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
   bool answer = true;
   bool readingKey = true, valueStarted = false, skipBlanks = true;
   char terminator = '=';
-  std::string key, value;
+  std::string key;
+  // A value made of one run of bytes is handed on as a view of the line; only
+  // a value pieced together around quotes is copied.
+  std::string_view value;
+  std::string piecedValue;
 
   auto handOn = [&] {
     int index = 0;
     splitIndex(key, index);
-    answer = setParameter(toLower(key), index, value);
+    lowerInPlace(key);
+    answer = setParameter(key, index, value);
     if (!answer) ++refusedPairs_;
     key.clear();
-    value.clear();
+    value = {};
     readingKey = true;
     valueStarted = false;
     skipBlanks = true;
@@ -67,12 +90,26 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
       terminator = '"';
       skipBlanks = false;
       valueStarted = true;
-    } else if (readingKey) {
-      key += c;
     } else {
-      valueStarted = true;
-      skipBlanks = false;
-      value += c;
+      if (!readingKey) {
+        valueStarted = true;
+        skipBlanks = false;
+      }
+      // The bytes up to the next one that changes the state go in at once.
+      const bool* stops = runStops(terminator, skipBlanks);
+      std::size_t end = pos + 1;
+      while (end < line.size() && !stops[static_cast<unsigned char>(line[end])]) ++end;
+      const std::string_view run = line.substr(pos, end - pos);
+      if (readingKey) {
+        key += run;
+      } else if (value.empty()) {
+        value = run;
+      } else {
+        if (value.data() != piecedValue.data()) piecedValue.assign(value);
+        piecedValue += run;
+        value = piecedValue;
+      }
+      pos = end - 1;
     }
   }
   if (valueStarted) handOn();
@@ -97,7 +134,7 @@ void writeUnitComments(std::string& out, const std::string& comments, const std:
 VelmorBusDevice::VelmorBusDevice(DeviceKind kind, std::string type, std::string model, std::string name)
     : VelmorDevice(kind, std::move(type), std::move(model), std::move(name)) {}
 
-bool VelmorBusDevice::setCommonParameter(const std::string& key, int, const std::string& value) {
+bool VelmorBusDevice::setCommonParameter(std::string_view key, int, std::string_view value) {
   if (key == "register")
     registerAddress = parseNumber(value);
   else if (key == "vector" || key == "vector0")

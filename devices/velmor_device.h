@@ -23,7 +23,7 @@ class VelmorDevice {
   virtual void setType(const std::string& newType);
   // One key=value pair of a `set` statement; key is lower case, index the
   // decimal unit index (0 without brackets). False when the key is refused.
-  virtual bool setParameter(const std::string& key, int index, const std::string& value) = 0;
+  virtual bool setParameter(std::string_view key, int index, std::string_view value) = 0;
   // Appends the device's statements; lines end in LF, comment lines in CR LF.
   virtual void writeStatements(std::string& out, const std::string& disabledSign) const = 0;
   virtual void applyModelDefaults(bool reset) = 0;
@@ -56,7 +56,7 @@ class VelmorDevice {
   VelmorDevice& operator=(const VelmorDevice&) = default;
   // The `model` key of the kinds that take one: the new model's defaults fill
   // what is still unset (and rebuild the units of a unit device).
-  bool setModelKey(const std::string& value) {
+  bool setModelKey(std::string_view value) {
     model = value;
     applyModelDefaults(false);
     return true;
@@ -88,7 +88,7 @@ class VelmorBusDevice : public VelmorDevice {
   VelmorBusDevice(DeviceKind kind, std::string type, std::string model, std::string name);
 
   // The common keys register, vector/vector0, priority and units.
-  virtual bool setCommonParameter(const std::string& key, int index, const std::string& value);
+  virtual bool setCommonParameter(std::string_view key, int index, std::string_view value);
   // The common lines: comments, load, model, then register, vector, priority
   // and units where they differ from the model row's defaults.
   void writeStatements(std::string& out, const std::string& disabledSign) const override;

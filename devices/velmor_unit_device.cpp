@@ -12,6 +12,7 @@ void VelmorUnitDevice::applyModelDefaults(bool reset) {
   deleteUnits();
   ++unitGeneration_;
   const int count = std::min(units, kMaxUnits);
+  if (count > 0) unitList_.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) createUnit(i);
 }
 

@@ -23,7 +23,7 @@ class FakeDevice : public VelmorBusDevice {
   }
   FakeDevice(const FakeDevice&) = default;
 
-  bool setParameter(const std::string&, int, const std::string&) override { return false; }
+  bool setParameter(std::string_view, int, std::string_view) override { return false; }
   const char* className() const override { return "VelmorCheckerFakeDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<FakeDevice>(*this); }
 

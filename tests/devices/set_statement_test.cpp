@@ -18,8 +18,8 @@ struct Pair {
 class RecordingDevice : public VelmorBusDevice {
  public:
   RecordingDevice() : VelmorBusDevice(DeviceKind::Network, "T", "", "DEV") {}
-  bool setParameter(const std::string& key, int index, const std::string& value) override {
-    pairs.push_back({key, index, value});
+  bool setParameter(std::string_view key, int index, std::string_view value) override {
+    pairs.push_back({std::string(key), index, std::string(value)});
     for (const std::string& r : refused)
       if (r == key) return false;
     return true;
