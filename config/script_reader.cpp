@@ -55,15 +55,25 @@ long long parseDecimalInt(std::string_view text) {
 // earlier list replaces an entry of a later list.
 class NameIndex {
  public:
+  static constexpr std::size_t kNoLine = std::numeric_limits<std::size_t>::max();
+  struct Entry {
+    std::size_t rank;
+    VelmorBusDevice* device;
+    std::size_t lastUnitLine = kNoLine;  // the reader's chain of this device's unit lines
+  };
+
   void add(VelmorBusDevice& device, DeviceListId list) {
     const std::size_t rank = findRank(list);
     auto [it, inserted] = entries_.try_emplace(device.name, Entry{rank, &device});
     if (!inserted && rank < it->second.rank) it->second = Entry{rank, &device};
   }
-  VelmorDevice* find(Configuration& config, std::string_view name) const {
+  // The system entry for "cpu" and "mmu"; otherwise the device and its entry.
+  VelmorDevice* find(Configuration& config, std::string_view name, Entry** entry = nullptr) {
     if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
     auto it = entries_.find(name);
-    return it == entries_.end() ? nullptr : it->second.device;
+    if (it == entries_.end()) return nullptr;
+    if (entry) *entry = &it->second;
+    return it->second.device;
   }
 
  private:
@@ -72,10 +82,6 @@ class NameIndex {
       if (kFindOrder[i] == list) return i;
     return kFindOrder.size();
   }
-  struct Entry {
-    std::size_t rank;
-    VelmorBusDevice* device;
-  };
   std::unordered_map<std::string, Entry, CaseBlindHash, CaseBlindEqual> entries_;
 };
 
@@ -279,7 +285,8 @@ class ScriptReader {
   }
 
   void readSet(std::string_view line, std::string_view name) {
-    VelmorDevice* device = names_.find(config_, name);
+    NameIndex::Entry* entry = nullptr;
+    VelmorDevice* device = names_.find(config_, name, &entry);
     if (!device) {
       const std::string n(name);
       messages_.warning("Unable to set a parameter for " + n + "!\nDevice" + n +
@@ -291,7 +298,7 @@ class ScriptReader {
     const unsigned generation = controller ? controller->unitGeneration() : 0;
     succeeded_ = device->parseSetStatement(line);
     if (device->refusedPairs() > 0) lose(lineNumber_, line);
-    if (controller) noteUnitSettings(*controller, generation, line);
+    if (controller) noteUnitSettings(*entry, *controller, generation, line);
     if (pending_.empty()) return;
     pendingSource_.clear();
     VelmorUnit* unit = nullptr;
@@ -333,13 +340,18 @@ class ScriptReader {
   }
 
   // A `model` key rebuilds the units: unit settings of earlier lines are gone.
-  void noteUnitSettings(const VelmorUnitDevice& controller, unsigned generationBefore, std::string_view line) {
-    std::vector<SourceLine>& earlier = unitLines_[&controller];
+  void noteUnitSettings(NameIndex::Entry& entry, const VelmorUnitDevice& controller, unsigned generationBefore,
+                        std::string_view line) {
     if (controller.unitGeneration() != generationBefore) {
-      for (const SourceLine& lost : earlier) lose(lost.number, lost.text);
-      earlier.clear();
+      std::vector<std::size_t> earlier;
+      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous) earlier.push_back(i);
+      for (auto i = earlier.rbegin(); i != earlier.rend(); ++i) lose(unitLines_[*i].line.number, unitLines_[*i].line.text);
+      entry.lastUnitLine = NameIndex::kNoLine;
     }
-    if (controller.unitTouched() || line.find('[') != std::string_view::npos) earlier.push_back({lineNumber_, line});
+    if (controller.unitTouched() || line.find('[') != std::string_view::npos) {
+      unitLines_.push_back({{lineNumber_, line}, entry.lastUnitLine});
+      entry.lastUnitLine = unitLines_.size() - 1;
+    }
   }
 
   // Only the last of the lines that set one header value is written back.
@@ -390,12 +402,18 @@ class ScriptReader {
   ReadReport* report_;
   NameIndex names_;
   PendingComment pending_;
-  std::vector<SourceLine> pendingSource_;
+  std::vector<SourceLine> pendingSource_;  // where the pending comment came from, for the report
   std::vector<std::string_view> words_;
   std::string word3_;
   std::optional<SourceLine> lastOsLine_, lastUserLine_, lastProjectLine_;
   std::vector<std::pair<const VelmorROMDevice*, SourceLine>> startLines_;
-  std::unordered_map<const VelmorUnitDevice*, std::vector<SourceLine>> unitLines_;  // where the pending comment came from, for the report
+  // Unit lines of every controller, each chained to the one before it of the
+  // same controller: a `model` key that rebuilds the units reports them lost.
+  struct UnitLine {
+    SourceLine line;
+    std::size_t previous;
+  };
+  std::vector<UnitLine> unitLines_;
   std::size_t lineNumber_ = 0;
   bool succeeded_ = false;
   bool finished_ = false;

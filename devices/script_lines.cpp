@@ -22,13 +22,19 @@ StatementKeyword statementKeywordOf(std::string_view line, std::string_view disa
   std::size_t end = pos;
   while (end < line.size() && !isSpace(line[end])) ++end;
   const std::string_view keyword = line.substr(pos, end - pos);
-  if (equalsIgnoreCase(keyword, "set")) return StatementKeyword::Set;
-  if (equalsIgnoreCase(keyword, "load")) return StatementKeyword::Load;
-  if (disabledLine) return StatementKeyword::None;
-  if (equalsIgnoreCase(keyword, "boot")) return StatementKeyword::Boot;
-  if (equalsIgnoreCase(keyword, "warning")) return StatementKeyword::Warning;
-  if (equalsIgnoreCase(keyword, "start")) return StatementKeyword::Start;
-  return StatementKeyword::None;
+  // Most lines are comments or `set`s: the length picks the one word to compare.
+  switch (keyword.size()) {
+    case 3: return equalsIgnoreCase(keyword, "set") ? StatementKeyword::Set : StatementKeyword::None;
+    case 4:
+      if (equalsIgnoreCase(keyword, "load")) return StatementKeyword::Load;
+      return !disabledLine && equalsIgnoreCase(keyword, "boot") ? StatementKeyword::Boot : StatementKeyword::None;
+    case 5:
+      return !disabledLine && equalsIgnoreCase(keyword, "start") ? StatementKeyword::Start : StatementKeyword::None;
+    case 7:
+      return !disabledLine && equalsIgnoreCase(keyword, "warning") ? StatementKeyword::Warning
+                                                                   : StatementKeyword::None;
+    default: return StatementKeyword::None;
+  }
 }
 
 bool IsStatementLine(std::string_view line, std::string_view disabledSign) {

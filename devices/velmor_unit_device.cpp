@@ -12,8 +12,16 @@ void VelmorUnitDevice::applyModelDefaults(bool reset) {
   deleteUnits();
   ++unitGeneration_;
   const int count = std::min(units, kMaxUnits);
-  if (count > 0) unitList_.reserve(static_cast<std::size_t>(count));
-  for (int i = 0; i < count; ++i) createUnit(i);
+  if (count <= 0) return;
+  unitList_.reserve(static_cast<std::size_t>(count));
+  createUnit(0);
+  // A new unit's creation values and defaults depend on the controller's
+  // type and model only, so the others start as copies of the first.
+  for (int i = 1; i < count; ++i) {
+    std::unique_ptr<VelmorUnit> unit = unitList_.front()->clone();
+    unit->number = i;
+    unitList_.push_back(std::move(unit));
+  }
 }
 
 bool VelmorUnitDevice::isComplete() const {

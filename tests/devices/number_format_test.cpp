@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
 #include "devices/number_format.h"
 
 TEST(ParseNumber, ReadsLikeStrtol) {
@@ -48,4 +52,22 @@ TEST(FormatOctal, DigitsOnlyAndReadBack) {
   for (std::int32_t v : {0, 1, 7, 8, 4088, 017777777, -1, INT32_MAX, INT32_MIN})
     EXPECT_EQ(parseNumber(formatOctal(v)), v) << v;
   EXPECT_EQ(formatDecimalPoint(8192), "8192.");
+}
+
+// The C library's strtol is the reference: every text built from the bytes
+// that matter (blanks, signs, digits on both sides of the base, points,
+// letters) reads the same, in base 8 and base 10.
+TEST(ParseNumber, AgreesWithTheCLibrary) {
+  const std::string pieces[] = {"", " ", "\t", "\v", "+", "-", "0", "7", "8", "9", "1", ".", "x", "17", "777777777777"};
+  auto reference = [](const std::string& text) {
+    const int base = (!text.empty() && text.back() == '.') ? 10 : 8;
+    const long value = std::strtol(text.c_str(), nullptr, base);
+    return static_cast<std::int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
+  };
+  for (const std::string& a : pieces)
+    for (const std::string& b : pieces)
+      for (const std::string& c : pieces) {
+        const std::string text = a + b + c;
+        ASSERT_EQ(parseNumber(text), reference(text)) << '"' << text << '"';
+      }
 }
