@@ -23,17 +23,6 @@ std::size_t CaseBlindHash::operator()(std::string_view text) const noexcept {
   return static_cast<std::size_t>(hash);
 }
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
-
 std::string trim(std::string_view text) {
   std::size_t begin = 0, end = text.size();
   while (begin < end && isSpace(text[begin])) ++begin;

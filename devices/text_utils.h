@@ -8,7 +8,18 @@
 // change case, everything else passes through untouched.
 std::string toLower(std::string_view text);
 void lowerInPlace(std::string& text);
-bool equalsIgnoreCase(std::string_view a, std::string_view b);
+// Inline: the reader compares words with it on every line.
+inline bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x == y) continue;
+    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+    if (x != y) return false;
+  }
+  return true;
+}
 // Hash and equality that ignore ASCII letter case, for indexes looked up with
 // any string_view (no lower-cased copy per lookup).
 struct CaseBlindHash {
