@@ -343,9 +343,10 @@ class ScriptReader {
   void noteUnitSettings(NameIndex::Entry& entry, const VelmorUnitDevice& controller, unsigned generationBefore,
                         std::string_view line) {
     if (controller.unitGeneration() != generationBefore) {
-      std::vector<std::size_t> earlier;
-      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous) earlier.push_back(i);
-      for (auto i = earlier.rbegin(); i != earlier.rend(); ++i) lose(unitLines_[*i].line.number, unitLines_[*i].line.text);
+      std::vector<const SourceLine*> earlier;  // newest first
+      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous)
+        earlier.push_back(&unitLines_[i].line);
+      for (auto lost = earlier.rbegin(); lost != earlier.rend(); ++lost) lose((*lost)->number, (*lost)->text);
       entry.lastUnitLine = NameIndex::kNoLine;
     }
     if (controller.unitTouched() || line.find('[') != std::string_view::npos) {

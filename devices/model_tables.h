@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "devices/text_utils.h"
@@ -100,7 +100,7 @@ class ModelTable {
     std::unordered_map<TypeModel, const ModelDescriptor*, TypeModelHash, TypeModelEqual> firstOfModel;
   };
   const Kind* kindOf(std::string_view className) const;
-  std::unordered_map<std::string_view, Kind> kinds_;  // class names of the kinds' own tables
+  std::unordered_map<std::string_view, Kind> kinds_;  // keys view the class-name literals of allKindTables()
 };
 
 // UnitDefaults rows are per unit kind (each has its own columns); every row
