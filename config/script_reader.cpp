@@ -38,18 +38,6 @@ void wordsOf(std::string_view line, std::vector<std::string_view>& words,
   }
 }
 
-// atoi: optional blanks and sign, then decimal digits; saturates instead of overflowing.
-long long parseDecimalInt(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && isSpace(text[pos])) ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
-  long long value = 0;
-  for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos)
-    if (value < 1000000000000LL) value = value * 10 + (text[pos] - '0');
-  return negative ? -value : value;
-}
-
 // Finds devices by name as FindDevice does, without a linear search per
 // statement: the first device in list order wins, so a later device of an
 // earlier list replaces an entry of a later list.
@@ -311,11 +299,11 @@ class ScriptReader {
     VelmorDevice* device = names_.find(config_, name);
     if (device && (device->kind() == DeviceKind::Disk || device->kind() == DeviceKind::Tape ||
                    device->kind() == DeviceKind::Loader)) {
-      const long long number = parseDecimalInt(unitWord);
+      const std::int32_t number = parseInteger(unitWord, 10);
       auto* controller = static_cast<VelmorUnitDevice*>(device);
       // A unit the controller does not have is reported like an unknown device.
-      if (number >= 0 && number < static_cast<long long>(controller->unitCount())) {
-        controller->unitAt(static_cast<int>(number))->setBoot(true);
+      if (number >= 0 && static_cast<std::size_t>(number) < controller->unitCount()) {
+        controller->unitAt(number)->setBoot(true);
         succeeded_ = true;
         finished_ = true;
         return;

@@ -1,6 +1,5 @@
 #include "devices/number_format.h"
 
-
 #include "devices/text_utils.h"
 
 std::int32_t parseInteger(std::string_view text, int base) {

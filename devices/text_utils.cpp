@@ -3,8 +3,7 @@
 #include <cstdint>
 
 void lowerInPlace(std::string& text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : text) c = asciiLower(c);
 }
 
 std::string toLower(std::string_view text) {
@@ -16,10 +15,7 @@ std::string toLower(std::string_view text) {
 std::size_t CaseBlindHash::operator()(std::string_view text) const noexcept {
   // FNV-1a over the lower-cased bytes.
   std::uint64_t hash = 14695981039346656037ull;
-  for (char c : text) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-  }
+  for (char c : text) hash = (hash ^ static_cast<unsigned char>(asciiLower(c))) * 1099511628211ull;
   return static_cast<std::size_t>(hash);
 }
 

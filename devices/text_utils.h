@@ -6,17 +6,14 @@
 
 // Byte-wise helpers for script text. Script text is bytes: only ASCII letters
 // change case, everything else passes through untouched.
+constexpr char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string toLower(std::string_view text);
 void lowerInPlace(std::string& text);
 // Inline: the reader compares words with it on every line.
 inline bool equalsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x == y) continue;
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
+    if (a[i] != b[i] && asciiLower(a[i]) != asciiLower(b[i])) return false;
   }
   return true;
 }
