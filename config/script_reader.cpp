@@ -8,7 +8,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
-#include <unordered_map>
+#include <utility>
 
 #include "config/configuration.h"
 #include "config/user_messages.h"
@@ -24,44 +24,43 @@ namespace {
 // The heading every save writes before the boot section.
 const std::string_view kBootHeading = "# Boot Device";
 
-// Fills `words` with at most `limit` words (kept by the caller, so its
-// storage is reused line after line).
-void wordsOf(std::string_view line, std::vector<std::string_view>& words,
-             std::size_t limit = std::numeric_limits<std::size_t>::max()) {
+// Fills `words` (kept by the caller, so its storage is reused line after line).
+void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
   words.clear();
   std::size_t pos = 0;
-  while (pos < line.size() && words.size() < limit) {
-    while (pos < line.size() && isSpace(line[pos])) ++pos;
-    std::size_t start = pos;
-    while (pos < line.size() && !isSpace(line[pos])) ++pos;
-    if (pos > start) words.push_back(line.substr(start, pos - start));
-  }
+  for (std::string_view word = nextWord(line, pos); !word.empty(); word = nextWord(line, pos)) words.push_back(word);
 }
 
 // Finds devices by name as FindDevice does, without a linear search per
 // statement: the first device in list order wins, so a later device of an
-// earlier list replaces an entry of a later list.
+// earlier list replaces an entry of a later list. Open addressing in one
+// vector: no heap block per device. Keys view the devices' own names, which
+// stay put while the devices live in their lists and reading never renames.
 class NameIndex {
  public:
   static constexpr std::size_t kNoLine = std::numeric_limits<std::size_t>::max();
   struct Entry {
-    std::size_t rank;
-    VelmorBusDevice* device;
+    std::string_view name;
+    std::size_t rank = 0;
+    VelmorBusDevice* device = nullptr;  // nullptr: a free slot
     std::size_t lastUnitLine = kNoLine;  // the reader's chain of this device's unit lines
   };
 
   void add(VelmorBusDevice& device, DeviceListId list) {
+    if ((used_ + 1) * 2 > slots_.size()) grow();
     const std::size_t rank = findRank(list);
-    auto [it, inserted] = entries_.try_emplace(device.name, Entry{rank, &device});
-    if (!inserted && rank < it->second.rank) it->second = Entry{rank, &device};
+    Entry& slot = slotFor(device.name);
+    if (!slot.device) ++used_;
+    if (!slot.device || rank < slot.rank) slot = Entry{device.name, rank, &device};
   }
   // The system entry for "cpu" and "mmu"; otherwise the device and its entry.
   VelmorDevice* find(Configuration& config, std::string_view name, Entry** entry = nullptr) {
     if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
-    auto it = entries_.find(name);
-    if (it == entries_.end()) return nullptr;
-    if (entry) *entry = &it->second;
-    return it->second.device;
+    if (slots_.empty()) return nullptr;
+    Entry& slot = slotFor(name);
+    if (!slot.device) return nullptr;
+    if (entry) *entry = &slot;
+    return slot.device;
   }
 
  private:
@@ -70,7 +69,19 @@ class NameIndex {
       if (kFindOrder[i] == list) return i;
     return kFindOrder.size();
   }
-  std::unordered_map<std::string, Entry, CaseBlindHash, CaseBlindEqual> entries_;
+  // The slot holding `name`, or the free slot where it belongs.
+  Entry& slotFor(std::string_view name) {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = CaseBlindHash{}(name) & mask;; i = (i + 1) & mask)
+      if (!slots_[i].device || equalsIgnoreCase(slots_[i].name, name)) return slots_[i];
+  }
+  void grow() {
+    std::vector<Entry> old = std::exchange(slots_, std::vector<Entry>(std::max<std::size_t>(64, slots_.size() * 2)));
+    for (Entry& entry : old)
+      if (entry.device) slotFor(entry.name) = entry;
+  }
+  std::vector<Entry> slots_;  // a power of two in size, at most half used
+  std::size_t used_ = 0;
 };
 
 // Comment lines waiting for the device or unit that follows them.
@@ -159,6 +170,7 @@ class ScriptReader {
  private:
   void readLine(std::string_view line) {
     if (line.empty()) return;
+    std::size_t keywordEnd = 0;
     if (startsWith(line, "##")) {
       readHeaderLine(line);
     } else if (startsWith(line, "#OS")) {
@@ -171,9 +183,9 @@ class ScriptReader {
       }
       replaceSingle(lastOsLine_, line);
       config_.targetOs = os;
-    } else if (const StatementKeyword keyword = statementKeywordOf(line, config_.disabledSign);
+    } else if (const StatementKeyword keyword = statementKeywordOf(line, config_.disabledSign, &keywordEnd);
                keyword != StatementKeyword::None) {
-      readStatement(line, keyword);
+      readStatement(line, keyword, keywordEnd);
     } else {
       while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
       if (!line.empty() && line.front() != '#') lose(lineNumber_, line);
@@ -202,17 +214,26 @@ class ScriptReader {
            startsWith(line, "## File Name: ") || startsWith(line, "## Date Of Writing: ");
   }
 
-  void readStatement(std::string_view line, StatementKeyword keyword) {
+  void readStatement(std::string_view line, StatementKeyword keyword, std::size_t keywordEnd) {
     bool disabledStatement = false;
     if (!config_.disabledSign.empty() && startsWith(line, config_.disabledSign)) {
       disabledStatement = true;
       line.remove_prefix(config_.disabledSign.size());
+      keywordEnd -= config_.disabledSign.size();
     }
-    std::vector<std::string_view>& words = words_;
-    // A `set` hands its whole line to the device; only other statements use
-    // word3. Without a "#" a `set` has no trailing comment to look for.
+    // A `set` hands all after the device name to the device; only other
+    // statements use word3.
+    std::string_view setName, setPairs;
+    if (keyword == StatementKeyword::Set) {
+      std::size_t pos = keywordEnd;
+      setName = nextWord(line, pos);
+      setPairs = line.substr(pos);
+      // Without a "#" there is no trailing comment to look for.
+      if (line.find('#') == std::string_view::npos) return readSet(line, setName, setPairs);
+    }
     const bool keepWord3 = keyword != StatementKeyword::Set;
-    wordsOf(line, words, keepWord3 || line.find('#') != std::string_view::npos ? words.max_size() : 2);
+    std::vector<std::string_view>& words = words_;
+    wordsOf(line, words);
     std::string_view word2 = words.size() > 1 ? words[1] : std::string_view();
     std::string& word3 = word3_;
     word3.clear();
@@ -240,7 +261,7 @@ class ScriptReader {
 
     switch (keyword) {
       case StatementKeyword::Load: readLoad(line, word2, word3, disabledStatement); break;
-      case StatementKeyword::Set: readSet(line, word2); break;
+      case StatementKeyword::Set: readSet(line, setName, setPairs); break;
       case StatementKeyword::Boot: readBoot(line, word2, word3); break;
       case StatementKeyword::Warning: readWarning(line, word2); break;
       case StatementKeyword::Start: readStart(line, word2, word3); break;
@@ -272,7 +293,7 @@ class ScriptReader {
     succeeded_ = true;
   }
 
-  void readSet(std::string_view line, std::string_view name) {
+  void readSet(std::string_view line, std::string_view name, std::string_view pairs) {
     NameIndex::Entry* entry = nullptr;
     VelmorDevice* device = names_.find(config_, name, &entry);
     if (!device) {
@@ -284,7 +305,7 @@ class ScriptReader {
     }
     auto* controller = hasUnits(*device) ? static_cast<VelmorUnitDevice*>(device) : nullptr;
     const unsigned generation = controller ? controller->unitGeneration() : 0;
-    succeeded_ = device->parseSetStatement(line);
+    succeeded_ = device->parseSetPairs(pairs);
     if (device->refusedPairs() > 0) lose(lineNumber_, line);
     if (controller) noteUnitSettings(*entry, *controller, generation, line);
     if (pending_.empty()) return;

@@ -109,6 +109,7 @@ struct LoadWord {
 const std::unordered_map<std::string, LoadWord, CaseBlindHash, CaseBlindEqual>& loadWordIndex() {
   static const auto index = [] {
     std::unordered_map<std::string, LoadWord, CaseBlindHash, CaseBlindEqual> words;
+    words.max_load_factor(kSparseLoad);
     const std::vector<KindTables> tables = allKindTables();
     auto add = [&](const LoadableKind& kind, const std::string& word) {
       if (!words.contains(word)) words.emplace(word, LoadWord{&kind, meaningOf(kind, word)});

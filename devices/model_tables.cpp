@@ -22,8 +22,13 @@ bool ModelTable::TypeModelEqual::operator()(const TypeModel& a, const TypeModel&
 }
 
 ModelTable::ModelTable() {
+  // Sparse buckets: a look-up then mostly meets its own key first, with no
+  // walk along a chain (each step of which hashes again).
+  kinds_.max_load_factor(kSparseLoad);
   for (const KindTables& kind : allKindTables()) {
     Kind& entry = kinds_[kind.className];
+    entry.firstOfType.max_load_factor(kSparseLoad);
+    entry.firstOfModel.max_load_factor(kSparseLoad);
     entry.rows = kind.rows;
     if (kind.aliases)
       for (const ModelAlias& alias : *kind.aliases) entry.aliases.emplace(toLower(alias.word), alias.canonical);

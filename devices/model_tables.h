@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -100,8 +101,13 @@ class ModelTable {
     std::unordered_map<TypeModel, const ModelDescriptor*, TypeModelHash, TypeModelEqual> firstOfModel;
   };
   const Kind* kindOf(std::string_view className) const;
-  std::unordered_map<std::string_view, Kind> kinds_;  // keys view the class-name literals of allKindTables()
+  // Keys view the class-name literals of allKindTables(); class names match
+  // exactly, the quick case-blind hash serves them as well.
+  std::unordered_map<std::string_view, Kind, CaseBlindHash, std::equal_to<>> kinds_;
 };
+
+// The load factor of the process-wide indexes: read often, built once.
+inline constexpr float kSparseLoad = 0.25f;
 
 // UnitDefaults rows are per unit kind (each has its own columns); every row
 // starts with `type` and `model`, either of which may be "*".

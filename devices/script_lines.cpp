@@ -11,17 +11,15 @@ bool readsAsComment(std::string_view line, std::string_view disabledSign) {
 
 }  // namespace
 
-StatementKeyword statementKeywordOf(std::string_view line, std::string_view disabledSign) {
+StatementKeyword statementKeywordOf(std::string_view line, std::string_view disabledSign, std::size_t* keywordEnd) {
   bool disabledLine = false;
+  std::size_t pos = 0;
   if (!disabledSign.empty() && startsWith(line, disabledSign)) {
     disabledLine = true;
-    line.remove_prefix(disabledSign.size());
+    pos = disabledSign.size();
   }
-  std::size_t pos = 0;
-  while (pos < line.size() && isSpace(line[pos])) ++pos;
-  std::size_t end = pos;
-  while (end < line.size() && !isSpace(line[end])) ++end;
-  const std::string_view keyword = line.substr(pos, end - pos);
+  const std::string_view keyword = nextWord(line, pos);
+  if (keywordEnd) *keywordEnd = pos;
   // Most lines are comments or `set`s: the length picks the one word to compare.
   switch (keyword.size()) {
     case 3: return equalsIgnoreCase(keyword, "set") ? StatementKeyword::Set : StatementKeyword::None;
@@ -42,11 +40,17 @@ bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
 }
 
 std::string commentLine(std::string_view text, std::string_view disabledSign) {
-  std::string line = "#" + std::string(text);
+  auto marked = [&](std::string_view mark) {
+    std::string line = "#";
+    line += mark;
+    line += text;
+    return line;
+  };
+  std::string line = marked("");
   if (readsAsComment(line, disabledSign)) return line;
-  for (const char* mark : {" ", "-", "~"}) {
-    std::string marked = "#" + std::string(mark) + std::string(text);
-    if (readsAsComment(marked, disabledSign)) return marked;
+  for (std::string_view mark : {" ", "-", "~"}) {
+    std::string markedLine = marked(mark);
+    if (readsAsComment(markedLine, disabledSign)) return markedLine;
   }
   return line;  // no sign defeats all three marks; kept for completeness
 }

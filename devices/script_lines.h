@@ -7,7 +7,9 @@ enum class StatementKeyword { None, Load, Set, Boot, Warning, Start };
 
 // The statement a line holds: load or set (disabled or not), or an enabled
 // boot, warning or start; None for any other line.
-StatementKeyword statementKeywordOf(std::string_view line, std::string_view disabledSign);
+// `keywordEnd`, when given, receives the position in `line` just after the keyword.
+StatementKeyword statementKeywordOf(std::string_view line, std::string_view disabledSign,
+                                    std::size_t* keywordEnd = nullptr);
 // True for a load or set line (disabled or not) and for an enabled boot,
 // warning or start line.
 bool IsStatementLine(std::string_view line, std::string_view disabledSign);

@@ -30,6 +30,14 @@ struct CaseBlindEqual {
 // The C library's white space in the "C" locale; inline, as the reader asks
 // it of every byte.
 constexpr bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// The word of `text` that starts at or after `pos` (white space before it
+// skipped); `pos` moves past it. Empty at the end of the text.
+inline std::string_view nextWord(std::string_view text, std::size_t& pos) {
+  while (pos < text.size() && isSpace(text[pos])) ++pos;
+  const std::size_t start = pos;
+  while (pos < text.size() && !isSpace(text[pos])) ++pos;
+  return text.substr(start, pos - start);
+}
 std::string trim(std::string_view text);
 inline bool startsWith(std::string_view text, std::string_view prefix) {
   return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;

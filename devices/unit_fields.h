@@ -30,7 +30,7 @@ struct UnitField {
   using UnitMember = std::variant<bool Unit::*, std::int32_t Unit::*, std::uint16_t Unit::*>;
   using RowMember = std::variant<bool Row::*, std::int32_t Row::*, std::uint16_t Row::*>;
 
-  const char* key;
+  std::string_view key;
   UnitMember member;
   RowMember rowMember;  // the default: fills a new unit, and a field equal to it is not written
   UnitFieldForm form;
@@ -38,7 +38,7 @@ struct UnitField {
 
 // Keeps the unit member and the defaults member of one row the same type.
 template <class Unit, class Row, class T>
-constexpr UnitField<Unit, Row> unitField(const char* key, T Unit::*member, T Row::*rowMember, UnitFieldForm form) {
+constexpr UnitField<Unit, Row> unitField(std::string_view key, T Unit::*member, T Row::*rowMember, UnitFieldForm form) {
   return {key, member, rowMember, form};
 }
 

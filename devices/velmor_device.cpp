@@ -1,5 +1,7 @@
 #include "devices/velmor_device.h"
 
+#include <algorithm>
+
 #include "devices/model_tables.h"
 #include "devices/number_format.h"
 #include "devices/script_lines.h"
@@ -16,12 +18,41 @@ void VelmorDevice::setType(const std::string& newType) {
 namespace {
 
 // Splits "file[10]" into "file" and 10; the index is always decimal.
-void splitIndex(std::string& key, int& index) {
+std::string_view splitIndex(std::string_view key, int& index) {
   index = 0;
   std::size_t open = key.find('['), close = key.find(']');
-  if (open == std::string::npos || close == std::string::npos) return;
-  if (close > open) index = parseInteger(std::string_view(key).substr(open + 1, close - open - 1), 10);
-  key.erase(open);
+  if (open == std::string_view::npos || close == std::string_view::npos) return key;
+  if (close > open) index = parseInteger(key.substr(open + 1, close - open - 1), 10);
+  return key.substr(0, open);
+}
+
+// A key or value taken from the line: a view of it while it is one run of
+// bytes, a copy only once a second run joins the first.
+class PiecedText {
+ public:
+  void append(std::string_view run) {
+    if (text_.empty()) {
+      text_ = run;
+      return;
+    }
+    if (text_.data() != pieces_.data()) pieces_.assign(text_);
+    pieces_ += run;
+    text_ = pieces_;
+  }
+  std::string_view text() const { return text_; }
+  void clear() { text_ = {}; }
+
+ private:
+  std::string_view text_;
+  std::string pieces_;
+};
+
+// Keys compare in lower case; most are written so already and need no copy.
+std::string_view lowered(std::string_view key, std::string& buffer) {
+  if (std::none_of(key.begin(), key.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) return key;
+  buffer.assign(key);
+  lowerInPlace(buffer);
+  return buffer;
 }
 
 // The bytes that end a run of key or value bytes: the terminator, a quote,
@@ -47,29 +78,27 @@ const bool* runStops(char terminator, bool blanksStop) {
 
 bool VelmorDevice::parseSetStatement(std::string_view line) {
   std::size_t pos = 0;
-  for (int word = 0; word < 2; ++word) {
-    while (pos < line.size() && isSpace(line[pos])) ++pos;
-    while (pos < line.size() && !isSpace(line[pos])) ++pos;
-  }
+  nextWord(line, pos);  // "set"
+  nextWord(line, pos);  // the device name
+  return parseSetPairs(line.substr(pos));
+}
 
+bool VelmorDevice::parseSetPairs(std::string_view line) {
+  std::size_t pos = 0;
   refusedPairs_ = 0;
   bool answer = true;
   bool readingKey = true, valueStarted = false, skipBlanks = true;
   char terminator = '=';
-  std::string key;
-  // A value made of one run of bytes is handed on as a view of the line; only
-  // a value pieced together around quotes is copied.
-  std::string_view value;
-  std::string piecedValue;
+  PiecedText key, value;
+  std::string lowerKey;
 
   auto handOn = [&] {
     int index = 0;
-    splitIndex(key, index);
-    lowerInPlace(key);
-    answer = setParameter(key, index, value);
+    const std::string_view name = lowered(splitIndex(key.text(), index), lowerKey);
+    answer = setParameter(name, index, value.text());
     if (!answer) ++refusedPairs_;
     key.clear();
-    value = {};
+    value.clear();
     readingKey = true;
     valueStarted = false;
     skipBlanks = true;
@@ -99,16 +128,7 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
       const bool* stops = runStops(terminator, skipBlanks);
       std::size_t end = pos + 1;
       while (end < line.size() && !stops[static_cast<unsigned char>(line[end])]) ++end;
-      const std::string_view run = line.substr(pos, end - pos);
-      if (readingKey) {
-        key += run;
-      } else if (value.empty()) {
-        value = run;
-      } else {
-        if (value.data() != piecedValue.data()) piecedValue.assign(value);
-        piecedValue += run;
-        value = piecedValue;
-      }
+      (readingKey ? key : value).append(line.substr(pos, end - pos));
       pos = end - 1;
     }
   }

@@ -36,6 +36,8 @@ class VelmorDevice {
   // Applies a whole `set` line ("set NAME key=value ..."); the answer is the
   // answer of the last pair handed on (true when there was none).
   bool parseSetStatement(std::string_view line);
+  // The same for the key=value pairs alone, the line after the device name.
+  bool parseSetPairs(std::string_view pairs);
   // How many pairs the last parseSetStatement handed on that were refused.
   int refusedPairs() const { return refusedPairs_; }
 
