@@ -281,11 +281,11 @@ void VelmorSerialDevice::writeStatements(std::string& out, const std::string& di
     if (line.offline) continue;
     writeLineComments(out, line.comments, disabledSign);
     out += '\n';
-    const std::string index = "[" + std::to_string(line.number) + "]=";
-    set.quoted(" line" + index, line.file);
+    const std::string index = concat({"[", std::to_string(line.number), "]="});
+    set.quoted(concat({" line", index}), line.file);
     for (const LineKey& key : kLineKeys)
       if (std::optional<std::string> value = differingValue(key, line, defaults))
-        set.line(" " + std::string(key.key) + index, *value);
+        set.line(concat({" ", key.key, index}), *value);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "devices/set_line_writer.h"
 
 #include "devices/number_format.h"
+#include "devices/text_utils.h"
 
 void SetLineWriter::line(std::string_view keyText, std::string_view value) {
   out_ += prefix_;
@@ -12,7 +13,7 @@ void SetLineWriter::line(std::string_view keyText, std::string_view value) {
 }
 
 void SetLineWriter::quoted(std::string_view keyText, std::string_view value) {
-  line(keyText, "\"" + std::string(value) + "\"");
+  line(keyText, concat({"\"", value, "\""}));
 }
 
 void SetLineWriter::octalChanged(std::string_view keyText, std::int32_t value, std::int32_t defaultValue) {

@@ -40,6 +40,15 @@ std::size_t CaseBlindHash::operator()(std::string_view text) const noexcept {
   return static_cast<std::size_t>(hash);
 }
 
+std::string concat(std::initializer_list<std::string_view> pieces) {
+  std::size_t size = 0;
+  for (std::string_view piece : pieces) size += piece.size();
+  std::string text;
+  text.reserve(size);
+  for (std::string_view piece : pieces) text += piece;
+  return text;
+}
+
 std::string trim(std::string_view text) {
   std::size_t begin = 0, end = text.size();
   while (begin < end && isSpace(text[begin])) ++begin;

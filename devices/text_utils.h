@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,8 @@ inline std::string_view nextWord(std::string_view text, std::size_t& pos) {
   while (pos < text.size() && !isSpace(text[pos])) ++pos;
   return text.substr(start, pos - start);
 }
+// The pieces joined into one string.
+std::string concat(std::initializer_list<std::string_view> pieces);
 std::string trim(std::string_view text);
 inline bool startsWith(std::string_view text, std::string_view prefix) {
   return prefix.size() <= text.size() && text.compare(0, prefix.size(), prefix) == 0;
