@@ -5,6 +5,7 @@
 
 #include "config/configuration.h"
 #include "config/script_reader.h"
+#include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
 #include "support/map_settings.h"
@@ -144,6 +145,31 @@ TEST(Reader, KeywordsIgnoreCaseAndNamesIgnoreCase) {
   EXPECT_EQ(r.device(DeviceListId::Disks).registerAddress, 017772154);
   EXPECT_EQ(r.config.system.memorySize, 1024);
   EXPECT_EQ(r.config.system.model, "PDP 11/73");
+}
+
+// A `set` reaches the device FindDevice would give: the first of that name in
+// list order, whatever the order of the loads; names ignore case.
+TEST(Reader, SetsReachTheFirstDeviceOfTheNameInListOrder) {
+  Read r("load DL11 X\nload MSCP x\nload MSCP X\nset X register=17772160\n");
+  ASSERT_TRUE(r.result);
+  EXPECT_EQ(r.device(DeviceListId::Disks, 0).registerAddress, 017772160);  // disks come before serial lines
+  EXPECT_NE(r.device(DeviceListId::Disks, 1).registerAddress, 017772160);
+  EXPECT_NE(r.device(DeviceListId::Serials).registerAddress, 017772160);
+}
+
+// Hundreds of devices, each addressed in another letter case: every `set`
+// still finds its own device.
+TEST(Reader, EverySetFindsItsDeviceAmongMany) {
+  std::string script;
+  constexpr int kDevices = 500;
+  for (int i = 0; i < kDevices; ++i) script += "load DL11 Yl" + std::to_string(i) + "\n";
+  for (int i = 0; i < kDevices; ++i) script += "set yL" + std::to_string(i) + " vector=" + std::to_string(i) + "\n";
+  Read r(script);
+  ASSERT_TRUE(r.result);
+  ASSERT_TRUE(r.messages.shown.empty());
+  ASSERT_EQ(r.config.list(DeviceListId::Serials).size(), std::size_t(kDevices));
+  for (int i = 0; i < kDevices; ++i)
+    EXPECT_EQ(r.device(DeviceListId::Serials, i).vector, parseNumber(std::to_string(i))) << i;
 }
 
 TEST(Reader, MessagesForUnknownDevices) {

@@ -58,6 +58,14 @@ TEST(ParseSetStatement, SplitsPairs) {
       {"set DEV model=\"PDP 11/73\" x=1", {{"model", 0, "PDP 11/73"}, {"x", 0, "1"}}},
       // trailing comment words are handed on like anything else
       {"set DEV a=1 #note", {{"a", 0, "1"}}},
+      // keys compare in lower case; the index survives the lowering
+      {"set DEV FILE[2]=x Speed=1", {{"file", 2, "x"}, {"speed", 0, "1"}}},
+      // a key or value pieced together around quotes
+      {"set DEV fi\"le\"=x", {{"file", 0, "=x"}}},
+      {"set DEV a=x\"y z\"w b=2", {{"a", 0, "xy z"}, {"wb", 0, "2"}}},
+      // a quote where a key starts marks a value as started: the blank after
+      // the key's closing quote hands the key on with an empty value
+      {"set DEV a=\"p\"\"q\" b=\"r\"", {{"a", 0, "p"}, {"q", 0, ""}, {"b", 0, "r"}}},
   };
   for (const Case& c : cases) {
     RecordingDevice device;
