@@ -229,7 +229,10 @@ class ScriptReader {
       setName = nextWord(line, pos);
       setPairs = line.substr(pos);
       // Without a "#" there is no trailing comment to look for.
-      if (line.find('#') == std::string_view::npos) return readSet(line, setName, setPairs);
+      if (line.find('#') == std::string_view::npos) {
+        readSet(line, setName, setPairs);
+        return;
+      }
     }
     const bool keepWord3 = keyword != StatementKeyword::Set;
     std::vector<std::string_view>& words = words_;

@@ -40,17 +40,11 @@ bool IsStatementLine(std::string_view line, std::string_view disabledSign) {
 }
 
 std::string commentLine(std::string_view text, std::string_view disabledSign) {
-  auto marked = [&](std::string_view mark) {
-    std::string line = "#";
-    line += mark;
-    line += text;
-    return line;
-  };
-  std::string line = marked("");
+  std::string line = concat({"#", text});
   if (readsAsComment(line, disabledSign)) return line;
   for (std::string_view mark : {" ", "-", "~"}) {
-    std::string markedLine = marked(mark);
-    if (readsAsComment(markedLine, disabledSign)) return markedLine;
+    std::string marked = concat({"#", mark, text});
+    if (readsAsComment(marked, disabledSign)) return marked;
   }
   return line;  // no sign defeats all three marks; kept for completeness
 }
