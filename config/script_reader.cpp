@@ -8,7 +8,7 @@
 #include <iterator>
 #include <limits>
 #include <optional>
-#include <utility>
+#include <unordered_map>
 
 #include "config/configuration.h"
 #include "config/user_messages.h"
@@ -33,34 +33,33 @@ void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
 
 // Finds devices by name as FindDevice does, without a linear search per
 // statement: the first device in list order wins, so a later device of an
-// earlier list replaces an entry of a later list. Open addressing in one
-// vector: no heap block per device. Keys view the devices' own names, which
-// stay put while the devices live in their lists and reading never renames.
+// earlier list replaces an entry of a later list. Keys view the names of
+// devices in the configuration's lists, which stay put for the whole read
+// (reading never removes or renames a device). Entries are small nodes: a
+// large script needs no large block that the C library would hand back to the
+// system after each read.
 class NameIndex {
  public:
   static constexpr std::size_t kNoLine = std::numeric_limits<std::size_t>::max();
   struct Entry {
-    std::string_view name;
-    std::size_t rank = 0;
-    VelmorBusDevice* device = nullptr;  // nullptr: a free slot
+    std::size_t rank;
+    VelmorBusDevice* device;
     std::size_t lastUnitLine = kNoLine;  // the reader's chain of this device's unit lines
   };
 
+  NameIndex() { entries_.max_load_factor(kSparseLoad); }
   void add(VelmorBusDevice& device, DeviceListId list) {
-    if ((used_ + 1) * 2 > slots_.size()) grow();
     const std::size_t rank = findRank(list);
-    Entry& slot = slotFor(device.name);
-    if (!slot.device) ++used_;
-    if (!slot.device || rank < slot.rank) slot = Entry{device.name, rank, &device};
+    auto [it, inserted] = entries_.try_emplace(device.name, Entry{rank, &device});
+    if (!inserted && rank < it->second.rank) it->second = Entry{rank, &device};
   }
   // The system entry for "cpu" and "mmu"; otherwise the device and its entry.
   VelmorDevice* find(Configuration& config, std::string_view name, Entry** entry = nullptr) {
     if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
-    if (slots_.empty()) return nullptr;
-    Entry& slot = slotFor(name);
-    if (!slot.device) return nullptr;
-    if (entry) *entry = &slot;
-    return slot.device;
+    auto it = entries_.find(name);
+    if (it == entries_.end()) return nullptr;
+    if (entry) *entry = &it->second;
+    return it->second.device;
   }
 
  private:
@@ -69,19 +68,7 @@ class NameIndex {
       if (kFindOrder[i] == list) return i;
     return kFindOrder.size();
   }
-  // The slot holding `name`, or the free slot where it belongs.
-  Entry& slotFor(std::string_view name) {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = CaseBlindHash{}(name) & mask;; i = (i + 1) & mask)
-      if (!slots_[i].device || equalsIgnoreCase(slots_[i].name, name)) return slots_[i];
-  }
-  void grow() {
-    std::vector<Entry> old = std::exchange(slots_, std::vector<Entry>(std::max<std::size_t>(64, slots_.size() * 2)));
-    for (Entry& entry : old)
-      if (entry.device) slotFor(entry.name) = entry;
-  }
-  std::vector<Entry> slots_;  // a power of two in size, at most half used
-  std::size_t used_ = 0;
+  std::unordered_map<std::string_view, Entry, CaseBlindHash, CaseBlindEqual> entries_;
 };
 
 // Comment lines waiting for the device or unit that follows them.

@@ -22,8 +22,6 @@ bool ModelTable::TypeModelEqual::operator()(const TypeModel& a, const TypeModel&
 }
 
 ModelTable::ModelTable() {
-  // Sparse buckets: a look-up then mostly meets its own key first, with no
-  // walk along a chain (each step of which hashes again).
   kinds_.max_load_factor(kSparseLoad);
   for (const KindTables& kind : allKindTables()) {
     Kind& entry = kinds_[kind.className];

@@ -106,9 +106,6 @@ class ModelTable {
   std::unordered_map<std::string_view, Kind, CaseBlindHash, std::equal_to<>> kinds_;
 };
 
-// The load factor of the process-wide indexes: read often, built once.
-inline constexpr float kSparseLoad = 0.25f;
-
 // UnitDefaults rows are per unit kind (each has its own columns); every row
 // starts with `type` and `model`, either of which may be "*".
 template <class Row>

@@ -28,6 +28,10 @@ struct CaseBlindEqual {
   using is_transparent = void;
   bool operator()(std::string_view a, std::string_view b) const noexcept { return equalsIgnoreCase(a, b); }
 };
+// The load factor for indexes looked up far more often than filled: with
+// sparse buckets a look-up mostly meets its own key first, without walking a
+// chain (each step of which hashes again).
+inline constexpr float kSparseLoad = 0.25f;
 // The C library's white space in the "C" locale; inline, as the reader asks
 // it of every byte.
 constexpr bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
