@@ -201,11 +201,14 @@ class ScriptReader {
            startsWith(line, "## File Name: ") || startsWith(line, "## Date Of Writing: ");
   }
 
+  // `line` is reported whole, disabled sign included, when it is lost; the
+  // statement is what follows the sign.
   void readStatement(std::string_view line, StatementKeyword keyword, std::size_t keywordEnd) {
+    std::string_view statement = line;
     bool disabledStatement = false;
     if (!config_.disabledSign.empty() && startsWith(line, config_.disabledSign)) {
       disabledStatement = true;
-      line.remove_prefix(config_.disabledSign.size());
+      statement.remove_prefix(config_.disabledSign.size());
       keywordEnd -= config_.disabledSign.size();
     }
     // A `set` hands all after the device name to the device; only other
@@ -213,17 +216,17 @@ class ScriptReader {
     std::string_view setName, setPairs;
     if (keyword == StatementKeyword::Set) {
       std::size_t pos = keywordEnd;
-      setName = nextWord(line, pos);
-      setPairs = line.substr(pos);
+      setName = nextWord(statement, pos);
+      setPairs = statement.substr(pos);
       // Without a "#" there is no trailing comment to look for.
-      if (line.find('#') == std::string_view::npos) {
+      if (statement.find('#') == std::string_view::npos) {
         readSet(line, setName, setPairs);
         return;
       }
     }
     const bool keepWord3 = keyword != StatementKeyword::Set;
     std::vector<std::string_view>& words = words_;
-    wordsOf(line, words);
+    wordsOf(statement, words);
     std::string_view word2 = words.size() > 1 ? words[1] : std::string_view();
     std::string& word3 = word3_;
     word3.clear();
@@ -297,7 +300,11 @@ class ScriptReader {
     const unsigned generation = controller ? controller->unitGeneration() : 0;
     succeeded_ = device->parseSetPairs(pairs);
     if (device->refusedPairs() > 0) lose(lineNumber_, line);
-    if (controller) noteUnitSettings(*entry, *controller, generation, line);
+    if (controller) {
+      // A "[" in the name or the pairs may name a unit.
+      const bool bracketed = name.find('[') != std::string_view::npos || pairs.find('[') != std::string_view::npos;
+      noteUnitSettings(*entry, *controller, generation, line, bracketed);
+    }
     if (pending_.empty()) return;
     pendingSource_.clear();
     VelmorUnit* unit = nullptr;
@@ -340,7 +347,7 @@ class ScriptReader {
 
   // A `model` key rebuilds the units: unit settings of earlier lines are gone.
   void noteUnitSettings(NameIndex::Entry& entry, const VelmorUnitDevice& controller, unsigned generationBefore,
-                        std::string_view line) {
+                        std::string_view line, bool bracketed) {
     if (controller.unitGeneration() != generationBefore) {
       std::vector<const SourceLine*> earlier;  // newest first
       for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous)
@@ -348,7 +355,7 @@ class ScriptReader {
       for (auto lost = earlier.rbegin(); lost != earlier.rend(); ++lost) lose((*lost)->number, (*lost)->text);
       entry.lastUnitLine = NameIndex::kNoLine;
     }
-    if (controller.unitTouched() || line.find('[') != std::string_view::npos) {
+    if (controller.unitTouched() || bracketed) {
       unitLines_.push_back({{lineNumber_, line}, entry.lastUnitLine});
       entry.lastUnitLine = unitLines_.size() - 1;
     }

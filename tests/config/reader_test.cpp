@@ -251,6 +251,17 @@ TEST(Reader, ReportsWhatASaveWouldNotKeep) {
   EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 4, 6, 7}));
 }
 
+// A lost line is reported as the file holds it: a disabled statement keeps
+// its sign in the report.
+TEST(Reader, ReportsDisabledLinesWithTheirSign) {
+  Read r("load MSCP DUA\n#$load FOO X\n#$set DUA bogus=1\n#$set NONE x=1\n"
+         "#$load RH11 DRB\n#$set DRB file[0]=a.dsk\n#$set DRB model=RM03\n");
+  std::vector<std::string> texts;
+  for (const LostLine& lost : r.report.lost) texts.push_back(std::to_string(lost.number) + " " + lost.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"2 #$load FOO X", "3 #$set DUA bogus=1", "4 #$set NONE x=1",
+                                             "6 #$set DRB file[0]=a.dsk"}));
+}
+
 TEST(Reader, ReportsReplacedHeaderValuesWarningsAndStarts) {
   Read r("#OS Digital UNIX\n#OS Open VMS\n## User Name: A\n## User Name: B\nwarning on\nwarning off\n"
          "load ROM ROA\nload ROM ROB\nstart ROB 1000\nstart ROA 2000\nstart ROA 3000\nload MSCP DUA\n");
