@@ -123,16 +123,18 @@ TEST(Reader, CommentBeforeSetGoesToTheAddressedUnitOrDevice) {
 }
 
 TEST(Reader, DisabledSign) {
-  Read r("#$load MSCP DUA\n#$boot DUA 0\nload RL11 DLA\n");
+  Read r("#$load MSCP DUA\n#$set dua file[0]=a.dsk\n#$boot DUA 0\nload RL11 DLA\n");
   EXPECT_TRUE(r.device(DeviceListId::Disks, 0).disabled);
+  EXPECT_EQ(r.controller(DeviceListId::Disks, 0).unit(0).file, "a.dsk");  // a disabled `set` still applies
   EXPECT_FALSE(r.device(DeviceListId::Disks, 1).disabled);
   EXPECT_EQ(r.device(DeviceListId::Disks, 1).comments, "$boot DUA 0");
 
   MapSettings settings;
   settings.values["DisabledSign"] = "!!";
-  Read custom("!!load MSCP DUA\n#$load RL11 DLA\n", &settings);
+  Read custom("!!load MSCP DUA\n!!  set   DUA register=17772150\n#$load RL11 DLA\n", &settings);
   ASSERT_EQ(custom.config.list(DeviceListId::Disks).size(), 1u);
   EXPECT_TRUE(custom.device(DeviceListId::Disks).disabled);
+  EXPECT_EQ(custom.device(DeviceListId::Disks).registerAddress, 017772150);
   EXPECT_EQ(custom.device(DeviceListId::Disks).comments, "");
 
   settings.values["DisabledSign"] = "123456789012";  // longer than 11: ignored
