@@ -6,5 +6,6 @@
 std::string readBytes(const std::string& path);
 // Writes bytes exactly; false on failure.
 bool writeBytes(const std::string& path, const std::string& bytes);
-// A fresh empty folder under the system's temporary folder.
+// A fresh empty folder under the system's temporary folder, removed with
+// its contents when the test program ends.
 std::string makeTempDir();
