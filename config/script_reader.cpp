@@ -53,6 +53,10 @@ class NameIndex {
     auto [it, inserted] = entries_.try_emplace(device.name, Entry{rank, &device});
     if (!inserted && rank < it->second.rank) it->second = Entry{rank, &device};
   }
+  template <class Visit>
+  void forEachEntry(Visit visit) {
+    for (auto& [name, entry] : entries_) visit(entry);
+  }
   // The system entry for "cpu" and "mmu"; otherwise the device and its entry.
   VelmorDevice* find(Configuration& config, std::string_view name, Entry** entry = nullptr) {
     if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
@@ -146,6 +150,7 @@ class ScriptReader {
     }
     if (finished_) noteRestAfterBoot(bytes.substr(start));
     noteUnwrittenStarts();
+    noteUnitsBeyondCount();
     if (report_ && !pending_.empty())
       for (const SourceLine& line : pendingSource_)
         if (line.text != kBootHeading) lose(line.number, line.text);
@@ -322,6 +327,8 @@ class ScriptReader {
       // A unit the controller does not have is reported like an unknown device.
       if (number >= 0 && static_cast<std::size_t>(number) < controller->unitCount()) {
         controller->unitAt(number)->setBoot(true);
+        bootController_ = controller;
+        bootLine_ = SourceLine{lineNumber_, line};
         succeeded_ = true;
         finished_ = true;
         return;
@@ -356,9 +363,30 @@ class ScriptReader {
       entry.lastUnitLine = NameIndex::kNoLine;
     }
     if (controller.unitTouched() || bracketed) {
-      unitLines_.push_back({{lineNumber_, line}, entry.lastUnitLine});
+      unitLines_.push_back({{lineNumber_, line}, entry.lastUnitLine, controller.highestUnitIndex()});
       entry.lastUnitLine = unitLines_.size() - 1;
     }
+  }
+
+  // A `units` count lowered after unit keys raised the list leaves units that
+  // a save cannot write (its own file would refuse them): their lines are lost,
+  // and so is a boot from such a unit.
+  void noteUnitsBeyondCount() {
+    if (!report_) return;
+    names_.forEachEntry([&](NameIndex::Entry& entry) {
+      if (!hasUnits(*entry.device)) return;
+      const auto& controller = static_cast<const VelmorUnitDevice&>(*entry.device);
+      const std::size_t readable = controller.readableUnitCount();
+      if (readable == controller.unitCount()) return;
+      std::vector<const SourceLine*> beyond;  // newest first
+      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous)
+        if (unitLines_[i].highestUnit >= 0 && static_cast<std::size_t>(unitLines_[i].highestUnit) >= readable)
+          beyond.push_back(&unitLines_[i].line);
+      for (auto lost = beyond.rbegin(); lost != beyond.rend(); ++lost) lose((*lost)->number, (*lost)->text);
+      if (bootLine_ && bootController_ == &controller && controller.bootUnitNumber() >= 0 &&
+          static_cast<std::size_t>(controller.bootUnitNumber()) >= readable)
+        lose(bootLine_->number, bootLine_->text);
+    });
   }
 
   // Only the last of the lines that set one header value is written back.
@@ -413,12 +441,15 @@ class ScriptReader {
   std::vector<std::string_view> words_;
   std::string word3_;
   std::optional<SourceLine> lastOsLine_, lastUserLine_, lastProjectLine_;
+  const VelmorUnitDevice* bootController_ = nullptr;
+  std::optional<SourceLine> bootLine_;
   std::vector<std::pair<const VelmorROMDevice*, SourceLine>> startLines_;
   // Unit lines of every controller, each chained to the one before it of the
   // same controller: a `model` key that rebuilds the units reports them lost.
   struct UnitLine {
     SourceLine line;
     std::size_t previous;
+    int highestUnit;  // -1 when the line applied no unit key
   };
   std::vector<UnitLine> unitLines_;
   std::size_t lineNumber_ = 0;

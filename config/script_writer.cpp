@@ -35,7 +35,11 @@ void writeHeader(std::string& out, const Configuration& config) {
 const VelmorUnitDevice* firstBootController(const DeviceList& devices) {
   for (const auto& device : devices) {
     const auto* controller = dynamic_cast<const VelmorUnitDevice*>(device.get());
-    if (controller && controller->bootUnitNumber() >= 0) return controller;
+    // A boot unit beyond what the saved file gives back could not be booted
+    // from when the file is read again.
+    if (controller && controller->bootUnitNumber() >= 0 &&
+        static_cast<std::size_t>(controller->bootUnitNumber()) < controller->readableUnitCount())
+      return controller;
   }
   return nullptr;
 }

@@ -7,6 +7,7 @@
 #include "devices/number_format.h"
 #include "devices/set_line_writer.h"
 #include "devices/text_utils.h"
+#include "devices/unit_fields.h"
 
 namespace {
 
@@ -249,7 +250,9 @@ bool VelmorSerialDevice::setParameter(std::string_view key, int index, std::stri
   const bool lineText = key == "line", offlineFlag = key == "offline";
   if (!lineKey && !lineText && !offlineFlag) return false;
   if (lineKey && lineKey->form == LineValue::Parity && !equalsIgnoreCase(type, "dl11")) return false;
-  VelmorSerialUnit* unit = line(index);
+  // As on the other controllers, an index below a raised `units` count adds
+  // the lines up to that count.
+  VelmorSerialUnit* unit = unitForKey<VelmorSerialUnit>(*this, index);
   if (!unit) return false;
   if (lineText) {
     unit->file = value;
@@ -276,7 +279,7 @@ void VelmorSerialDevice::writeStatements(std::string& out, const std::string& di
     set.octalChanged(" vector1 = ", vector1, firstChoice(row->vectors1));
 
   const SerialUnitDefaults& defaults = serialUnitDefaultsFor(type, model);
-  for (std::size_t pos = 0; pos < unitCount(); ++pos) {
+  for (std::size_t pos = 0; pos < readableUnitCount(); ++pos) {
     const auto& line = static_cast<const VelmorSerialUnit&>(unit(pos));
     if (line.offline) continue;
     writeLineComments(out, line.comments, disabledSign);

@@ -140,7 +140,7 @@ void writeUnitBlocks(std::string& out, const std::string& prefix, const std::str
                      TakesPart takesPart) {
   const Row* row = findUnitDefaults(defaultsRows, device.type, device.model);
   if (!row) return;
-  for (std::size_t position = 0; position < device.unitCount(); ++position) {
+  for (std::size_t position = 0; position < device.readableUnitCount(); ++position) {
     const Unit& unit = static_cast<const Unit&>(device.unit(position));
     if (takesPart(unit)) writeUnitBlock(out, prefix, disabledSign, device.name, unit, *row, fields);
   }

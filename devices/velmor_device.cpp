@@ -86,6 +86,7 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
 bool VelmorDevice::parseSetPairs(std::string_view line) {
   std::size_t pos = 0;
   refusedPairs_ = 0;
+  highestUnitIndex_ = -1;
   bool answer = true;
   bool readingKey = true, valueStarted = false, skipBlanks = true;
   char terminator = '=';
@@ -206,7 +207,5 @@ std::int32_t VelmorBusDevice::checkedAreaSize() const {
 std::uint16_t VelmorBusDevice::checkedBus(bool) const { return ModelTable::instance().busOf(className(), type, model); }
 
 const ModelDescriptor* VelmorBusDevice::readBackDefaults() const {
-  const ModelTable& table = ModelTable::instance();
-  if (!table.findDescriptor(className(), type, model)) return nullptr;
-  return table.findDescriptor(className(), type, "");
+  return ModelTable::instance().findDescriptor(className(), type, "");
 }

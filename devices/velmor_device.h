@@ -45,6 +45,8 @@ class VelmorDevice {
   // the reader attaches comment lines to that unit.
   bool unitTouched() const { return unitTouched_; }
   int lastUnitIndex() const { return lastUnitIndex_; }
+  // The highest unit index any pair of the last parseSetPairs applied, -1 for none.
+  int highestUnitIndex() const { return highestUnitIndex_; }
 
   std::string comments;  // lines joined with CR LF, without their "#"
   bool disabled = false;
@@ -66,6 +68,7 @@ class VelmorDevice {
   void markUnitTouched(int index) {
     unitTouched_ = true;
     lastUnitIndex_ = index;
+    if (index > highestUnitIndex_) highestUnitIndex_ = index;
   }
   void clearUnitTouched() { unitTouched_ = false; }
 
@@ -73,6 +76,7 @@ class VelmorDevice {
   DeviceKind kind_;
   bool unitTouched_ = false;
   int lastUnitIndex_ = 0;
+  int highestUnitIndex_ = -1;
   int refusedPairs_ = 0;
 };
 
@@ -113,9 +117,10 @@ class VelmorBusDevice : public VelmorDevice {
   // The steps every bus device shares, without any unit rebuilding.
   void applyCommonModelDefaults(bool reset);
   // The row whose defaults a script gives back for this device, or nullptr
-  // when the type and model have no row: reading `load TYPE` takes the type's
-  // first row and a later `model` key keeps the values that row filled, so
-  // written values are compared with that row, not with the model's own.
+  // when the type has no row: reading `load TYPE` takes the type's first row
+  // and a later `model` key keeps the values that row filled (a model without
+  // a row of its own changes none of them), so written values are compared
+  // with that row, not with the model's own.
   const ModelDescriptor* readBackDefaults() const;
   // "P" of the written form: the disabled sign for a disabled device.
   std::string statementPrefix(const std::string& disabledSign) const {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "devices/model_tables.h"
+
 VelmorUnitDevice::VelmorUnitDevice(const VelmorUnitDevice& other) : VelmorBusDevice(other) {
   unitList_.reserve(other.unitList_.size());
   for (const auto& unit : other.unitList_) unitList_.push_back(unit->clone());
@@ -33,6 +35,13 @@ void VelmorUnitDevice::createUnit(int number) {
   std::unique_ptr<VelmorUnit> unit = makeUnit(number);
   unit->applyUnitDefaults(type, model);
   unitList_.push_back(std::move(unit));
+}
+
+std::size_t VelmorUnitDevice::readableUnitCount() const {
+  const ModelDescriptor* row = readBackDefaults();
+  if (!row) return unitList_.size();
+  const int readable = std::max(std::min(static_cast<int>(row->units), kMaxUnits), std::min(units, kMaxUnits));
+  return std::min(unitList_.size(), static_cast<std::size_t>(std::max(readable, 0)));
 }
 
 int VelmorUnitDevice::bootUnitNumber() const {

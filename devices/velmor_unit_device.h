@@ -51,6 +51,11 @@ class VelmorUnitDevice : public VelmorBusDevice {
   int bootUnitNumber() const;
 
   std::size_t unitCount() const { return unitList_.size(); }
+  // How many units a script written now gives back when read: `load` creates
+  // the count of the type's first row and unit keys add units up to the
+  // written `units`. Units beyond it (a count lowered after the list grew)
+  // cannot be written, or the saved file would refuse its own lines.
+  std::size_t readableUnitCount() const;
   // Counts the rebuilds of the unit list, so a reader can tell that unit
   // settings made so far were dropped.
   unsigned unitGeneration() const { return unitGeneration_; }

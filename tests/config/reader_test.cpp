@@ -283,6 +283,21 @@ TEST(Reader, ReportsUnitSettingsALaterModelKeyDrops) {
   EXPECT_EQ(lines, (std::vector<std::size_t>{2, 3}));
 }
 
+// Unit lines and a boot that a lowered `units` count leaves beyond what a
+// save writes are reported; lines of the units still written are not.
+TEST(Reader, ReportsUnitLinesBeyondALoweredCount) {
+  Read r("load MSCP DUA\nset DUA units=6\nset DUA file[1]=a\nset DUA file[2]=b file[5]=x\n"
+         "set DUA writeprotect[4]=1\nset DUA units=3\nset DUA file[3]=c\nboot DUA 4\n");
+  std::vector<std::size_t> lines;
+  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  std::sort(lines.begin(), lines.end());
+  // MSCP loads with four units, so units 0 to 3 stay; 4 and 5 do not.
+  EXPECT_EQ(lines, (std::vector<std::size_t>{4, 5, 8}));
+
+  Read raisedAgain("load MSCP DUA\nset DUA units=6\nset DUA file[5]=x\nset DUA units=3\nset DUA units=6\n");
+  EXPECT_TRUE(raisedAgain.report.lost.empty());
+}
+
 TEST(Reader, TheBootHeadingIsNotALoss) {
   Read r("load MSCP DUA\n\n# Boot Device\nboot DUA 0\n");
   EXPECT_TRUE(r.report.lost.empty());

@@ -90,3 +90,64 @@ TEST(RoundTrip, CommentsThatLookLikeOtherLinesStayComments) {
     EXPECT_EQ(FormatScript(back).substr(text.find("#OS")), text.substr(text.find("#OS"))) << sign;
   }
 }
+
+// A `units` count raised, used by a unit key and lowered again leaves a unit
+// that the saved file could not give back: it is not written (nor a boot from
+// it), so the saved file reads back without a refusal and saves the same.
+TEST(RoundTrip, UnitsBeyondALoweredCountAreNotWritten) {
+  struct Case {
+    const char* script;
+    const char* kept;     // the unit line the save must keep
+    const char* dropped;  // the unit line it must not write
+  } cases[] = {
+      {"load MSCP DUA\nset DUA units=6.\nset DUA file[1]=a file[5]=x\nset DUA units=3.\nload RL11 DLA\nboot DUA 5\n",
+       "set DUA file[1]=\"a\"", "file[5]"},
+      {"load TM11 MTA\nset MTA units=12.\nset MTA file[10]=t\nset MTA units=9.\nset MTA file[2]=b\n",
+       "set MTA file[2]=\"b\"", "file[10]"},
+      {"load DZ11 YZA\nset YZA units=12.\nset YZA line[9]=\"COM9:\"\nset YZA units=9.\nset YZA line[8]=\"COM8:\"\n",
+       "set YZA line[8]=\"COM8:\"", "line[9]"},
+      // The lines a `model` key made for a raised count come back too.
+      {"load DZ11 YZA\nset YZA units=12.\nset YZA model=DZV11\nset YZA line[11]=\"COM11:\"\n",
+       "set YZA line[11]=\"COM11:\"", "line[12]"},
+      // Units a `model` key made for a raised count, then the count lowered.
+      {"load RH11 DRA\nset DRA units=12.\nset DRA model=RM03\nset DRA file[10]=m\nset DRA units=4.\nset DRA file[3]=c\n",
+       "set DRA file[3]=\"c\"", "file[10]"},
+  };
+  for (const Case& c : cases) {
+    Configuration config;
+    RecordingMessages messages;
+    ASSERT_TRUE(ReadScriptBytes(config, c.script, messages)) << c.script;
+    const std::string text = FormatScript(config);
+    EXPECT_NE(text.find(c.kept), std::string::npos) << text;
+    EXPECT_EQ(text.find(c.dropped), std::string::npos) << text;
+    EXPECT_EQ(text.find("boot "), std::string::npos) << text;
+
+    Configuration back;
+    RecordingMessages backMessages;
+    EXPECT_TRUE(ReadScriptBytes(back, text, backMessages)) << text;
+    EXPECT_TRUE(backMessages.shown.empty()) << text;
+    EXPECT_EQ(FormatScript(back).substr(text.find("#OS")), text.substr(text.find("#OS"))) << text;
+  }
+}
+
+// A model word without a row of its own changes none of the type's values, so
+// what differs from the type's row is written and read back unchanged.
+TEST(RoundTrip, UnknownModelKeepsRegisterVectorAndUnits) {
+  Configuration config;
+  RecordingMessages messages;
+  ASSERT_TRUE(ReadScriptBytes(config,
+                              "load RH11 DRA\nset DRA units=16. register=17776500 vector=230\nset DRA model=FOO\n"
+                              "set DRA file[12]=u12.dsk\n",
+                              messages));
+  const std::string text = FormatScript(config);
+  Configuration back;
+  EXPECT_TRUE(ReadScriptBytes(back, text, messages)) << text;
+  EXPECT_TRUE(messages.shown.empty()) << text;
+  const auto& dra = static_cast<VelmorUnitDevice&>(*back.FindBusDevice("DRA"));
+  EXPECT_EQ(dra.model, "FOO");
+  EXPECT_EQ(dra.registerAddress, 017776500);
+  EXPECT_EQ(dra.vector, 0230);
+  EXPECT_EQ(dra.units, 16);
+  ASSERT_GT(dra.unitCount(), 12u) << text;
+  EXPECT_EQ(dra.unit(12).file, "u12.dsk");
+}

@@ -92,13 +92,15 @@ TEST(DRXXXDevice, ModelAndTypeChangesKeepCommonFields) {
   EXPECT_TRUE(drxxx->maintenanceMode);
 }
 
-TEST(DRXXXDevice, UnknownModelKeepsItsOwnLines) {
+TEST(DRXXXDevice, UnknownModelStillWritesWhatDiffersFromTheTypesRow) {
   auto drxxx = loadAs<VelmorDRXXXDevice>("DRXXX", "XXA");
-  ASSERT_TRUE(drxxx->parseSetStatement("set XXA model=DR99 vector1=334 lines=\"a\" maintenance_mode=no"));
+  ASSERT_TRUE(drxxx->parseSetStatement("set XXA model=DR99 vector1=334 register=17767000 lines=\"a\" maintenance_mode=no"));
   drxxx->disabled = true;
-  // No row: neither the common numbers nor vector1 are written; lines and maintenance are.
+  // The model has no row, so reading the saved lines back starts from the
+  // type's row: what differs from it must be written, or a save loses it.
   EXPECT_EQ(writtenForm(*drxxx, "#$"),
-            "#$load DRXXX XXA\n#$set XXA model=\"DR99\"\n#$set XXA lines=\"a\"\n#$set XXA maintenance_mode=0\n");
+            "#$load DRXXX XXA\n#$set XXA model=\"DR99\"\n#$set XXA register=17767000\n#$set XXA vector1 = 334\n"
+            "#$set XXA lines=\"a\"\n#$set XXA maintenance_mode=0\n");
 }
 
 TEST(DCI1300Device, KeysAndTheirWrittenForm) {
