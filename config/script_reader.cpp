@@ -236,17 +236,20 @@ class ScriptReader {
     std::string& word3 = word3_;
     word3.clear();
     if (keepWord3 && words.size() > 2) word3 = words[2];
-    // A "#" inside a quoted value (a path such as "C:\disks #2\a.dsk") is part
-    // of the value, not the start of a comment.
+    // A "#" inside a quoted value of a `set` (a path such as
+    // "C:\disks #2\a.dsk") is part of the value, not the start of a comment.
+    // Quotes group nothing elsewhere: not in a device name, nor in the words
+    // of the other statements.
     auto quotes = [](std::string_view word) { return std::count(word.begin(), word.end(), '"'); };
-    bool quoted = false;
-    for (std::size_t i = 1; i < words.size() && i < 3; ++i) quoted ^= (quotes(words[i]) % 2 != 0);
+    const bool pairsQuote = keyword == StatementKeyword::Set;
+    bool quoted = pairsQuote && words.size() > 2 && quotes(words[2]) % 2 != 0;
     bool inComment = false;
     for (std::size_t i = 3; i < words.size(); ++i) {
       std::string_view word = words[i];
-      if (!inComment && !quoted && !word.empty() && word.front() == '#') {
+      if (!quoted && !word.empty() && word.front() == '#') {
+        // Every "#" word starts a comment line of its own.
         pending_.addLine(word.substr(1));
-        pendingSource_.push_back({lineNumber_, line});
+        if (!inComment) pendingSource_.push_back({lineNumber_, line});
         inComment = true;
       } else if (inComment) {
         pending_.addWord(word);
@@ -254,7 +257,7 @@ class ScriptReader {
         word3 += ' ';
         word3 += word;
       }
-      if (!inComment) quoted ^= (quotes(word) % 2 != 0);
+      if (!inComment && pairsQuote) quoted ^= (quotes(word) % 2 != 0);
     }
 
     switch (keyword) {

@@ -112,6 +112,31 @@ TEST(Reader, AHashInsideAQuotedValueIsNoComment) {
   EXPECT_EQ(dua.unit(1).comments, "real one");
 }
 
+// Every word that begins with "#" starts a comment line of its own, and only
+// a quoted `set` value hides one; a quote in a name or a `load` word does not.
+TEST(Reader, TrailingCommentWords) {
+  struct Case {
+    const char* script;
+    const char* deviceComments;
+    const char* unitComments;  // of unit 0
+  } cases[] = {
+      {"load MSCP DUA #one #two three\n", "one\r\ntwo three", ""},
+      {"load MSCP DUA\nset DUA file[0]=x #one #two\n", "", "one\r\ntwo"},
+      {"load MSCP DUA\nset DUA file[0]=x # #two\n", "", "\r\ntwo"},
+      {"load MSCP DU\"A # c\nset DU\"A file[0]=x\n", " c", ""},
+      {"load MSCP DU\"A\nset DU\"A file[0]=x #note\n", "", "note"},
+      {"load MSCP DUA\nset DUA file[0]=\"a #b\" #c #d\n", "", "c\r\nd"},
+  };
+  for (const Case& c : cases) {
+    Read r(c.script);
+    ASSERT_EQ(r.config.list(DeviceListId::Disks).size(), 1u) << c.script;
+    auto& du = r.controller(DeviceListId::Disks);
+    EXPECT_EQ(du.comments, c.deviceComments) << c.script;
+    EXPECT_EQ(du.unit(0).comments, c.unitComments) << c.script;
+    EXPECT_TRUE(r.messages.shown.empty()) << c.script;
+  }
+}
+
 TEST(Reader, CommentBeforeSetGoesToTheAddressedUnitOrDevice) {
   Read r("load MSCP DUA\n# system disk\nset DUA file[1]=\"a.dsk\"\n# more\nset DUA register=17772154\n"
          "#cpu\nset CPU model=\"PDP 11/70\"\n");
