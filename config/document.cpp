@@ -71,8 +71,8 @@ bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
     hostLink_->GetDocInformation(path, flags, 0, &other);
     if (flags & kOpenElsewhere) {
       if (other != 0) {
-        if (messages_.askYesNo("The configuration file is already open in another window. Do you wish to switch "
-                               "to that window?") &&
+        if (messages_.askYesNoStop("The configuration file is already open in another window. Do you wish to "
+                                   "switch to that window?") &&
             window_)
           window_->switchToWindow(other);
       } else {

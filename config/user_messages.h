@@ -10,4 +10,7 @@ class UserMessages {
   virtual void warning(const std::string& text) = 0;  // warning icon, OK
   virtual void stop(const std::string& text) = 0;     // stop icon, OK
   virtual bool askYesNo(const std::string& text) = 0;  // true for Yes
+  // A question about something refused (stop icon, Yes and No); where icons
+  // mean nothing it is an ordinary question.
+  virtual bool askYesNoStop(const std::string& text) { return askYesNo(text); }
 };

@@ -16,8 +16,11 @@ void MessageBoxMessages::stop(const std::string& text) {
   QMessageBox::critical(parent_, title(), displayText(text));
 }
 
-bool MessageBoxMessages::askYesNo(const std::string& text) {
-  QMessageBox box(QMessageBox::Question, title(), displayText(text), QMessageBox::Yes | QMessageBox::No,
-                  parent_);
-  return box.exec() == QMessageBox::Yes;
+bool MessageBoxMessages::askYesNo(const std::string& text) { return ask(QMessageBox::Question, text); }
+
+bool MessageBoxMessages::askYesNoStop(const std::string& text) { return ask(QMessageBox::Critical, text); }
+
+bool MessageBoxMessages::ask(QMessageBox::Icon icon, const std::string& text) {
+  QMessageBox box(icon, title(), displayText(text), QMessageBox::Yes | QMessageBox::No, parent_);
+  return (runner_ ? runner_->exec(box) : box.exec()) == QMessageBox::Yes;
 }

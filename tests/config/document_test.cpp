@@ -65,8 +65,8 @@ TEST_F(DocumentTest, FileOpenElsewhereWithAKnownWindow) {
   EXPECT_EQ(doc.configuration().list(DeviceListId::Disks).at(0)->name, "DUA");
   EXPECT_EQ(window.switchedTo, 0u);
   EXPECT_EQ(messages.shown.back(),
-            "question: The configuration file is already open in another window. Do you wish to switch to that "
-            "window?");
+            "stop question: The configuration file is already open in another window. Do you wish to switch to "
+            "that window?");
   messages.answers = {true};
   EXPECT_FALSE(doc.OnOpenDocument(b));
   EXPECT_EQ(window.switchedTo, 5u);
