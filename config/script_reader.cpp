@@ -154,6 +154,10 @@ class ScriptReader {
     if (report_ && !pending_.empty())
       for (const SourceLine& line : pendingSource_)
         if (line.text != kBootHeading) lose(line.number, line.text);
+    // Some losses are only known at the end; the user reads them in file order.
+    if (report_)
+      std::stable_sort(report_->lost.begin(), report_->lost.end(),
+                       [](const LostLine& a, const LostLine& b) { return a.number < b.number; });
     if (config_.userName.empty()) config_.userName = "Default User";
     if (config_.projectName.empty()) config_.projectName = "Default Project";
     return succeeded_;
