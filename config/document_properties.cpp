@@ -75,8 +75,12 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   const bool newModel = device.type != general.type || device.model != general.model;
   // Taking the type's defaults afresh resets the units and the kind's own
   // fields; with the same type and model that would only throw away what no
-  // page of the sheet gives back, so it happens only on a real change.
+  // page of the sheet gives back, so it happens only on a real change. The
+  // units' records then go back into the rebuilt list, as the unit-list page
+  // hands them back when it is not shown again after the change.
+  std::unique_ptr<VelmorDevice> unitsBefore;
   if (newModel) {
+    if (dynamic_cast<VelmorUnitDevice*>(&device)) unitsBefore = device.clone();
     device.setType(general.type);
     device.model = general.model;
     device.applyModelDefaults(false);
@@ -85,8 +89,13 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   device.registerAddress = parseNumber(general.registerText);
   device.vector = parseNumber(general.vectorText);
   device.priority = parseNumber(general.priorityText);
-  device.units = parseNumber(general.unitsText + ".");
+  // The page shows another count than the device's only after a new type or
+  // model; one chosen and then undone must not leave the count and the unit
+  // list apart.
+  if (newModel) device.units = parseNumber(general.unitsText + ".");
   if (newModel) matchUnitList(device);
+  if (unitsBefore)
+    static_cast<VelmorUnitDevice&>(device).takeUnitsFrom(static_cast<const VelmorUnitDevice&>(*unitsBefore));
   runSpecificWriters(values, device);
   if (keepsSingleBootDevice(device.kind())) config_.ClearOtherBootDevices(&device);
   device.comments = values.comments;

@@ -44,6 +44,15 @@ std::size_t VelmorUnitDevice::readableUnitCount() const {
   return std::min(unitList_.size(), static_cast<std::size_t>(std::max(readable, 0)));
 }
 
+void VelmorUnitDevice::takeUnitsFrom(const VelmorUnitDevice& from) {
+  if (from.kind() != kind()) return;
+  const std::size_t count = std::min(unitList_.size(), from.unitList_.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    unitList_[i] = from.unitList_[i]->clone();
+    unitList_[i]->number = static_cast<int>(i);
+  }
+}
+
 int VelmorUnitDevice::bootUnitNumber() const {
   for (const auto& unit : unitList_)
     if (unit->isBoot()) return unit->number;

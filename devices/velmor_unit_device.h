@@ -61,6 +61,10 @@ class VelmorUnitDevice : public VelmorBusDevice {
   unsigned unitGeneration() const { return unitGeneration_; }
   VelmorUnit& unit(std::size_t position) { return *unitList_[position]; }
   const VelmorUnit& unit(std::size_t position) const { return *unitList_[position]; }
+  // Units 0 to n - 1 become copies of `from`'s units of the same numbers, n
+  // being the shorter list's length; the list keeps its length. Both devices
+  // must be of one kind (the sheet's copy of this device, for instance).
+  void takeUnitsFrom(const VelmorUnitDevice& from);
   // The unit a unit-indexed key names, or nullptr when the device has no such unit.
   VelmorUnit* unitAt(int index);
   // Every unit of a device is of the device's own unit class.

@@ -151,6 +151,61 @@ TEST_F(PropertiesTest, UnchangedTypeKeepsAUnitCountAScriptSet) {
   EXPECT_EQ(disk.unitCount(), built);
 }
 
+// A type chosen on the page and then undone shows the model's count, not the
+// one a script set: the device keeps its own count and units, and does not
+// pass for the boot device through a unit its file could not hold.
+TEST_F(PropertiesTest, TypeChosenAndUndoneKeepsTheCountAndTheUnits) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  const std::string rom = add(AddKind::ROM, "ROM");
+  auto& disk = static_cast<VelmorUnitDevice&>(device(name));
+  ASSERT_TRUE(disk.parseSetStatement("set " + name + " units=6. file[5]=five.dsk"));
+  disk.unit(5).setBoot(true);
+  static_cast<VelmorROMDevice&>(device(rom)).start = true;
+  ASSERT_TRUE(doc.DeviceProperties(name, confirming([](DeviceSheetValues& values) { values.general.unitsText = "4"; })));
+  EXPECT_EQ(disk.units, 6);
+  EXPECT_EQ(disk.unitCount(), 6u);
+  EXPECT_EQ(disk.unit(5).file, "five.dsk");
+  EXPECT_EQ(disk.bootUnitNumber(), 5);
+  EXPECT_NE(FormatScript(doc.configuration()).find("boot " + name + " 5"), std::string::npos);
+}
+
+// A new type or model rebuilds the units, and what they held comes back into
+// the units of the same numbers that the new count still has.
+TEST_F(PropertiesTest, NewTypeOrModelKeepsWhatTheUnitsHeld) {
+  struct Case {
+    const char* type;
+    const char* model;
+    const char* units;
+    bool bootKept;  // the boot unit is unit 6
+  } cases[] = {
+      {"RH11", "RM03", "8", true},  // a new model, the same count
+      {"RL11", "", "4", false},     // a new type with fewer units
+  };
+  for (const Case& c : cases) {
+    const std::string name = add(AddKind::Disk, "RH11");
+    auto& disk = static_cast<VelmorUnitDevice&>(device(name));
+    ASSERT_TRUE(disk.parseSetStatement("set " + name + " file[0]=a.dsk writeprotect[0]=yes file[6]=g.dsk"));
+    disk.unit(0).comments = "system disk";
+    disk.unit(6).setBoot(true);
+    ASSERT_TRUE(doc.DeviceProperties(name, confirming([&](DeviceSheetValues& values) {
+      values.general.type = c.type;
+      values.general.model = c.model;
+      values.general.unitsText = c.units;
+    })));
+    auto& rewritten = static_cast<VelmorUnitDevice&>(device(name));
+    EXPECT_EQ(rewritten.type, c.type);
+    EXPECT_EQ(rewritten.unitCount(), static_cast<std::size_t>(std::stoi(c.units))) << c.type;
+    EXPECT_EQ(rewritten.unit(0).file, "a.dsk") << c.type;
+    EXPECT_EQ(rewritten.unit(0).comments, "system disk") << c.type;
+    EXPECT_EQ(rewritten.unit(0).number, 0);
+    EXPECT_EQ(rewritten.bootUnitNumber(), c.bootKept ? 6 : -1) << c.type;
+    const std::string text = FormatScript(doc.configuration());
+    EXPECT_NE(text.find("set " + name + " file[0]=\"a.dsk\""), std::string::npos) << text;
+    EXPECT_NE(text.find("set " + name + " writeprotect[0]=1"), std::string::npos) << text;
+    doc.RemoveDevice(name);
+  }
+}
+
 TEST_F(PropertiesTest, KindPagesWriteAfterTheGeneralValues) {
   const std::string name = add(AddKind::Disk, "RL11");
   ASSERT_TRUE(doc.DeviceProperties(name, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
