@@ -67,6 +67,12 @@ class Configuration {
   void DisableDevice(std::string_view name);
   // Refused (with a stop message) for a timer or clock while another one is active.
   bool EnableDevice(std::string_view name, UserMessages& messages);
+  // The same for one device of the configuration itself: a script may load
+  // two devices of one name, and a command must reach the one it was given.
+  void DeleteDevice(const VelmorBusDevice& device);
+  bool EnableDevice(VelmorBusDevice& device, UserMessages& messages);
+  // How many devices answer to the name (letter case ignored).
+  std::size_t CountNamed(std::string_view name) const;
   bool IsDeviceDisabled(std::string_view name);
   bool NameExists(std::string_view name);
   // The prefix and the first free letter: DUA, DUB...

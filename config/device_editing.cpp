@@ -64,22 +64,43 @@ void Configuration::DeleteDevice(std::string_view name) {
   }
 }
 
+void Configuration::DeleteDevice(const VelmorBusDevice& device) {
+  for (DeviceList& devices : lists_) {
+    auto it = std::find_if(devices.begin(), devices.end(), [&](const auto& owned) { return owned.get() == &device; });
+    if (it != devices.end()) {
+      devices.erase(it);
+      return;
+    }
+  }
+}
+
+std::size_t Configuration::CountNamed(std::string_view name) const {
+  std::size_t count = 0;
+  for (const DeviceList& devices : lists_)
+    for (const auto& device : devices)
+      if (equalsIgnoreCase(device->name, name)) ++count;
+  return count;
+}
+
 void Configuration::DisableDevice(std::string_view name) {
   if (VelmorBusDevice* device = FindBusDevice(name)) device->disabled = true;
 }
 
 bool Configuration::EnableDevice(std::string_view name, UserMessages& messages) {
   VelmorBusDevice* device = FindBusDevice(name);
-  if (!device) return false;
-  if (device->kind() == DeviceKind::Timer && HasActiveTimer()) {
+  return device && EnableDevice(*device, messages);
+}
+
+bool Configuration::EnableDevice(VelmorBusDevice& device, UserMessages& messages) {
+  if (device.kind() == DeviceKind::Timer && HasActiveTimer()) {
     messages.stop("Active timer device already exists");
     return false;
   }
-  if (device->kind() == DeviceKind::Clock && HasActiveClock()) {
+  if (device.kind() == DeviceKind::Clock && HasActiveClock()) {
     messages.stop("Active clock device already exists");
     return false;
   }
-  device->disabled = false;
+  device.disabled = false;
   return true;
 }
 

@@ -35,6 +35,8 @@ class PropertySheetOpener {
   virtual ~PropertySheetOpener() = default;
   // True when the user confirmed the sheet of the named device.
   virtual bool openPropertySheet(const std::string& deviceName) = 0;
+  // The same for one device itself, where a name may be shared.
+  virtual bool openPropertySheet(VelmorBusDevice& device) { return openPropertySheet(device.name); }
   // The system entry's sheet; true when confirmed.
   virtual bool openSystemSheet() { return false; }
 };
@@ -90,6 +92,11 @@ class CVelmorCfgEditorDoc {
   void RemoveDevice(const std::string& name);
   bool Enable(const std::string& name);
   void Disable(const std::string& name);
+  // The same for one device of the configuration itself: a script may load
+  // two devices of one name, and a tree node stands for one of them.
+  void RemoveDevice(VelmorBusDevice& device);
+  bool Enable(VelmorBusDevice& device);
+  void Disable(VelmorBusDevice& device);
   // "Enable Group" / "Disable Group"; false when there is nothing to change.
   bool SetGroupEnabled(DeviceGroup group, bool enable);
 
@@ -98,12 +105,16 @@ class CVelmorCfgEditorDoc {
   // device (no sheet is shown) and for a cancelled sheet. A binary loader's
   // sheet has no General page: only its own pages and the comments count.
   bool DeviceProperties(const std::string& name, const DeviceSheetRunner& runSheet);
+  bool DeviceProperties(VelmorBusDevice& device, const DeviceSheetRunner& runSheet);
   bool SystemProperties(const SystemSheetRunner& runSheet);
 
  private:
   void leaveCurrentFile();
   void claimFile(const std::string& path);
   void rebuildChecker();
+  // The checker finds entries by name: where the name is shared it cannot
+  // tell which entry is the device's, so it is built afresh instead.
+  bool checkerCannotTell(const std::string& name) const;
   void resetView();
   void writeBackDevice(VelmorBusDevice& device, DeviceSheetValues& values);
   void tellLostLines(const std::string& path);

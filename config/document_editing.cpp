@@ -55,11 +55,22 @@ std::string CVelmorCfgEditorDoc::AddDevice(AddKind kind, const std::string& type
   return name;
 }
 
+bool CVelmorCfgEditorDoc::checkerCannotTell(const std::string& name) const {
+  return config_.CountNamed(name) > 1;
+}
+
 void CVelmorCfgEditorDoc::RemoveDevice(const std::string& name) {
-  if (VelmorBusDevice* device = config_.FindBusDevice(name)) {
-    if (device->kind() != DeviceKind::Loader) checker_.remove(device->name);
-    config_.DeleteDevice(name);
-  }
+  if (VelmorBusDevice* device = config_.FindBusDevice(name))
+    RemoveDevice(*device);
+  else
+    modified_ = true;
+}
+
+void CVelmorCfgEditorDoc::RemoveDevice(VelmorBusDevice& device) {
+  const bool shared = checkerCannotTell(device.name);
+  if (device.kind() != DeviceKind::Loader && !shared) checker_.remove(device.name);
+  config_.DeleteDevice(device);
+  if (shared) rebuildChecker();
   modified_ = true;
 }
 
@@ -76,23 +87,35 @@ bool isParallel(const VelmorBusDevice& device) {
 
 bool CVelmorCfgEditorDoc::Enable(const std::string& name) {
   VelmorBusDevice* device = config_.FindBusDevice(name);
-  if (!device) return false;
-  if (isParallel(*device) && config_.targetOs != kDefaultTargetOs) {
+  return device && Enable(*device);
+}
+
+bool CVelmorCfgEditorDoc::Enable(VelmorBusDevice& device) {
+  if (isParallel(device) && config_.targetOs != kDefaultTargetOs) {
     messages_.stop(kParallelOnlyUnderWinNt);
     return false;
   }
-  const bool enabled = config_.EnableDevice(name, messages_);
+  const bool enabled = config_.EnableDevice(device, messages_);
   // The checker follows the device's real state, also when enabling was refused.
-  if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, device->disabled);
+  if (checkerCannotTell(device.name))
+    rebuildChecker();
+  else if (device.kind() != DeviceKind::Loader)
+    checker_.setDisabled(device.name, device.disabled);
   modified_ = true;
   return enabled;
 }
 
 void CVelmorCfgEditorDoc::Disable(const std::string& name) {
-  VelmorBusDevice* device = config_.FindBusDevice(name);
-  if (!device || device->disabled) return;
-  config_.DisableDevice(name);
-  if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, true);
+  if (VelmorBusDevice* device = config_.FindBusDevice(name)) Disable(*device);
+}
+
+void CVelmorCfgEditorDoc::Disable(VelmorBusDevice& device) {
+  if (device.disabled) return;
+  device.disabled = true;
+  if (checkerCannotTell(device.name))
+    rebuildChecker();
+  else if (device.kind() != DeviceKind::Loader)
+    checker_.setDisabled(device.name, true);
   modified_ = true;
 }
 
@@ -102,6 +125,7 @@ bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
   for (DeviceListId id : lists) any = any || !config_.list(id).empty();
   if (!any) return false;
   bool parallelRefused = false;
+  bool sharedName = false;
   for (DeviceListId id : lists)
     for (auto& device : config_.list(id)) {
       bool disabled = !enable;
@@ -113,8 +137,10 @@ bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
         parallelRefused = true;
       }
       device->disabled = disabled;
+      sharedName = sharedName || checkerCannotTell(device->name);
       if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, disabled);
     }
+  if (sharedName) rebuildChecker();
   if (parallelRefused) messages_.stop(kParallelOnlyUnderWinNt);
   // The devices changed: closing must ask to save them.
   modified_ = true;

@@ -99,13 +99,22 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   runSpecificWriters(values, device);
   if (keepsSingleBootDevice(device.kind())) config_.ClearOtherBootDevices(&device);
   device.comments = values.comments;
+  if (checkerCannotTell(oldName) || checkerCannotTell(device.name)) {
+    rebuildChecker();
+    return;
+  }
   checker_.remove(oldName);
   checker_.addDevice(device);
 }
 
 bool CVelmorCfgEditorDoc::DeviceProperties(const std::string& name, const DeviceSheetRunner& runSheet) {
   VelmorBusDevice* device = config_.FindBusDevice(name);
-  if (!device || device->disabled || !runSheet) return false;
+  return device && DeviceProperties(*device, runSheet);
+}
+
+bool CVelmorCfgEditorDoc::DeviceProperties(VelmorBusDevice& target, const DeviceSheetRunner& runSheet) {
+  VelmorBusDevice* device = &target;
+  if (device->disabled || !runSheet) return false;
   std::unique_ptr<VelmorDevice> copied = device->clone();
   auto* copy = static_cast<VelmorBusDevice*>(copied.get());
   DeviceSheetValues values;

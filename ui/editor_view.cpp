@@ -135,7 +135,7 @@ void CVelmorEditorView::placeDevices(DeviceGroup group) {
       node->setData(0, kGroupRole, static_cast<int>(group));
       node->setData(0, kIsDeviceRole, true);
       setNodeImage(node, key);
-      index_.push_back({device->name, node, groupItem, {info.images, ImageState::Normal},
+      index_.push_back({device->name, device.get(), node, groupItem, {info.images, ImageState::Normal},
                         {info.images, ImageState::Disabled}});
       ++count;
       if (key.state == ImageState::Disabled) ++disabledCount;
@@ -181,6 +181,13 @@ std::optional<DeviceGroup> CVelmorEditorView::selectedGroup() const {
   const QTreeWidgetItem* item = tree_->currentItem();
   if (!item) return std::nullopt;
   return static_cast<DeviceGroup>(item->data(0, kGroupRole).toInt());
+}
+
+VelmorBusDevice* CVelmorEditorView::deviceOf(const QTreeWidgetItem* item) const {
+  if (!item) return nullptr;
+  for (const IndexEntry& entry : index_)
+    if (entry.node == item) return entry.device;
+  return nullptr;
 }
 
 std::string CVelmorEditorView::deviceNameOf(const QTreeWidgetItem* item) const {

@@ -87,6 +87,7 @@ class CVelmorEditorView : public QWidget {
  private:
   struct IndexEntry {
     std::string name;
+    VelmorBusDevice* device;  // the node's own device: a script may repeat a name
     QTreeWidgetItem* node;
     QTreeWidgetItem* group;
     ImageKey normal;
@@ -100,8 +101,11 @@ class CVelmorEditorView : public QWidget {
   const IndexEntry* findEntry(const std::string& name) const;
   // The device name of a device node; empty for group nodes and no node.
   std::string deviceNameOf(const QTreeWidgetItem* item) const;
+  // The device a device node stands for; nullptr for group nodes and no node.
+  VelmorBusDevice* deviceOf(const QTreeWidgetItem* item) const;
   void openNode(QTreeWidgetItem* item);
-  void openSheet(const std::string& name);
+  void openSheet(VelmorBusDevice& device);
+  void showConflictsOf(VelmorBusDevice& device);
   void selectionChanged(QTreeWidgetItem* item);
   void showContextMenu(const QPoint& pos);
   void setNodeImage(QTreeWidgetItem* item, ImageKey key);

@@ -82,54 +82,59 @@ void CVelmorEditorView::openNode(QTreeWidgetItem* item) {
       rebuild();
     return;
   }
-  const std::string name = deviceNameOf(item);
+  VelmorBusDevice* device = deviceOf(item);
+  if (!device) return;
+  const std::string name = device->name;
   const ConflictChecker& checker = doc_.checker();
   if (checker.hasConflict(name)) {
-    showConflicts(name);
+    showConflictsOf(*device);
     return;
   }
   if (doc_.configuration().warnings && checker.hasBusError(name)) doc_.messages().warning(boxText(checker.busText(name)));
-  openSheet(name);
+  openSheet(*device);
 }
 
-void CVelmorEditorView::openSheet(const std::string& name) {
-  if (sheets_ && sheets_->openPropertySheet(name)) rebuild();
+void CVelmorEditorView::openSheet(VelmorBusDevice& device) {
+  if (sheets_ && sheets_->openPropertySheet(device)) rebuild();
 }
 
 void CVelmorEditorView::showConflicts(const std::string& name) {
-  const VelmorBusDevice* device = doc_.configuration().FindBusDevice(name);
-  if (!device || device->disabled) return;
-  CDeviceConflictsDialog dialog(fromBytes(doc_.checker().conflictText(name)), this);
-  if (dialogs_.exec(dialog) == CDeviceConflictsDialog::kResolve) openSheet(name);
+  if (VelmorBusDevice* device = doc_.configuration().FindBusDevice(name)) showConflictsOf(*device);
+}
+
+void CVelmorEditorView::showConflictsOf(VelmorBusDevice& device) {
+  if (device.disabled) return;
+  CDeviceConflictsDialog dialog(fromBytes(doc_.checker().conflictText(device.name)), this);
+  if (dialogs_.exec(dialog) == CDeviceConflictsDialog::kResolve) openSheet(device);
 }
 
 void CVelmorEditorView::disableSelected() {
-  const std::string name = deviceNameOf(tree_->currentItem());
-  if (name.empty() || doc_.configuration().IsDeviceDisabled(name)) return;
-  doc_.Disable(name);
-  if (const IndexEntry* entry = findEntry(name)) setNodeImage(entry->node, entry->disabled);
+  VelmorBusDevice* device = deviceOf(tree_->currentItem());
+  if (!device || device->disabled) return;
+  doc_.Disable(*device);
   rebuild();
 }
 
 void CVelmorEditorView::enableSelected() {
-  const std::string name = deviceNameOf(tree_->currentItem());
-  if (name.empty() || !doc_.configuration().IsDeviceDisabled(name)) return;
-  if (!doc_.Enable(name)) return;
-  if (const IndexEntry* entry = findEntry(name)) setNodeImage(entry->node, entry->normal);
+  VelmorBusDevice* device = deviceOf(tree_->currentItem());
+  if (!device || !device->disabled) return;
+  if (!doc_.Enable(*device)) return;
   rebuild();
 }
 
 void CVelmorEditorView::deleteSelected() {
-  const std::string name = deviceNameOf(tree_->currentItem());
-  if (name.empty()) return;
+  QTreeWidgetItem* node = tree_->currentItem();
+  VelmorBusDevice* device = deviceOf(node);
+  if (!device) return;
   if (!doc_.messages().askYesNo("Do You really want to delete selected device?")) return;
+  // The node goes first: its device is about to be destroyed.
   for (auto it = index_.begin(); it != index_.end(); ++it)
-    if (it->name == name) {
+    if (it->node == node) {
       delete it->node;
       index_.erase(it);
       break;
     }
-  doc_.RemoveDevice(name);
+  doc_.RemoveDevice(*device);
   rebuild();
 }
 

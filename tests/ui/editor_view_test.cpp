@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
+#include "check/conflict_checker.h"
+#include "devices/velmor_unit_device.h"
 #include "ui/conflicts_dialog.h"
 #include "ui/editor_view.h"
 #include "ui_fixtures.h"
@@ -165,6 +167,49 @@ TEST_F(EditorViewTest, DeleteAsksFirstAndRebuilds) {
   EXPECT_EQ(childTexts(group(DeviceGroup::Serials)), (std::vector<std::string>{"YLA  ( dl11 )"}));
   EXPECT_EQ(stateOf("YLA"), State::Normal);
   EXPECT_TRUE(doc.isModified());
+}
+
+// A script may load two devices of one name; each node's commands reach its
+// own device, and the checker keeps describing the devices that are left.
+TEST_F(EditorViewTest, CommandsReachTheDeviceOfTheSelectedNodeWhereNamesRepeat) {
+  load("load MSCP XA\nset XA file[0]=keep.dsk\nload DL11 XA\n");
+  VelmorBusDevice& disk = *doc.configuration().list(DeviceListId::Disks).at(0);
+  VelmorBusDevice& serial = *doc.configuration().list(DeviceListId::Serials).at(0);
+  auto checkerMatchesAFreshOne = [&] {
+    ConflictChecker fresh;
+    fresh.build(doc.configuration());
+    ASSERT_EQ(doc.checker().entries().size(), fresh.entries().size());
+    for (std::size_t i = 0; i < fresh.entries().size(); ++i) {
+      EXPECT_EQ(doc.checker().entries()[i].vectors, fresh.entries()[i].vectors) << i;
+      EXPECT_EQ(doc.checker().entries()[i].disabled, fresh.entries()[i].disabled) << i;
+    }
+  };
+
+  view.select(group(DeviceGroup::Serials)->child(0));
+  view.disableSelected();
+  EXPECT_TRUE(serial.disabled);
+  EXPECT_FALSE(disk.disabled);
+  checkerMatchesAFreshOne();
+
+  view.select(group(DeviceGroup::Serials)->child(0));
+  view.enableSelected();
+  EXPECT_FALSE(serial.disabled);
+  checkerMatchesAFreshOne();
+
+  sheets.confirm = false;
+  view.select(group(DeviceGroup::Serials)->child(0));
+  view.openSelected();
+  ASSERT_FALSE(sheets.openedDevices.empty());
+  EXPECT_EQ(sheets.openedDevices.back(), &serial);
+
+  messages.answers = {true};
+  view.select(group(DeviceGroup::Serials)->child(0));
+  view.deleteSelected();
+  EXPECT_TRUE(doc.configuration().list(DeviceListId::Serials).empty());
+  ASSERT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(*doc.configuration().list(DeviceListId::Disks).at(0)).unit(0).file,
+            "keep.dsk");
+  checkerMatchesAFreshOne();
 }
 
 TEST_F(EditorViewTest, DeleteKeyOnAGroupNodeDoesNothing) {

@@ -40,11 +40,16 @@ class RecordingSheets : public PropertySheetOpener {
     opened.push_back(name);
     return confirm;
   }
+  bool openPropertySheet(VelmorBusDevice& device) override {
+    openedDevices.push_back(&device);
+    return openPropertySheet(device.name);
+  }
   bool openSystemSheet() override {
     opened.push_back("<system>");
     return confirm;
   }
   std::vector<std::string> opened;
+  std::vector<const VelmorBusDevice*> openedDevices;
   bool confirm = true;
 };
 

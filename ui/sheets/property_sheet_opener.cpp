@@ -9,7 +9,12 @@ CPropertySheetOpener::CPropertySheetOpener(CVelmorCfgEditorDoc& document, QWidge
     : document_(document), parent_(parent), run_([](QDialog& sheet) { return sheet.exec(); }) {}
 
 bool CPropertySheetOpener::openPropertySheet(const std::string& deviceName) {
-  return document_.DeviceProperties(deviceName, [this](VelmorBusDevice& copy, DeviceSheetValues& values) {
+  VelmorBusDevice* device = document_.configuration().FindBusDevice(deviceName);
+  return device && openPropertySheet(*device);
+}
+
+bool CPropertySheetOpener::openPropertySheet(VelmorBusDevice& device) {
+  return document_.DeviceProperties(device, [this](VelmorBusDevice& copy, DeviceSheetValues& values) {
     const DeviceSheetContext context{copy, values, document_.configuration(), document_.messages()};
     std::unique_ptr<CDeviceSheet> sheet = makeDeviceSheet(context, parent_);
     return sheet && run_(*sheet) == QDialog::Accepted;

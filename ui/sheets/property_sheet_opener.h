@@ -21,6 +21,7 @@ class CPropertySheetOpener : public PropertySheetOpener {
   void setSheetRunner(SheetRunner runner) { run_ = std::move(runner); }
 
   bool openPropertySheet(const std::string& deviceName) override;
+  bool openPropertySheet(VelmorBusDevice& device) override;
   bool openSystemSheet() override;
 
  private:
