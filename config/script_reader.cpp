@@ -275,6 +275,13 @@ class ScriptReader {
   }
 
   void readLoad(std::string_view line, std::string_view word, const std::string& name, bool disabledStatement) {
+    // Every `set` and `boot` of such a device would reach the system entry,
+    // and so would the lines a save writes for it.
+    if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) {
+      messages_.warning("Unable to load device " + name + "!\nThe names CPU and MMU belong to the system.");
+      lose(lineNumber_, line);
+      return;
+    }
     std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
     if (!device) {
       messages_.warning("Unable to load device " + name + "!\nUnknown device type " + std::string(word));
@@ -331,9 +338,10 @@ class ScriptReader {
                    device->kind() == DeviceKind::Loader)) {
       const std::int32_t number = parseInteger(unitWord, 10);
       auto* controller = static_cast<VelmorUnitDevice*>(device);
-      // A unit the controller does not have is reported like an unknown device.
-      if (number >= 0 && static_cast<std::size_t>(number) < controller->unitCount()) {
-        controller->unitAt(number)->setBoot(true);
+      // A unit the controller does not have is reported like an unknown
+      // device; one below a raised count is there, as for unit keys.
+      if (VelmorUnit* unit = controller->unitWithinCount(number)) {
+        unit->setBoot(true);
         bootController_ = controller;
         bootLine_ = SourceLine{lineNumber_, line};
         succeeded_ = true;

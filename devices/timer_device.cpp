@@ -1,5 +1,7 @@
 #include "devices/timer_device.h"
 
+#include <algorithm>
+
 #include "devices/number_format.h"
 #include "devices/set_line_writer.h"
 #include "devices/text_utils.h"
@@ -91,9 +93,10 @@ void applyExactYesNo(std::string_view value, bool& flag) {
     flag = false;
 }
 
-// Unquoted, a blank would cut the text short when the script is read again.
+// Unquoted, a blank would cut the text short when the script is read again,
+// and any other white space would let a following "#" word start a comment.
 std::string linesValue(const std::string& lines) {
-  const bool cutOnReading = lines.find(' ') != std::string::npos || (!lines.empty() && isSpace(lines.front()));
+  const bool cutOnReading = std::any_of(lines.begin(), lines.end(), isSpace);
   return cutOnReading ? "\"" + lines + "\"" : lines;
 }
 

@@ -74,16 +74,10 @@ const UnitField<Unit, Row>* findUnitField(std::span<const UnitField<Unit, Row>> 
   return nullptr;
 }
 
-// The unit a unit key names, or nullptr. An index beyond the unit list but
-// below the device's unit count first completes the list up to that count:
-// the writer puts a raised `units` line before the unit lines, and a script
-// read back must find those units again.
+// The unit a unit key names, or nullptr (see VelmorUnitDevice::unitWithinCount).
 template <class Unit>
 Unit* unitForKey(VelmorUnitDevice& device, int index) {
-  const int count = std::min(device.units, kMaxUnits);
-  if (index >= static_cast<int>(device.unitCount()) && index < count)
-    for (int number = static_cast<int>(device.unitCount()); number < count; ++number) device.createUnit(number);
-  return device.unitAs<Unit>(index);
+  return static_cast<Unit*>(device.unitWithinCount(index));
 }
 
 // Applies `file` or one of the fields to unit `index` of the device and

@@ -44,6 +44,13 @@ std::size_t VelmorUnitDevice::readableUnitCount() const {
   return std::min(unitList_.size(), static_cast<std::size_t>(std::max(readable, 0)));
 }
 
+VelmorUnit* VelmorUnitDevice::unitWithinCount(int index) {
+  const int count = std::min(units, kMaxUnits);
+  if (index >= static_cast<int>(unitList_.size()) && index < count)
+    for (int number = static_cast<int>(unitList_.size()); number < count; ++number) createUnit(number);
+  return unitAt(index);
+}
+
 void VelmorUnitDevice::takeUnitsFrom(const VelmorUnitDevice& from) {
   if (from.kind() != kind()) return;
   const std::size_t count = std::min(unitList_.size(), from.unitList_.size());

@@ -65,6 +65,11 @@ class VelmorUnitDevice : public VelmorBusDevice {
   // being the shorter list's length; the list keeps its length. Both devices
   // must be of one kind (the sheet's copy of this device, for instance).
   void takeUnitsFrom(const VelmorUnitDevice& from);
+  // The unit a unit key or a `boot` names, or nullptr. An index beyond the
+  // unit list but below the device's unit count first completes the list up
+  // to that count: the writer puts a raised `units` line before the unit lines
+  // and the boot, and a script read back must find those units again.
+  VelmorUnit* unitWithinCount(int index);
   // The unit a unit-indexed key names, or nullptr when the device has no such unit.
   VelmorUnit* unitAt(int index);
   // Every unit of a device is of the device's own unit class.

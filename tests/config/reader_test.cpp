@@ -324,6 +324,20 @@ TEST(Reader, ReportsUnitLinesBeyondALoweredCount) {
   EXPECT_TRUE(raisedAgain.report.lost.empty());
 }
 
+// A device named like the system entry could never be set, and its saved
+// lines would change the system entry: it is not loaded.
+TEST(Reader, RefusesDevicesNamedCpuOrMmu) {
+  Read r("load RP05 cpu\nload TK81 Mmu\nset cpu model=\"PDP 11/70\"\nload MSCP DUA\n");
+  EXPECT_TRUE(r.config.list(DeviceListId::Disks).size() == 1u);
+  EXPECT_TRUE(r.config.list(DeviceListId::Tapes).empty());
+  EXPECT_EQ(r.config.system.model, "PDP 11/70");
+  EXPECT_EQ(r.messages.shown,
+            (std::vector<std::string>{"warning: Unable to load device cpu!\nThe names CPU and MMU belong to the system.",
+                                      "warning: Unable to load device Mmu!\nThe names CPU and MMU belong to the system."}));
+  ASSERT_EQ(r.report.lost.size(), 2u);
+  EXPECT_EQ(r.report.lost[0].text, "load RP05 cpu");
+}
+
 TEST(Reader, TheBootHeadingIsNotALoss) {
   Read r("load MSCP DUA\n\n# Boot Device\nboot DUA 0\n");
   EXPECT_TRUE(r.report.lost.empty());

@@ -151,3 +151,35 @@ TEST(RoundTrip, UnknownModelKeepsRegisterVectorAndUnits) {
   ASSERT_GT(dra.unitCount(), 12u) << text;
   EXPECT_EQ(dra.unit(12).file, "u12.dsk");
 }
+
+// A KWV11 lines text with white space before a "#" word reads back as the
+// same text, not as a shorter text and a comment.
+TEST(RoundTrip, TimerLinesWithAHashWordStayWhole) {
+  Configuration config;
+  RecordingMessages messages;
+  ASSERT_TRUE(ReadScriptBytes(config, "load KWV11 KWA\nset KWA lines=\"a\t#b\"\n", messages));
+  const std::string text = FormatScript(config);
+  Configuration back;
+  ASSERT_TRUE(ReadScriptBytes(back, text, messages)) << text;
+  const VelmorBusDevice& kwa = *back.list(DeviceListId::Timers).at(0);
+  EXPECT_EQ(kwa.comments, "") << text;
+  EXPECT_EQ(FormatScript(back).substr(text.find("#OS")), text.substr(text.find("#OS")));
+}
+
+// A boot from a unit that only a raised count gives (a unit without a file,
+// so no line of its own) reads back like a unit key on it would.
+TEST(RoundTrip, BootFromAUnitOfARaisedCount) {
+  for (const char* script : {"load MSCP DUA\nset DUA units=10.\nset DUA writeprotect[7]=1\nboot DUA 7\n",
+                             "load TS11 MSA\nset MSA units=10.\nboot MSA 6\n"}) {
+    Configuration config;
+    RecordingMessages messages;
+    ASSERT_TRUE(ReadScriptBytes(config, script, messages)) << script;
+    EXPECT_TRUE(messages.shown.empty()) << script;
+    const std::string text = FormatScript(config);
+    Configuration back;
+    EXPECT_TRUE(ReadScriptBytes(back, text, messages)) << text;
+    EXPECT_TRUE(messages.shown.empty()) << text;
+    EXPECT_EQ(FormatScript(back).substr(text.find("#OS")), text.substr(text.find("#OS"))) << text;
+    EXPECT_NE(text.find("\nboot "), std::string::npos) << text;
+  }
+}

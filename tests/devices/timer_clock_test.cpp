@@ -161,11 +161,11 @@ TEST(TimerChecker, VectorsPerType) {
   EXPECT_EQ(device->checkedAreaSize(), 8);
 }
 
-TEST(TimerWrite, LinesThatABlankWouldCutAreQuoted) {
+TEST(TimerWrite, LinesWithWhiteSpaceAreQuoted) {
   struct Case {
     const char* lines;
     const char* value;
-  } cases[] = {{"a b", "\"a b\""}, {"\tab", "\"\tab\""}, {"a\tb", "a\tb"}};
+  } cases[] = {{"a b", "\"a b\""}, {"\tab", "\"\tab\""}, {"a\tb", "\"a\tb\""}, {"a\t#b", "\"a\t#b\""}, {"ab", "ab"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.lines);
     auto device = timer("KWV11");
