@@ -9,21 +9,6 @@
 #include "cli/tool.h"
 #include "config/document.h"
 
-namespace {
-
-// The report texts end lines in CR LF for message boxes; a terminal wants LF.
-std::string terminalLines(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
-  }
-  return out;
-}
-
-}  // namespace
-
 int runCheck(const CommandLine& line, ToolContext& context) {
   TerminalMessages messages(context.err);
   CVelmorCfgEditorDoc document(messages, context.storedSettings);
@@ -34,11 +19,9 @@ int runCheck(const CommandLine& line, ToolContext& context) {
   bool findings = false;
   std::string report;
   for (const CheckEntry& entry : document.checker().entries()) {
-    report += terminalLines(entry.conflictText) + terminalLines(entry.busText);
+    report += withBareLineFeeds(entry.conflictText) + withBareLineFeeds(entry.busText);
     findings = findings || entry.hasConflict || entry.hasBusError;
   }
-  std::fwrite(report.data(), 1, report.size(), context.out);
-  std::fflush(context.out);
-  if (!read) return kExitFailure;
+  if (!writeOut(context, report) || !read) return kExitFailure;
   return findings ? kExitFindings : kExitOk;
 }

@@ -48,10 +48,25 @@ bool openInput(const CommandLine& line, ToolContext& context, CVelmorCfgEditorDo
   if (line.disabledSign) document.configuration().disabledSign = *line.disabledSign;
   // The editor's own open: a fresh configuration, the reader, the checker;
   // it says "Unable to load configuration file." itself when the read fails.
-  return document.OnOpenDocument(line.input);
+  const bool opened = document.OnOpenDocument(line.input);
+  // The editor shows these lines when it opens the file; here they go to
+  // standard error, so no output (above all `-o INPUT`) drops them unsaid.
+  if (!document.lostLines().empty()) {
+    say(context, "some lines of " + line.input + " cannot be kept; the output does not hold them:");
+    for (const LostLine& lost : document.lostLines()) say(context, "line " + std::to_string(lost.number) + ": " + lost.text);
+  }
+  return opened;
 }
 
-namespace {
+std::string withBareLineFeeds(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
 
 bool writeOut(ToolContext& context, const std::string& bytes) {
   errno = 0;
@@ -60,6 +75,8 @@ bool writeOut(ToolContext& context, const std::string& bytes) {
   say(context, std::string("cannot write to standard output: ") + (errno ? std::strerror(errno) : "write failed"));
   return false;
 }
+
+namespace {
 
 // Reads INPUT and stamps the date of writing; false when either failed.
 bool prepare(const CommandLine& line, ToolContext& context, CVelmorCfgEditorDoc& document, std::tm& when) {
@@ -99,5 +116,5 @@ int runPrint(const CommandLine& line, ToolContext& context) {
   if (!prepare(line, context, document, when)) return kExitFailure;
   // The text shows the date a save at this moment would write.
   StampWriteDate(config, when);
-  return writeOut(context, FormatScript(config)) ? kExitOk : kExitFailure;
+  return writeOut(context, withBareLineFeeds(FormatScript(config))) ? kExitOk : kExitFailure;
 }

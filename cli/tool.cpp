@@ -53,7 +53,9 @@ int runTool(const std::vector<std::string>& args, ToolContext& context) {
     return kExitOk;
   }
   if (!parsed.line) {
-    print(context.err, "velmor-cfg: " + parsed.error + ". Usage: velmor-cfg " + commandSynopsis(kCommands) +
+    // Some reasons are whole sentences already.
+    const std::string stop = !parsed.error.empty() && parsed.error.back() == '.' ? " " : ". ";
+    print(context.err, "velmor-cfg: " + parsed.error + stop + "Usage: velmor-cfg " + commandSynopsis(kCommands) +
                            " (velmor-cfg --help explains)\n");
     return kExitUsage;
   }

@@ -18,8 +18,9 @@ class Tool : public ::testing::Test {
  protected:
   Tool() { writeBytes(path("in.cfg"), kSystemScript); }
   std::string path(const std::string& name) const { return (fs::path(dir_) / name).string(); }
-  ToolRun run(const std::vector<std::string>& args, const Environment& env = kFixedTime) const {
-    return runVelmorCfg(args, dir_, env);
+  ToolRun run(const std::vector<std::string>& args, const Environment& env = kFixedTime,
+              const std::string& standardOutput = {}) const {
+    return runVelmorCfg(args, dir_, env, standardOutput);
   }
   std::string dir_ = makeTempDir();
 };
@@ -101,6 +102,34 @@ TEST_F(Tool, PrintWritesBareLineFeeds) {
   EXPECT_EQ(r.out, withoutCr);
 }
 
+// Comment lines end in CR LF inside the text; the terminal gets bare line feeds.
+TEST_F(Tool, PrintWritesCommentLinesWithBareLineFeeds) {
+  writeBytes(path("commented.cfg"), "# my comment\r\nload MSCP DUA\r\n# unit note\r\nset DUA file[0]=a\r\n");
+  const ToolRun r = run({"print", "commented.cfg"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.find('\r'), std::string::npos);
+  EXPECT_NE(r.out.find("\n# my comment\nload MSCP DUA\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\n# unit note\nset DUA file[0]=\"a\"\n"), std::string::npos) << r.out;
+}
+
+// Rewriting INPUT in place says which lines the new file no longer holds.
+TEST_F(Tool, InPlaceRewriteNamesTheLinesItDrops) {
+  writeBytes(path("lost.cfg"), "## Owner: lab 3\r\nload MSCP DUA\r\nboot DUA 0\r\nload TMSCP MUA\r\n");
+  const ToolRun r = run({"format", "lost.cfg", "-o", "lost.cfg"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err,
+            "velmor-cfg: some lines of lost.cfg cannot be kept; the output does not hold them:\n"
+            "velmor-cfg: line 1: ## Owner: lab 3\nvelmor-cfg: line 4: load TMSCP MUA\n");
+}
+
+// A check whose report cannot be written fails like the other commands.
+TEST_F(Tool, CheckReportsAFailedWrite) {
+  writeBytes(path("clash.cfg"), "load DL11 TTA\r\nload DL11 TTB\r\n");
+  const ToolRun r = run({"check", "clash.cfg"}, kFixedTime, "/dev/full");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("cannot write to standard output"), std::string::npos) << r.err;
+}
+
 TEST_F(Tool, OutputFileGetsTheSameBytesAndStandardOutputStaysEmpty) {
   const ToolRun toStdout = run({"format", "in.cfg"});
   for (const std::vector<std::string>& args :
@@ -140,7 +169,9 @@ TEST_F(Tool, ReaderMessagesGoToStandardErrorEachEndedByALineFeed) {
   EXPECT_EQ(r.status, 0) << "the last device statement succeeded";
   EXPECT_EQ(r.err,
             "Unable to set a parameter for FOO!\nDeviceFOOisn't loaded or invalid device type has been specified!\n"
-            "Unable to load device XYZ!\nUnknown device type NOSUCH\n");
+            "Unable to load device XYZ!\nUnknown device type NOSUCH\n"
+            "velmor-cfg: some lines of messages.cfg cannot be kept; the output does not hold them:\n"
+            "velmor-cfg: line 1: set FOO speed=1\nvelmor-cfg: line 2: load NOSUCH XYZ\n");
   EXPECT_NE(r.out.find("set CPU model=\"PDP 11/44\"\r\n"), std::string::npos);
 }
 
@@ -210,6 +241,7 @@ TEST_F(Tool, WrongCommandLinesGetOneUsageLineAndStatus64) {
       {"format", "in.cfg", "--disabled-sign", ""},
       {"format", "in.cfg", "--disabled-sign"},
       {"format", "in.cfg", "--disabled-sign", "a\nb"},
+      {"format", "in.cfg", "--disabled-sign", "!!!!!!!!!!!!"},
       {"format", ""},
   };
   for (const auto& args : wrong) {
@@ -221,6 +253,7 @@ TEST_F(Tool, WrongCommandLinesGetOneUsageLineAndStatus64) {
     EXPECT_EQ(countOf(r.err, '\n'), 1u) << shown << r.err;
     EXPECT_TRUE(r.err.ends_with("\n")) << shown;
     EXPECT_NE(r.err.find("Usage: velmor-cfg format INPUT [-o OUTPUT]"), std::string::npos) << shown << r.err;
+    EXPECT_EQ(r.err.find(".."), std::string::npos) << shown << r.err;
   }
   EXPECT_FALSE(fs::exists(path("out.cfg")));
   EXPECT_FALSE(fs::exists(path("a.cfg")));

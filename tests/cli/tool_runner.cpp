@@ -58,16 +58,17 @@ std::string visible(const std::string& line) {
 
 }  // namespace
 
-ToolRun runVelmorCfg(const std::vector<std::string>& args, const std::string& workDir, const Environment& env) {
+ToolRun runVelmorCfg(const std::vector<std::string>& args, const std::string& workDir, const Environment& env,
+                     const std::string& standardOutput) {
   ToolRun run;
   const std::string dir = makeTempDir();
-  const std::string outPath = dir + "/out", errPath = dir + "/err";
+  const std::string outPath = standardOutput.empty() ? dir + "/out" : standardOutput, errPath = dir + "/err";
   std::fflush(nullptr);
   const pid_t child = ::fork();
   if (child == 0) runChild(args, workDir, env, outPath, errPath);
   int status = 0;
   if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) run.status = WEXITSTATUS(status);
-  run.out = readBytes(outPath);
+  if (standardOutput.empty()) run.out = readBytes(outPath);
   run.err = readBytes(errPath);
   std::error_code ignored;
   std::filesystem::remove_all(dir, ignored);

@@ -18,8 +18,10 @@ struct ToolRun {
 using Environment = std::map<std::string, std::optional<std::string>>;
 
 // Runs the tool with `args` (without the program name) in `workDir`, with
-// standard input empty.
-ToolRun runVelmorCfg(const std::vector<std::string>& args, const std::string& workDir, const Environment& env = {});
+// standard input empty. With `standardOutput` the tool writes there (such as
+// /dev/full) and `out` stays empty.
+ToolRun runVelmorCfg(const std::vector<std::string>& args, const std::string& workDir, const Environment& env = {},
+                     const std::string& standardOutput = {});
 
 // "line 3: expected "..." but got "..."" for the first line where two texts
 // differ, with CR and other control characters made visible; empty when equal.
