@@ -8,6 +8,7 @@
 
 #if __has_include(<unistd.h>)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define VELMOR_HAVE_FSYNC 1
 #endif
@@ -138,6 +139,15 @@ bool SafeFileWriter::commit() {
 
   std::error_code error;
   if (targetExisted_) {
+#ifdef VELMOR_HAVE_FSYNC
+    // The owner stays who it was (possible for root, as with sudo); where
+    // it cannot be kept the file becomes the writer's, as a new file does.
+    struct stat before {};
+    if (::stat(replaced_.c_str(), &before) == 0) {
+      const bool ownerKept = ::chown(temporary_.c_str(), before.st_uid, before.st_gid) == 0;
+      static_cast<void>(ownerKept);
+    }
+#endif
     const fs::perms permissions = fs::status(replaced_, error).permissions();
     if (!error) fs::permissions(temporary_, permissions, fs::perm_options::replace, error);
     if (error) return fail(error.message());

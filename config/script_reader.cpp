@@ -481,7 +481,13 @@ bool readFileBytes(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   try {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // An endless source (a device such as /dev/zero) must not fill memory.
+    char chunk[1 << 16];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+      const auto got = static_cast<std::size_t>(in.gcount());
+      if (bytes.size() + got > kMaxScriptBytes) return false;
+      bytes.append(chunk, got);
+    }
   } catch (const std::exception&) {
     return false;
   }

@@ -21,9 +21,13 @@ struct ReadReport {
   std::vector<LostLine> lost;
 };
 
+// Real scripts are kilobytes; a file beyond this is not read at all.
+inline constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
+
 // Fills a freshly reset configuration from the script at `path`. False when
-// the file cannot be opened or the last device statement failed; an empty
-// file gives the default configuration and true.
+// the file cannot be opened or read, is longer than kMaxScriptBytes, or the
+// last device statement failed; an empty file gives the default configuration
+// and true.
 bool ReadScript(Configuration& config, const std::string& path, UserMessages& messages,
                 ReadReport* report = nullptr);
 

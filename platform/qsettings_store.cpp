@@ -28,7 +28,11 @@ std::optional<std::string> QSettingsStore::value(std::string_view name) const {
   if (!keyExists()) return std::nullopt;
   const QString key = group_ + "/" + toQString(name);
   if (!settings_->contains(key)) return std::nullopt;
-  return settings_->value(key).toString().toStdString();
+  const QVariant stored = settings_->value(key);
+  // A settings file written by hand may hold a comma unquoted, which the INI
+  // reader turns into a list; the value is the text as written.
+  if (stored.metaType().id() == QMetaType::QStringList) return stored.toStringList().join(',').toStdString();
+  return stored.toString().toStdString();
 }
 
 bool QSettingsStore::setValue(std::string_view name, const std::string& value) {

@@ -345,6 +345,16 @@ TEST(Reader, TheBootHeadingIsNotALoss) {
   EXPECT_TRUE(noBoot.report.lost.empty());
 }
 
+// A source that never ends is given up after the size limit instead of
+// filling memory.
+TEST(Reader, AnEndlessSourceIsNotRead) {
+  if (!std::filesystem::exists("/dev/zero")) GTEST_SKIP() << "no /dev/zero here";
+  Configuration config;
+  RecordingMessages messages;
+  EXPECT_FALSE(ReadScript(config, "/dev/zero", messages));
+  EXPECT_TRUE(config.list(DeviceListId::Disks).empty());
+}
+
 TEST(Reader, FileNameDateAndPath) {
   const std::string dir = makeTempDir();
   const std::string path = dir + "/a.cfg";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -55,6 +56,20 @@ TEST_F(SafeFile, ReplacesAnOldFileAndKeepsItsPermissions) {
   EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(entries(), std::vector<std::string>{"old.cfg"});
+}
+
+// Rewritten by root (as with sudo), a user's file stays that user's.
+TEST_F(SafeFile, ReplacingKeepsTheOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+  const std::string target = path("owned.cfg");
+  ASSERT_TRUE(writeBytes(target, "old"));
+  ASSERT_EQ(::chown(target.c_str(), kNobody, kNobody), 0);
+  ASSERT_TRUE(save(target, "new"));
+  struct stat after {};
+  ASSERT_EQ(::stat(target.c_str(), &after), 0);
+  EXPECT_EQ(after.st_uid, kNobody);
+  EXPECT_EQ(after.st_gid, kNobody);
+  EXPECT_EQ(readBytes(target), "new");
 }
 
 TEST_F(SafeFile, WriteFailingPartWayLeavesTheOldFileAndNoTemporary) {

@@ -38,6 +38,15 @@ TEST(QSettingsStore, TheKeyIsOpenedNeverCreated) {
   std::filesystem::remove_all(dir);
 }
 
+// A comma written by hand, unquoted, stays part of the sign.
+TEST(QSettingsStore, AHandWrittenCommaIsPartOfTheValue) {
+  const std::string dir = makeTempDir(), path = dir + "/settings.ini";
+  writeBytes(path, "[Configuration]\nDisabledSign=!,\n");
+  QSettingsStore store(iniFile(path), "Configuration");
+  EXPECT_EQ(store.value("DisabledSign").value_or(""), "!,");
+  EXPECT_EQ(disabledSignFrom(&store), "!,");
+}
+
 TEST(QtClassesRegistry, AssociateThenDissociateLeavesNothing) {
   const std::string dir = makeTempDir(), path = dir + "/classes.ini";
   {
