@@ -72,6 +72,8 @@ bool keepsSingleBootDevice(DeviceKind kind) {
 void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetValues& values) {
   const GeneralPageValues& general = values.general;
   const std::string oldName = device.name;
+  // Counted before the rename: afterwards the old name may look unshared.
+  const bool nameWasShared = checkerCannotTell(oldName);
   const bool newModel = device.type != general.type || device.model != general.model;
   // Taking the type's defaults afresh resets the units and the kind's own
   // fields; with the same type and model that would only throw away what no
@@ -99,7 +101,7 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   runSpecificWriters(values, device);
   if (keepsSingleBootDevice(device.kind())) config_.ClearOtherBootDevices(&device);
   device.comments = values.comments;
-  if (checkerCannotTell(oldName) || checkerCannotTell(device.name)) {
+  if (nameWasShared || checkerCannotTell(device.name)) {
     rebuildChecker();
     return;
   }

@@ -155,9 +155,15 @@ class ScriptReader {
       for (const SourceLine& line : pendingSource_)
         if (line.text != kBootHeading) lose(line.number, line.text);
     // Some losses are only known at the end; the user reads them in file order.
-    if (report_)
-      std::stable_sort(report_->lost.begin(), report_->lost.end(),
-                       [](const LostLine& a, const LostLine& b) { return a.number < b.number; });
+    if (report_) {
+      std::vector<LostLine>& lost = report_->lost;
+      std::stable_sort(lost.begin(), lost.end(), [](const LostLine& a, const LostLine& b) { return a.number < b.number; });
+      // A line can be lost for two reasons (a refused pair, then a unit
+      // rebuild); it is listed once.
+      lost.erase(std::unique(lost.begin(), lost.end(),
+                             [](const LostLine& a, const LostLine& b) { return a.number == b.number; }),
+                 lost.end());
+    }
     if (config_.userName.empty()) config_.userName = "Default User";
     if (config_.projectName.empty()) config_.projectName = "Default Project";
     return succeeded_;

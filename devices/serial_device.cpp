@@ -286,9 +286,13 @@ void VelmorSerialDevice::writeStatements(std::string& out, const std::string& di
     out += '\n';
     const std::string index = concat({"[", std::to_string(line.number), "]="});
     set.quoted(concat({" line", index}), line.file);
-    for (const LineKey& key : kLineKeys)
+    for (const LineKey& key : kLineKeys) {
+      // Parity is read only for DL11 lines; written for another type it
+      // would make the saved file refuse its own line.
+      if (key.form == LineValue::Parity && !equalsIgnoreCase(type, "dl11")) continue;
       if (std::optional<std::string> value = differingValue(key, line, defaults))
         set.line(concat({" ", key.key, index}), *value);
+    }
   }
 }
 

@@ -30,7 +30,8 @@ std::optional<std::string> QSettingsStore::value(std::string_view name) const {
   if (!settings_->contains(key)) return std::nullopt;
   const QVariant stored = settings_->value(key);
   // A settings file written by hand may hold a comma unquoted, which the INI
-  // reader turns into a list; the value is the text as written.
+  // reader turns into a list; joined back with commas it is the text as
+  // written, except for blanks next to a comma, which the reader drops.
   if (stored.metaType().id() == QMetaType::QStringList) return stored.toStringList().join(',').toStdString();
   return stored.toString().toStdString();
 }

@@ -114,13 +114,21 @@ void CVelmorEditorView::rebuild() {
   // The selection survives the rebuild: park it on the group node meanwhile.
   QTreeWidgetItem* current = tree_->currentItem();
   const std::string selectedName = deviceNameOf(current);
+  // Where a script repeats a name, the node of the selected device itself
+  // (only compared, never used: the device may be gone).
+  const VelmorBusDevice* selectedDevice = deviceOf(current);
   if (current && !selectedName.empty()) select(current->parent());
   for (const IndexEntry& entry : index_) delete entry.node;
   index_.clear();
   groupNode(DeviceGroup::System)->setText(0, fromBytes(systemNodeText(doc_.configuration().system)));
   for (const GroupInfo& info : groupTable())
     if (info.group != DeviceGroup::System) placeDevices(info.group);
-  if (QTreeWidgetItem* node = selectedName.empty() ? nullptr : deviceNode(selectedName)) select(node);
+  if (selectedName.empty()) return;
+  QTreeWidgetItem* node = nullptr;
+  for (const IndexEntry& entry : index_)
+    if (entry.device == selectedDevice && entry.name == selectedName) node = entry.node;
+  if (!node) node = deviceNode(selectedName);
+  if (node) select(node);
 }
 
 void CVelmorEditorView::placeDevices(DeviceGroup group) {

@@ -1,5 +1,5 @@
-// The view's commands: each finds its device by the node text and hands the
-// work to the document, then rebuilds the tree.
+// The view's commands: each takes the device its node stands for and hands
+// the work to the document, then rebuilds the tree.
 #include <QMenu>
 #include "ui/script_text.h"
 #include <QTreeWidget>

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "check/conflict_checker.h"
 #include "config/document.h"
 #include "config/script_reader.h"
 #include "config/script_writer.h"
@@ -203,6 +204,42 @@ TEST_F(PropertiesTest, NewTypeOrModelKeepsWhatTheUnitsHeld) {
     EXPECT_NE(text.find("set " + name + " file[0]=\"a.dsk\""), std::string::npos) << text;
     EXPECT_NE(text.find("set " + name + " writeprotect[0]=1"), std::string::npos) << text;
     doc.RemoveDevice(name);
+  }
+}
+
+// Lines taken over by another serial type keep their parity, but only DL11
+// lines are read with one: the saved file must not carry it for the others.
+TEST_F(PropertiesTest, NewSerialTypeSavesAFileThatReadsBack) {
+  const std::string name = add(AddKind::Serial, "DL11");
+  ASSERT_TRUE(device(name).parseSetStatement("set " + name + " line[0]=\"run terminal\" parity[0]=odd"));
+  ASSERT_TRUE(doc.DeviceProperties(name, confirming([](DeviceSheetValues& values) {
+    values.general.type = "DZ11";
+    values.general.model = "";
+    values.general.unitsText = "8";
+  })));
+  const std::string text = FormatScript(doc.configuration());
+  EXPECT_EQ(text.find("parity"), std::string::npos) << text;
+  Configuration back;
+  RecordingMessages backMessages;
+  ReadReport report;
+  EXPECT_TRUE(ReadScriptBytes(back, text, backMessages, &report)) << text;
+  EXPECT_TRUE(report.lost.empty()) << text;
+}
+
+// Renaming one of two devices that share a name: the checker describes the
+// devices as they are afterwards, not a stale entry of the renamed one.
+TEST_F(PropertiesTest, RenamingADeviceOfASharedNameKeepsTheCheckerRight) {
+  RecordingMessages readMessages;
+  ASSERT_TRUE(ReadScriptBytes(doc.configuration(), "load MSCP XA\nload DL11 XA\n", readMessages));
+  VelmorBusDevice& serial = *doc.configuration().list(DeviceListId::Serials).at(0);
+  ASSERT_TRUE(doc.DeviceProperties(serial, confirming([](DeviceSheetValues& values) { values.general.name = "XB"; })));
+  ConflictChecker fresh;
+  fresh.build(doc.configuration());
+  ASSERT_EQ(doc.checker().entries().size(), fresh.entries().size());
+  for (std::size_t i = 0; i < fresh.entries().size(); ++i) {
+    EXPECT_EQ(doc.checker().entries()[i].name, fresh.entries()[i].name) << i;
+    EXPECT_EQ(doc.checker().entries()[i].vectors, fresh.entries()[i].vectors) << i;
+    EXPECT_EQ(doc.checker().entries()[i].hasConflict, fresh.entries()[i].hasConflict) << i;
   }
 }
 

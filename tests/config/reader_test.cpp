@@ -322,6 +322,11 @@ TEST(Reader, ReportsUnitLinesBeyondALoweredCount) {
 
   Read raisedAgain("load MSCP DUA\nset DUA units=6\nset DUA file[5]=x\nset DUA units=3\nset DUA units=6\n");
   EXPECT_TRUE(raisedAgain.report.lost.empty());
+
+  // A line lost for a refused pair and for its unit is listed once.
+  Read twice("load MSCP DUA\nset DUA units=6\nset DUA file[5]=x foo=1\nset DUA units=3\n");
+  ASSERT_EQ(twice.report.lost.size(), 1u);
+  EXPECT_EQ(twice.report.lost[0].number, 3u);
 }
 
 // A device named like the system entry could never be set, and its saved

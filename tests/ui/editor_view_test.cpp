@@ -202,8 +202,12 @@ TEST_F(EditorViewTest, CommandsReachTheDeviceOfTheSelectedNodeWhereNamesRepeat) 
   ASSERT_FALSE(sheets.openedDevices.empty());
   EXPECT_EQ(sheets.openedDevices.back(), &serial);
 
-  messages.answers = {true};
+  // The selection stays with the device across the rebuild, so a command
+  // right after another one still reaches it.
   view.select(group(DeviceGroup::Serials)->child(0));
+  view.disableSelected();
+  EXPECT_TRUE(serial.disabled);
+  messages.answers = {true};
   view.deleteSelected();
   EXPECT_TRUE(doc.configuration().list(DeviceListId::Serials).empty());
   ASSERT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);
