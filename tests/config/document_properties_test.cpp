@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "check/conflict_checker.h"
 #include "config/document.h"
 #include "config/script_reader.h"
 #include "config/script_writer.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
+#include "support/checker_checks.h"
 #include "support/counting_window.h"
 #include "support/device_script.h"
 #include "support/recording_messages.h"
@@ -233,14 +233,7 @@ TEST_F(PropertiesTest, RenamingADeviceOfASharedNameKeepsTheCheckerRight) {
   ASSERT_TRUE(ReadScriptBytes(doc.configuration(), "load MSCP XA\nload DL11 XA\n", readMessages));
   VelmorBusDevice& serial = *doc.configuration().list(DeviceListId::Serials).at(0);
   ASSERT_TRUE(doc.DeviceProperties(serial, confirming([](DeviceSheetValues& values) { values.general.name = "XB"; })));
-  ConflictChecker fresh;
-  fresh.build(doc.configuration());
-  ASSERT_EQ(doc.checker().entries().size(), fresh.entries().size());
-  for (std::size_t i = 0; i < fresh.entries().size(); ++i) {
-    EXPECT_EQ(doc.checker().entries()[i].name, fresh.entries()[i].name) << i;
-    EXPECT_EQ(doc.checker().entries()[i].vectors, fresh.entries()[i].vectors) << i;
-    EXPECT_EQ(doc.checker().entries()[i].hasConflict, fresh.entries()[i].hasConflict) << i;
-  }
+  expectCheckerMatchesAFreshOne(doc.checker(), doc.configuration());
 }
 
 TEST_F(PropertiesTest, KindPagesWriteAfterTheGeneralValues) {

@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
-#include "check/conflict_checker.h"
 #include "devices/velmor_unit_device.h"
+#include "support/checker_checks.h"
 #include "ui/conflicts_dialog.h"
 #include "ui/editor_view.h"
 #include "ui_fixtures.h"
@@ -175,15 +175,7 @@ TEST_F(EditorViewTest, CommandsReachTheDeviceOfTheSelectedNodeWhereNamesRepeat) 
   load("load MSCP XA\nset XA file[0]=keep.dsk\nload DL11 XA\n");
   VelmorBusDevice& disk = *doc.configuration().list(DeviceListId::Disks).at(0);
   VelmorBusDevice& serial = *doc.configuration().list(DeviceListId::Serials).at(0);
-  auto checkerMatchesAFreshOne = [&] {
-    ConflictChecker fresh;
-    fresh.build(doc.configuration());
-    ASSERT_EQ(doc.checker().entries().size(), fresh.entries().size());
-    for (std::size_t i = 0; i < fresh.entries().size(); ++i) {
-      EXPECT_EQ(doc.checker().entries()[i].vectors, fresh.entries()[i].vectors) << i;
-      EXPECT_EQ(doc.checker().entries()[i].disabled, fresh.entries()[i].disabled) << i;
-    }
-  };
+  auto checkerMatchesAFreshOne = [&] { expectCheckerMatchesAFreshOne(doc.checker(), doc.configuration()); };
 
   view.select(group(DeviceGroup::Serials)->child(0));
   view.disableSelected();
