@@ -155,5 +155,5 @@ void Configuration::ClearOtherBootDevices(const VelmorBusDevice* device) {
   if (device && !isBootDevice(*device)) return;
   for (DeviceList& devices : lists_)
     for (auto& other : devices)
-      if (!device || other->name != device->name) clearBoot(*other);
+      if (other.get() != device) clearBoot(*other);
 }

@@ -124,6 +124,10 @@ bool CVelmorCfgEditorDoc::DeviceProperties(VelmorBusDevice& target, const Device
   if (device->kind() == DeviceKind::Loader) {
     // No General page and no checker entry: only the units and the comments.
     runSpecificWriters(values, *device);
+    // A boot unit chosen here makes the loader the one boot device, as for
+    // disks and tapes: a save writes one boot statement per list, and reading
+    // stops at the first.
+    config_.ClearOtherBootDevices(device);
     device->comments = values.comments;
   } else {
     // The page refuses such names already; a caller that skipped it must not

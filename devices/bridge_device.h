@@ -18,6 +18,8 @@ class VelmorBridgeDevice : public VelmorBusDevice {
   VelmorBridgeDevice(const VelmorBridgeDevice&) = default;
 
   bool setParameter(std::string_view key, int index, std::string_view value) override;
+  // A bridge has no vector.
+  bool takesCommonKey(std::string_view key) const override { return key != "vector"; }
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
   const char* className() const override { return "VelmorBridgeDevice"; }

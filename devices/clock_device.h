@@ -14,6 +14,8 @@ class VelmorClockDevice : public VelmorBusDevice {
   VelmorClockDevice(const VelmorClockDevice&) = default;
 
   bool setParameter(std::string_view key, int index, std::string_view value) override;
+  // Of the common keys the clock takes only its register.
+  bool takesCommonKey(std::string_view key) const override { return key == "register"; }
   const char* className() const override { return "VelmorClockDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorClockDevice>(*this); }
   // The clock raises no interrupt the checker could see collide.

@@ -17,6 +17,8 @@ class VelmorROMDevice : public VelmorBusDevice {
   VelmorROMDevice(const VelmorROMDevice&) = default;
 
   bool setParameter(std::string_view key, int index, std::string_view value) override;
+  // Of the common keys a ROM takes only its register.
+  bool takesCommonKey(std::string_view key) const override { return key == "register"; }
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
   bool isComplete() const override { return !image.empty(); }

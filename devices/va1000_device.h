@@ -18,6 +18,8 @@ class VelmorVa1000Device : public VelmorBusDevice {
   VelmorVa1000Device(const VelmorVa1000Device&) = default;
 
   bool setParameter(std::string_view key, int index, std::string_view value) override;
+  // Of the common keys the adapter takes only its register.
+  bool takesCommonKey(std::string_view key) const override { return key == "register"; }
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
   const char* className() const override { return "VelmorVa1000Device"; }

@@ -190,7 +190,8 @@ void VelmorBusDevice::writeStatements(std::string& out, const std::string& disab
   const ModelDescriptor* row = readBackDefaults();
   if (!row) return;
   auto line = [&](const char* key, std::int32_t value, std::int32_t defaultValue) {
-    if (value != defaultValue) out += p + "set " + name + " " + key + "=" + formatOctal(value) + "\n";
+    if (value != defaultValue && takesCommonKey(key))
+      out += p + "set " + name + " " + key + "=" + formatOctal(value) + "\n";
   };
   line("register", registerAddress, firstChoice(row->registers));
   line("vector", vector, firstChoice(row->vectors));

@@ -95,6 +95,10 @@ class VelmorBusDevice : public VelmorDevice {
 
   // The common keys register, vector/vector0, priority and units.
   virtual bool setCommonParameter(std::string_view key, int index, std::string_view value);
+  // Whether this kind's `set` takes the common key ("register", "vector",
+  // "priority", "units"): a line it would refuse is never written, or the
+  // saved file would refuse its own line.
+  virtual bool takesCommonKey(std::string_view) const { return true; }
   // The common lines: comments, load, model, then register, vector, priority
   // and units where they differ from the model row's defaults.
   void writeStatements(std::string& out, const std::string& disabledSign) const override;

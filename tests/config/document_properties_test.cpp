@@ -348,6 +348,24 @@ TEST_F(PropertiesTest, LoaderSheetWritesUnitsAndCommentsOnly) {
   EXPECT_EQ(window.resets, 1);
 }
 
+// A boot unit chosen on a loader's sheet makes the loader the one boot
+// device; a loader sheet without one leaves the others alone.
+TEST_F(PropertiesTest, LoaderSheetKeepsASingleBootDevice) {
+  const std::string disk = add(AddKind::Disk, "MSCP");
+  const std::string loader = add(AddKind::Loader, "LOADER");
+  auto& dua = static_cast<VelmorUnitDevice&>(device(disk));
+  dua.unit(0).setBoot(true);
+  ASSERT_TRUE(doc.DeviceProperties(loader, [](VelmorBusDevice&, DeviceSheetValues&) { return true; }));
+  EXPECT_EQ(dua.bootUnitNumber(), 0);
+  ASSERT_TRUE(doc.DeviceProperties(loader, [](VelmorBusDevice&, DeviceSheetValues& values) {
+    values.specificWriters.push_back(
+        [](VelmorBusDevice& target) { static_cast<VelmorUnitDevice&>(target).unit(0).setBoot(true); });
+    return true;
+  }));
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(device(loader)).bootUnitNumber(), 0);
+  EXPECT_EQ(dua.bootUnitNumber(), -1);
+}
+
 TEST_F(PropertiesTest, SystemSheetSetsModelSizeCommentsAndTheCheckersBus) {
   const std::string name = add(AddKind::Serial, "DL11");  // a UNIBUS device
   ASSERT_TRUE(doc.SystemProperties([](SystemSheetValues& values) {
