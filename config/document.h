@@ -115,6 +115,8 @@ class CVelmorCfgEditorDoc {
   // The checker finds entries by name: where the name is shared it cannot
   // tell which entry is the device's, so it is built afresh instead.
   bool checkerCannotTell(const std::string& name) const;
+  // The checker takes the device's disabled flag as it now stands.
+  void followDisabledFlag(const VelmorBusDevice& device);
   void resetView();
   void writeBackDevice(VelmorBusDevice& device, DeviceSheetValues& values);
   void tellLostLines(const std::string& path);

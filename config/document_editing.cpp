@@ -97,10 +97,7 @@ bool CVelmorCfgEditorDoc::Enable(VelmorBusDevice& device) {
   }
   const bool enabled = config_.EnableDevice(device, messages_);
   // The checker follows the device's real state, also when enabling was refused.
-  if (checkerCannotTell(device.name))
-    rebuildChecker();
-  else if (device.kind() != DeviceKind::Loader)
-    checker_.setDisabled(device.name, device.disabled);
+  followDisabledFlag(device);
   modified_ = true;
   return enabled;
 }
@@ -112,11 +109,15 @@ void CVelmorCfgEditorDoc::Disable(const std::string& name) {
 void CVelmorCfgEditorDoc::Disable(VelmorBusDevice& device) {
   if (device.disabled) return;
   device.disabled = true;
+  followDisabledFlag(device);
+  modified_ = true;
+}
+
+void CVelmorCfgEditorDoc::followDisabledFlag(const VelmorBusDevice& device) {
   if (checkerCannotTell(device.name))
     rebuildChecker();
   else if (device.kind() != DeviceKind::Loader)
-    checker_.setDisabled(device.name, true);
-  modified_ = true;
+    checker_.setDisabled(device.name, device.disabled);
 }
 
 bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {

@@ -94,8 +94,10 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   // The page shows another count than the device's only after a new type or
   // model; one chosen and then undone must not leave the count and the unit
   // list apart.
-  if (newModel) device.units = parseNumber(general.unitsText + ".");
-  if (newModel) matchUnitList(device);
+  if (newModel) {
+    device.units = parseNumber(general.unitsText + ".");
+    matchUnitList(device);
+  }
   if (unitsBefore)
     static_cast<VelmorUnitDevice&>(device).takeUnitsFrom(static_cast<const VelmorUnitDevice&>(*unitsBefore));
   runSpecificWriters(values, device);
@@ -114,30 +116,29 @@ bool CVelmorCfgEditorDoc::DeviceProperties(const std::string& name, const Device
   return device && DeviceProperties(*device, runSheet);
 }
 
-bool CVelmorCfgEditorDoc::DeviceProperties(VelmorBusDevice& target, const DeviceSheetRunner& runSheet) {
-  VelmorBusDevice* device = &target;
-  if (device->disabled || !runSheet) return false;
-  std::unique_ptr<VelmorDevice> copied = device->clone();
+bool CVelmorCfgEditorDoc::DeviceProperties(VelmorBusDevice& device, const DeviceSheetRunner& runSheet) {
+  if (device.disabled || !runSheet) return false;
+  std::unique_ptr<VelmorDevice> copied = device.clone();
   auto* copy = static_cast<VelmorBusDevice*>(copied.get());
   DeviceSheetValues values;
   if (!runSheet(*copy, values)) return false;
-  if (device->kind() == DeviceKind::Loader) {
+  if (device.kind() == DeviceKind::Loader) {
     // No General page and no checker entry: only the units and the comments.
-    runSpecificWriters(values, *device);
+    runSpecificWriters(values, device);
     // A boot unit chosen here makes the loader the one boot device, as for
     // disks and tapes: a save writes one boot statement per list, and reading
     // stops at the first.
-    config_.ClearOtherBootDevices(device);
-    device->comments = values.comments;
+    config_.ClearOtherBootDevices(&device);
+    device.comments = values.comments;
   } else {
     // The page refuses such names already; a caller that skipped it must not
     // leave two devices answering to one name.
-    const NameProblem problem = checkDeviceName(config_, values.general.name, device->name);
+    const NameProblem problem = checkDeviceName(config_, values.general.name, device.name);
     if (problem != NameProblem::None) {
       messages_.stop(nameProblemText(problem));
       return false;
     }
-    writeBackDevice(*device, values);
+    writeBackDevice(device, values);
   }
   resetView();
   modified_ = true;

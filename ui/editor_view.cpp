@@ -143,8 +143,7 @@ void CVelmorEditorView::placeDevices(DeviceGroup group) {
       node->setData(0, kGroupRole, static_cast<int>(group));
       node->setData(0, kIsDeviceRole, true);
       setNodeImage(node, key);
-      index_.push_back({device->name, device.get(), node, groupItem, {info.images, ImageState::Normal},
-                        {info.images, ImageState::Disabled}});
+      index_.push_back({device->name, device.get(), node});
       ++count;
       if (key.state == ImageState::Disabled) ++disabledCount;
     }

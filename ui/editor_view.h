@@ -89,9 +89,6 @@ class CVelmorEditorView : public QWidget {
     std::string name;
     VelmorBusDevice* device;  // the node's own device: a script may repeat a name
     QTreeWidgetItem* node;
-    QTreeWidgetItem* group;
-    ImageKey normal;
-    ImageKey disabled;
   };
 
   void buildLayout();
