@@ -70,9 +70,12 @@ class Configuration {
   // The same for one device of the configuration itself: a script may load
   // two devices of one name, and a command must reach the one it was given.
   void DeleteDevice(const VelmorBusDevice& device);
+  void DisableDevice(VelmorBusDevice& device);
   bool EnableDevice(VelmorBusDevice& device, UserMessages& messages);
   // How many devices answer to the name (letter case ignored).
   std::size_t CountNamed(std::string_view name) const;
+  // Whether any two devices answer to one name (letter case ignored).
+  bool HasSharedName() const;
   bool IsDeviceDisabled(std::string_view name);
   bool NameExists(std::string_view name);
   // The prefix and the first free letter: DUA, DUB...

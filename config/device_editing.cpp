@@ -82,9 +82,22 @@ std::size_t Configuration::CountNamed(std::string_view name) const {
   return count;
 }
 
-void Configuration::DisableDevice(std::string_view name) {
-  if (VelmorBusDevice* device = FindBusDevice(name)) device->disabled = true;
+bool Configuration::HasSharedName() const {
+  std::vector<std::string> names;
+  for (const DeviceList& devices : lists_)
+    for (const auto& device : devices) {
+      names.push_back(device->name);
+      lowerInPlace(names.back());
+    }
+  std::sort(names.begin(), names.end());
+  return std::adjacent_find(names.begin(), names.end()) != names.end();
 }
+
+void Configuration::DisableDevice(std::string_view name) {
+  if (VelmorBusDevice* device = FindBusDevice(name)) DisableDevice(*device);
+}
+
+void Configuration::DisableDevice(VelmorBusDevice& device) { device.disabled = true; }
 
 bool Configuration::EnableDevice(std::string_view name, UserMessages& messages) {
   VelmorBusDevice* device = FindBusDevice(name);

@@ -108,7 +108,7 @@ void CVelmorCfgEditorDoc::Disable(const std::string& name) {
 
 void CVelmorCfgEditorDoc::Disable(VelmorBusDevice& device) {
   if (device.disabled) return;
-  device.disabled = true;
+  config_.DisableDevice(device);
   followDisabledFlag(device);
   modified_ = true;
 }
@@ -126,7 +126,6 @@ bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
   for (DeviceListId id : lists) any = any || !config_.list(id).empty();
   if (!any) return false;
   bool parallelRefused = false;
-  bool sharedName = false;
   for (DeviceListId id : lists)
     for (auto& device : config_.list(id)) {
       bool disabled = !enable;
@@ -138,10 +137,10 @@ bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
         parallelRefused = true;
       }
       device->disabled = disabled;
-      sharedName = sharedName || checkerCannotTell(device->name);
       if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, disabled);
     }
-  if (sharedName) rebuildChecker();
+  // One look at all names, not one per device: a group may hold thousands.
+  if (config_.HasSharedName()) rebuildChecker();
   if (parallelRefused) messages_.stop(kParallelOnlyUnderWinNt);
   // The devices changed: closing must ask to save them.
   modified_ = true;

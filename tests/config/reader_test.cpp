@@ -23,6 +23,12 @@ struct Read {
     result = ReadScriptBytes(config, text, messages, &report);
   }
   const VelmorBusDevice& device(DeviceListId list, std::size_t i = 0) const { return *config.list(list).at(i); }
+  // The numbers of the lines a save would not keep, as reported.
+  std::vector<std::size_t> lostNumbers() const {
+    std::vector<std::size_t> numbers;
+    for (const LostLine& lost : report.lost) numbers.push_back(lost.number);
+    return numbers;
+  }
   VelmorUnitDevice& controller(DeviceListId list, std::size_t i = 0) {
     return static_cast<VelmorUnitDevice&>(*config.list(list).at(i));
   }
@@ -273,8 +279,7 @@ TEST(Reader, HostileUnitCountsStayBounded) {
 TEST(Reader, ReportsWhatASaveWouldNotKeep) {
   Read r("## A header of my own\n##########\nload FOO X\nxkept but clipped\nload MSCP DUA\nset DUA bogus=1\n"
          "# dangling\n");
-  std::vector<std::size_t> lines;
-  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  std::vector<std::size_t> lines = r.lostNumbers();
   EXPECT_EQ(lines, (std::vector<std::size_t>{1, 3, 4, 6, 7}));
 }
 
@@ -292,8 +297,7 @@ TEST(Reader, ReportsDisabledLinesWithTheirSign) {
 TEST(Reader, ReportsReplacedHeaderValuesWarningsAndStarts) {
   Read r("#OS Digital UNIX\n#OS Open VMS\n## User Name: A\n## User Name: B\nwarning on\nwarning off\n"
          "load ROM ROA\nload ROM ROB\nstart ROB 1000\nstart ROA 2000\nstart ROA 3000\nload MSCP DUA\n");
-  std::vector<std::size_t> lines;
-  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  std::vector<std::size_t> lines = r.lostNumbers();
   std::sort(lines.begin(), lines.end());
   // Kept: the last #OS and user lines, "warning off", and ROA's last start
   // (ROA is the first ROM with a start flag, so the one written).
@@ -303,8 +307,7 @@ TEST(Reader, ReportsReplacedHeaderValuesWarningsAndStarts) {
 TEST(Reader, ReportsUnitSettingsALaterModelKeyDrops) {
   Read r("load RH11 DRA\nset DRA file[0]=a.dsk\nset DRA writeprotect[1]=1\nstray words\nset DRA model=RM03\n"
          "set DRA file[2]=c.dsk\n");
-  std::vector<std::size_t> lines;
-  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  std::vector<std::size_t> lines = r.lostNumbers();
   // In file order, though the unit lines are only known lost at line 5.
   EXPECT_EQ(lines, (std::vector<std::size_t>{2, 3, 4}));
 }
@@ -314,8 +317,7 @@ TEST(Reader, ReportsUnitSettingsALaterModelKeyDrops) {
 TEST(Reader, ReportsUnitLinesBeyondALoweredCount) {
   Read r("load MSCP DUA\nset DUA units=6\nset DUA file[1]=a\nset DUA file[2]=b file[5]=x\n"
          "set DUA writeprotect[4]=1\nset DUA units=3\nset DUA file[3]=c\nboot DUA 4\n");
-  std::vector<std::size_t> lines;
-  for (const LostLine& lost : r.report.lost) lines.push_back(lost.number);
+  std::vector<std::size_t> lines = r.lostNumbers();
   std::sort(lines.begin(), lines.end());
   // MSCP loads with four units, so units 0 to 3 stay; 4 and 5 do not.
   EXPECT_EQ(lines, (std::vector<std::size_t>{4, 5, 8}));
