@@ -20,8 +20,10 @@ namespace {
 // Splits "file[10]" into "file" and 10; the index is always decimal.
 std::string_view splitIndex(std::string_view key, int& index) {
   index = 0;
-  std::size_t open = key.find('['), close = key.find(']');
-  if (open == std::string_view::npos || close == std::string_view::npos) return key;
+  const std::size_t open = key.find('[');
+  if (open == std::string_view::npos) return key;
+  const std::size_t close = key.find(']');
+  if (close == std::string_view::npos) return key;
   if (close > open) index = parseInteger(key.substr(open + 1, close - open - 1), 10);
   return key.substr(0, open);
 }

@@ -38,6 +38,9 @@ void VelmorUnitDevice::createUnit(int number) {
 }
 
 std::size_t VelmorUnitDevice::readableUnitCount() const {
+  // Within the written count every unit reads back; only a list grown past a
+  // lowered count needs the type's row.
+  if (static_cast<int>(unitList_.size()) <= std::min(units, kMaxUnits)) return unitList_.size();
   const ModelDescriptor* row = readBackDefaults();
   if (!row) return unitList_.size();
   const int readable = std::max(std::min(static_cast<int>(row->units), kMaxUnits), std::min(units, kMaxUnits));
