@@ -57,6 +57,7 @@ class NameIndex {
   void forEachEntry(Visit visit) {
     for (auto& [name, entry] : entries_) visit(entry);
   }
+  bool contains(std::string_view name) const { return entries_.contains(name); }
   // The system entry for "cpu" and "mmu"; otherwise the device and its entry.
   VelmorDevice* find(Configuration& config, std::string_view name, Entry** entry = nullptr) {
     if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
@@ -291,6 +292,20 @@ class ScriptReader {
     std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
     if (!device) {
       messages_.warning("Unable to load device " + name + "!\nUnknown device type " + std::string(word));
+      lose(lineNumber_, line);
+      return;
+    }
+    // `set` and `boot` name a device by one word and reach the first device
+    // of that name: a device without a name, with a name of several words or
+    // with the name of a device already loaded could never be set, and the
+    // lines a save writes for it would fail or change another device.
+    if (name.empty() || std::any_of(name.begin(), name.end(), isSpace)) {
+      messages_.warning("Unable to load device " + name + "!\nA device name must be one word.");
+      lose(lineNumber_, line);
+      return;
+    }
+    if (names_.contains(name)) {
+      messages_.warning("Unable to load device " + name + "!\nDevice with such name already exists.");
       lose(lineNumber_, line);
       return;
     }

@@ -6,6 +6,7 @@
 #include "config/document.h"
 #include "config/script_reader.h"
 #include "config/script_writer.h"
+#include "devices/device_registry.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
@@ -229,9 +230,9 @@ TEST_F(PropertiesTest, NewSerialTypeSavesAFileThatReadsBack) {
 // Renaming one of two devices that share a name: the checker describes the
 // devices as they are afterwards, not a stale entry of the renamed one.
 TEST_F(PropertiesTest, RenamingADeviceOfASharedNameKeepsTheCheckerRight) {
-  RecordingMessages readMessages;
-  ASSERT_TRUE(ReadScriptBytes(doc.configuration(), "load MSCP XA\nload DL11 XA\n", readMessages));
-  VelmorBusDevice& serial = *doc.configuration().list(DeviceListId::Serials).at(0);
+  // A script cannot load two devices of one name; a configuration can hold them.
+  doc.configuration().append(createDeviceForLoadWord("MSCP", "XA"));
+  VelmorBusDevice& serial = doc.configuration().append(createDeviceForLoadWord("DL11", "XA"));
   ASSERT_TRUE(doc.DeviceProperties(serial, confirming([](DeviceSheetValues& values) { values.general.name = "XB"; })));
   expectCheckerMatchesAFreshOne(doc.checker(), doc.configuration());
 }

@@ -180,16 +180,6 @@ TEST(Reader, KeywordsIgnoreCaseAndNamesIgnoreCase) {
   EXPECT_EQ(r.config.system.model, "PDP 11/73");
 }
 
-// A `set` reaches the device FindDevice would give: the first of that name in
-// list order, whatever the order of the loads; names ignore case.
-TEST(Reader, SetsReachTheFirstDeviceOfTheNameInListOrder) {
-  Read r("load DL11 X\nload MSCP x\nload MSCP X\nset X register=17772160\n");
-  ASSERT_TRUE(r.result);
-  EXPECT_EQ(r.device(DeviceListId::Disks, 0).registerAddress, 017772160);  // disks come before serial lines
-  EXPECT_NE(r.device(DeviceListId::Disks, 1).registerAddress, 017772160);
-  EXPECT_NE(r.device(DeviceListId::Serials).registerAddress, 017772160);
-}
-
 // Hundreds of devices, each addressed in another letter case: every `set`
 // still finds its own device.
 TEST(Reader, EverySetFindsItsDeviceAmongMany) {
@@ -343,6 +333,37 @@ TEST(Reader, RefusesDevicesNamedCpuOrMmu) {
                                       "warning: Unable to load device Mmu!\nThe names CPU and MMU belong to the system."}));
   ASSERT_EQ(r.report.lost.size(), 2u);
   EXPECT_EQ(r.report.lost[0].text, "load RP05 cpu");
+}
+
+// `set` and `boot` name a device by one word and reach the first device of
+// that name: a device without a name, with a name of several words or with a
+// name already taken could never be set, and its saved lines would fail or
+// change another device.
+TEST(Reader, RefusesDevicesThatNoStatementCouldName) {
+  Read r("load MSCP DUA\nload TK81\nload TK81 DUA extra\nset DUA extra model=\"UDA50\"\nload RL11 DLA\tB # note\n");
+  EXPECT_EQ(r.config.list(DeviceListId::Disks).size(), 1u);
+  EXPECT_TRUE(r.config.list(DeviceListId::Tapes).empty());
+  EXPECT_EQ(r.messages.shown,
+            (std::vector<std::string>{"warning: Unable to load device !\nA device name must be one word.",
+                                      "warning: Unable to load device DUA extra!\nA device name must be one word.",
+                                      "warning: Unable to load device DLA B!\nA device name must be one word."}));
+  EXPECT_EQ(r.lostNumbers(), (std::vector<std::size_t>{2, 3, 4, 5}));
+
+  // A second device of a name, in any letter case and of any kind, enabled
+  // or disabled: its `set` lines reach the first one, as they did before.
+  Read taken("load TS11 DLA\nset DLA file[0]=\"tape.tap\"\nload RL11 dla\n#$load RL11 DLA\nset DLA delay_factor[0]=5.\n");
+  EXPECT_TRUE(taken.config.list(DeviceListId::Disks).empty());
+  ASSERT_EQ(taken.config.list(DeviceListId::Tapes).size(), 1u);
+  EXPECT_EQ(taken.messages.shown,
+            (std::vector<std::string>{"warning: Unable to load device dla!\nDevice with such name already exists.",
+                                      "warning: Unable to load device DLA!\nDevice with such name already exists."}));
+  EXPECT_EQ(taken.lostNumbers(), (std::vector<std::size_t>{3, 4}));
+  const auto& tape = static_cast<VelmorUnitDevice&>(*taken.config.list(DeviceListId::Tapes)[0]);
+  EXPECT_EQ(tape.unit(0).file, "tape.tap");
+  // The comment after the refused line waits for the next device.
+  Read comment("load RL11 DLA B # note\nload MSCP DUA\n");
+  ASSERT_EQ(comment.config.list(DeviceListId::Disks).size(), 1u);
+  EXPECT_EQ(comment.config.list(DeviceListId::Disks)[0]->comments, " note");
 }
 
 TEST(Reader, TheBootHeadingIsNotALoss) {

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 
+#include "devices/device_registry.h"
 #include "devices/velmor_unit_device.h"
 #include "support/checker_checks.h"
 #include "ui/conflicts_dialog.h"
@@ -169,12 +170,15 @@ TEST_F(EditorViewTest, DeleteAsksFirstAndRebuilds) {
   EXPECT_TRUE(doc.isModified());
 }
 
-// A script may load two devices of one name; each node's commands reach its
-// own device, and the checker keeps describing the devices that are left.
+// Should two devices of one name ever meet (a script cannot load them), each
+// node's commands reach its own device, and the checker keeps describing the
+// devices that are left.
 TEST_F(EditorViewTest, CommandsReachTheDeviceOfTheSelectedNodeWhereNamesRepeat) {
-  load("load MSCP XA\nset XA file[0]=keep.dsk\nload DL11 XA\n");
+  load("load MSCP XA\nset XA file[0]=keep.dsk\n");
   VelmorBusDevice& disk = *doc.configuration().list(DeviceListId::Disks).at(0);
-  VelmorBusDevice& serial = *doc.configuration().list(DeviceListId::Serials).at(0);
+  VelmorBusDevice& serial = doc.configuration().append(createDeviceForLoadWord("DL11", "XA"));
+  doc.checker().build(doc.configuration());
+  view.rebuild();
   auto checkerMatchesAFreshOne = [&] { expectCheckerMatchesAFreshOne(doc.checker(), doc.configuration()); };
 
   view.select(group(DeviceGroup::Serials)->child(0));
