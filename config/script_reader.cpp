@@ -346,10 +346,14 @@ class ScriptReader {
       noteUnitSettings(*entry, *controller, generation, line, bracketed);
     }
     if (pending_.empty()) return;
-    pendingSource_.clear();
     VelmorUnit* unit = nullptr;
     if (hasUnits(*device) && device->unitTouched())
       unit = static_cast<VelmorUnitDevice*>(device)->unitAt(device->lastUnitIndex());
+    // A unit's comment lines go with the unit when a `model` key rebuilds
+    // the units, as its settings do.
+    if (unit)
+      for (const SourceLine& source : pendingSource_) chainUnitLine(*entry, source, unit->number);
+    pendingSource_.clear();
     attachComment(unit ? unit->comments : device->comments, pending_.take());
   }
 
@@ -388,7 +392,8 @@ class ScriptReader {
     lose(lineNumber_, line);
   }
 
-  // A `model` key rebuilds the units: unit settings of earlier lines are gone.
+  // A `model` key rebuilds the units: unit settings of earlier lines are
+  // gone, and so are those of earlier pairs of the same line.
   void noteUnitSettings(NameIndex::Entry& entry, const VelmorUnitDevice& controller, unsigned generationBefore,
                         std::string_view line, bool bracketed) {
     if (controller.unitGeneration() != generationBefore) {
@@ -397,11 +402,15 @@ class ScriptReader {
         earlier.push_back(&unitLines_[i].line);
       for (auto lost = earlier.rbegin(); lost != earlier.rend(); ++lost) lose((*lost)->number, (*lost)->text);
       entry.lastUnitLine = NameIndex::kNoLine;
+      if (controller.unitPairsDropped()) lose(lineNumber_, line);
     }
-    if (controller.unitTouched() || bracketed) {
-      unitLines_.push_back({{lineNumber_, line}, entry.lastUnitLine, controller.highestUnitIndex()});
-      entry.lastUnitLine = unitLines_.size() - 1;
-    }
+    if (controller.unitTouched() || bracketed)
+      chainUnitLine(entry, SourceLine{lineNumber_, line}, controller.highestUnitIndex());
+  }
+
+  void chainUnitLine(NameIndex::Entry& entry, const SourceLine& line, int highestUnit) {
+    unitLines_.push_back({line, entry.lastUnitLine, highestUnit});
+    entry.lastUnitLine = unitLines_.size() - 1;
   }
 
   // A `units` count lowered after unit keys raised the list leaves units that

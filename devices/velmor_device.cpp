@@ -89,6 +89,7 @@ bool VelmorDevice::parseSetPairs(std::string_view line) {
   std::size_t pos = 0;
   refusedPairs_ = 0;
   highestUnitIndex_ = -1;
+  unitPairsDropped_ = false;
   bool answer = true;
   bool readingKey = true, valueStarted = false, skipBlanks = true;
   char terminator = '=';

@@ -47,6 +47,9 @@ class VelmorDevice {
   int lastUnitIndex() const { return lastUnitIndex_; }
   // The highest unit index any pair of the last parseSetPairs applied, -1 for none.
   int highestUnitIndex() const { return highestUnitIndex_; }
+  // Whether a `model` pair of the last parseSetPairs rebuilt the units after
+  // earlier pairs of it had set some: those settings are gone.
+  bool unitPairsDropped() const { return unitPairsDropped_; }
 
   std::string comments;  // lines joined with CR LF, without their "#"
   bool disabled = false;
@@ -71,12 +74,18 @@ class VelmorDevice {
     if (index > highestUnitIndex_) highestUnitIndex_ = index;
   }
   void clearUnitTouched() { unitTouched_ = false; }
+  // The units were built afresh: what pairs set on them so far is gone.
+  void unitsRebuilt() {
+    if (highestUnitIndex_ >= 0) unitPairsDropped_ = true;
+    highestUnitIndex_ = -1;
+  }
 
  private:
   DeviceKind kind_;
   bool unitTouched_ = false;
   int lastUnitIndex_ = 0;
   int highestUnitIndex_ = -1;
+  bool unitPairsDropped_ = false;
   int refusedPairs_ = 0;
 };
 

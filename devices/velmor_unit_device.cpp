@@ -13,6 +13,7 @@ void VelmorUnitDevice::applyModelDefaults(bool reset) {
   applyCommonModelDefaults(reset);
   deleteUnits();
   ++unitGeneration_;
+  unitsRebuilt();
   const int count = std::min(units, kMaxUnits);
   if (count <= 0) return;
   unitList_.reserve(static_cast<std::size_t>(count));

@@ -300,6 +300,16 @@ TEST(Reader, ReportsUnitSettingsALaterModelKeyDrops) {
   std::vector<std::size_t> lines = r.lostNumbers();
   // In file order, though the unit lines are only known lost at line 5.
   EXPECT_EQ(lines, (std::vector<std::size_t>{2, 3, 4}));
+
+  // Unit pairs before the `model` pair of the same line go too; pairs after
+  // it stay, and a line with only those is kept.
+  Read sameLine("load DZ11 YZA\nset YZA line[3]=\"x\" speed[3]=300. model=\"DZV11\"\nset YZA model=\"DZV11\" "
+                "line[1]=\"y\"\n");
+  EXPECT_EQ(sameLine.lostNumbers(), (std::vector<std::size_t>{2}));
+  // The comment lines a unit took go with the unit.
+  Read comment("load DL11 YLA\n# console cable B\nset YLA line=\"x\"\n# kept\nset YLA model=\"DLV11\"\n");
+  EXPECT_EQ(comment.lostNumbers(), (std::vector<std::size_t>{2, 3}));
+  EXPECT_EQ(comment.device(DeviceListId::Serials).comments, " kept");
 }
 
 // Unit lines and a boot that a lowered `units` count leaves beyond what a
