@@ -87,8 +87,11 @@ bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
   lostLines_.clear();
   if (!ReadScript(config_, path, messages_, &report)) {
     messages_.stop("Unable to load configuration file.");
-    // What was read stays on show, but no save at once may write it over the file.
+    // What was read stays on show, but no save at once may write it over the
+    // file, and no "Save changes" question may offer to: the edits of the
+    // document before are gone, and nothing of this one has been changed.
     openFailed_ = true;
+    modified_ = false;
     rebuildChecker();
     resetView();
     return false;

@@ -11,6 +11,7 @@
 #include "config/file_association.h"
 #include "config/script_writer.h"
 #include "config/settings_store.h"
+#include "config/user_messages.h"
 #include "ui/about_dialog.h"
 #include "ui/dialog_runner.h"
 #include "ui/disabled_sign_dialog.h"
@@ -65,9 +66,22 @@ bool CMainFrame::openFile(const QString& path) {
 bool CMainFrame::save() {
   const std::string path = doc_.configuration().currentPath;
   if (path.empty()) return saveAs();
-  const bool saved = doc_.OnSaveDocument(path);
+  const bool saved = saveTo(path);
   updateTitle();
   return saved;
+}
+
+// A save the user asked for says when it failed: the window looks the same
+// either way, and a "Save changes" question answered Yes would otherwise
+// leave the user guessing why the window stays.
+bool CMainFrame::saveTo(const std::string& path) {
+  std::string failure;
+  ScriptWriteOptions options;
+  options.failure = &failure;
+  if (doc_.OnSaveDocument(path, options)) return true;
+  // Without a reason the document has told the user itself (a file held elsewhere).
+  if (!failure.empty()) doc_.messages().stop("Unable to save configuration file.\n" + path + ": " + failure);
+  return false;
 }
 
 bool CMainFrame::saveAs() {
@@ -75,7 +89,7 @@ bool CMainFrame::saveAs() {
   const QString suggested = current.isEmpty() ? QString("Velmor.cfg") : current;
   const QString path = dialogs_.saveFileName(this, suggested);
   if (path.isEmpty()) return false;
-  const bool saved = doc_.OnSaveDocument(path.toStdString());
+  const bool saved = saveTo(path.toStdString());
   if (saved) addRecentFile(QFileInfo(path).absoluteFilePath());
   updateTitle();
   return saved;

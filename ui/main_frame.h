@@ -84,6 +84,8 @@ class CMainFrame : public QMainWindow, public DocumentWindow {
   void removeRecentFile(const QString& path);
   void updateRecentMenu();
   void updateTitle();
+  // Saves to `path`, telling the user why when the file could not be written.
+  bool saveTo(const std::string& path);
   void fitToTree();
   QPrinter& printer();
 

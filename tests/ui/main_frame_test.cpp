@@ -225,6 +225,37 @@ TEST_F(MainFrameTest, SaveChangesYesSaves) {
   EXPECT_NE(readBytes(path).find("#$load MSCP DUA"), std::string::npos);
 }
 
+// A failed save says why; the window would look the same either way.
+TEST_F(MainFrameTest, AFailedSaveSaysWhy) {
+  openFile("load MSCP DUA\n");
+  doc.setModified();
+  dialogs.savePath = QString::fromStdString(dir + "/no folder/x.cfg");
+  EXPECT_FALSE(frame->saveAs());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].rfind("stop: Unable to save configuration file.\n" + dir + "/no folder/x.cfg: ", 0), 0u)
+      << messages.shown[0];
+  EXPECT_TRUE(doc.isModified());
+}
+
+// After an open that failed, the document before it is gone and nothing of
+// the failed file was changed: no question may offer to write the partial
+// read over that file.
+TEST_F(MainFrameTest, AFailedOpenLeavesNothingToSave) {
+  const std::string first = openFile("load MSCP DUA\n");
+  doc.setModified();
+  const std::string notes = writeScript("# Lab notes\nset DUA bogus=1\n", "notes.cfg");
+  int questions = 0;
+  dialogs.answer = [&](QDialog&) {
+    ++questions;
+    return int(questions == 1 ? QMessageBox::No : QMessageBox::Yes);
+  };
+  EXPECT_FALSE(frame->openFile(QString::fromStdString(notes)));
+  EXPECT_FALSE(doc.isModified());
+  EXPECT_TRUE(frame->saveModified());
+  EXPECT_EQ(questions, 1);
+  EXPECT_EQ(readBytes(notes), "# Lab notes\nset DUA bogus=1\n");
+}
+
 TEST_F(MainFrameTest, RecentFilesAndTitle) {
   const std::string path = openFile("load MSCP DUA\n");
   EXPECT_EQ(frame->titleText().toStdString(), "test.cfg - VelmorCfgEditor");
