@@ -151,7 +151,7 @@ class ScriptReader {
     }
     if (finished_) noteRestAfterBoot(bytes.substr(start));
     noteUnwrittenStarts();
-    noteUnitsBeyondCount();
+    noteUnwrittenUnits();
     if (report_ && !pending_.empty())
       for (const SourceLine& line : pendingSource_)
         if (line.text != kBootHeading) lose(line.number, line.text);
@@ -404,30 +404,30 @@ class ScriptReader {
       entry.lastUnitLine = NameIndex::kNoLine;
       if (controller.unitPairsDropped()) lose(lineNumber_, line);
     }
-    if (controller.unitTouched() || bracketed)
-      chainUnitLine(entry, SourceLine{lineNumber_, line}, controller.highestUnitIndex());
+    const SourceLine source{lineNumber_, line};
+    for (int unit : controller.unitsSet()) chainUnitLine(entry, source, unit);
+    if (controller.unitsSet().empty() && bracketed) chainUnitLine(entry, source, -1);
   }
 
-  void chainUnitLine(NameIndex::Entry& entry, const SourceLine& line, int highestUnit) {
-    unitLines_.push_back({line, entry.lastUnitLine, highestUnit});
+  void chainUnitLine(NameIndex::Entry& entry, const SourceLine& line, int unit) {
+    unitLines_.push_back({line, entry.lastUnitLine, unit});
     entry.lastUnitLine = unitLines_.size() - 1;
   }
 
-  // A `units` count lowered after unit keys raised the list leaves units that
-  // a save cannot write (its own file would refuse them): their lines are lost,
-  // and so is a boot from such a unit.
-  void noteUnitsBeyondCount() {
+  // What was set on a unit that a save leaves out is lost: a unit the kind
+  // does not write (an offline disk unit or serial line, a tape or loader
+  // unit without a file), and one beyond a `units` count lowered after unit
+  // keys raised the list (its own file would refuse it), together with a
+  // boot from such a unit.
+  void noteUnwrittenUnits() {
     if (!report_) return;
     names_.forEachEntry([&](NameIndex::Entry& entry) {
       if (!hasUnits(*entry.device)) return;
       const auto& controller = static_cast<const VelmorUnitDevice&>(*entry.device);
-      const std::size_t readable = controller.readableUnitCount();
-      if (readable == controller.unitCount()) return;
-      std::vector<const SourceLine*> beyond;  // newest first
       for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous)
-        if (unitLines_[i].highestUnit >= 0 && static_cast<std::size_t>(unitLines_[i].highestUnit) >= readable)
-          beyond.push_back(&unitLines_[i].line);
-      for (auto lost = beyond.rbegin(); lost != beyond.rend(); ++lost) lose((*lost)->number, (*lost)->text);
+        if (unitLines_[i].unit >= 0 && !controller.unitIsWritten(unitLines_[i].unit))
+          lose(unitLines_[i].line.number, unitLines_[i].line.text);
+      const std::size_t readable = controller.readableUnitCount();
       if (bootLine_ && bootController_ == &controller && controller.bootUnitNumber() >= 0 &&
           static_cast<std::size_t>(controller.bootUnitNumber()) >= readable)
         lose(bootLine_->number, bootLine_->text);
@@ -494,7 +494,7 @@ class ScriptReader {
   struct UnitLine {
     SourceLine line;
     std::size_t previous;
-    int highestUnit;  // -1 when the line applied no unit key
+    int unit;  // the unit the line set, -1 when it applied no unit key
   };
   std::vector<UnitLine> unitLines_;
   std::size_t lineNumber_ = 0;

@@ -133,6 +133,5 @@ bool VelmorDiskDevice::setParameter(std::string_view key, int index, std::string
 
 void VelmorDiskDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, diskUnitDefaultsRows(), kDiskUnitFields,
-                  [](const VelmorDiskUnit& unit) { return !unit.offline; });
+  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, diskUnitDefaultsRows(), kDiskUnitFields);
 }

@@ -51,6 +51,5 @@ bool VelmorLoaderDevice::setParameter(std::string_view key, int index, std::stri
 
 void VelmorLoaderDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, loaderUnitDefaultsRows(), kLoaderUnitFields,
-                  [](const VelmorLoaderUnit& unit) { return !unit.file.empty(); });
+  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, loaderUnitDefaultsRows(), kLoaderUnitFields);
 }

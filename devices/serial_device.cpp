@@ -281,7 +281,7 @@ void VelmorSerialDevice::writeStatements(std::string& out, const std::string& di
   const SerialUnitDefaults& defaults = serialUnitDefaultsFor(type, model);
   for (std::size_t pos = 0; pos < readableUnitCount(); ++pos) {
     const auto& line = static_cast<const VelmorSerialUnit&>(unit(pos));
-    if (line.offline) continue;
+    if (!writesUnit(line)) continue;
     writeLineComments(out, line.comments, disabledSign);
     out += '\n';
     const std::string index = concat({"[", std::to_string(line.number), "]="});

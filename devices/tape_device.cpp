@@ -90,6 +90,5 @@ bool VelmorTapeDevice::setParameter(std::string_view key, int index, std::string
 
 void VelmorTapeDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, tapeUnitDefaultsRows(), kTapeUnitFields,
-                  [](const VelmorTapeUnit& unit) { return !unit.file.empty(); });
+  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, tapeUnitDefaultsRows(), kTapeUnitFields);
 }

@@ -127,15 +127,14 @@ void writeUnitBlock(std::string& out, const std::string& prefix, const std::stri
 
 // The blocks of every unit that `takesPart` keeps, in unit-list order, with
 // the defaults row of the device's type and model; nothing without a row.
-template <class Unit, class Row, class TakesPart>
+template <class Unit, class Row>
 void writeUnitBlocks(std::string& out, const std::string& prefix, const std::string& disabledSign,
                      const VelmorUnitDevice& device,
-                     const std::vector<Row>& defaultsRows, std::span<const UnitField<Unit, Row>> fields,
-                     TakesPart takesPart) {
+                     const std::vector<Row>& defaultsRows, std::span<const UnitField<Unit, Row>> fields) {
   const Row* row = findUnitDefaults(defaultsRows, device.type, device.model);
   if (!row) return;
   for (std::size_t position = 0; position < device.readableUnitCount(); ++position) {
     const Unit& unit = static_cast<const Unit&>(device.unit(position));
-    if (takesPart(unit)) writeUnitBlock(out, prefix, disabledSign, device.name, unit, *row, fields);
+    if (device.writesUnit(unit)) writeUnitBlock(out, prefix, disabledSign, device.name, unit, *row, fields);
   }
 }

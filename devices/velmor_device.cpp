@@ -88,7 +88,7 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
 bool VelmorDevice::parseSetPairs(std::string_view line) {
   std::size_t pos = 0;
   refusedPairs_ = 0;
-  highestUnitIndex_ = -1;
+  forgetUnitsSet();
   unitPairsDropped_ = false;
   bool answer = true;
   bool readingKey = true, valueStarted = false, skipBlanks = true;

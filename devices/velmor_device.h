@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -45,8 +46,10 @@ class VelmorDevice {
   // the reader attaches comment lines to that unit.
   bool unitTouched() const { return unitTouched_; }
   int lastUnitIndex() const { return lastUnitIndex_; }
-  // The highest unit index any pair of the last parseSetPairs applied, -1 for none.
-  int highestUnitIndex() const { return highestUnitIndex_; }
+  // The units the pairs of the last parseSetPairs set, each once, in the
+  // order they were first set (those a later `model` pair of it threw away
+  // are not among them).
+  const std::vector<int>& unitsSet() const { return unitsSet_; }
   // Whether a `model` pair of the last parseSetPairs rebuilt the units after
   // earlier pairs of it had set some: those settings are gone.
   bool unitPairsDropped() const { return unitPairsDropped_; }
@@ -71,20 +74,30 @@ class VelmorDevice {
   void markUnitTouched(int index) {
     unitTouched_ = true;
     lastUnitIndex_ = index;
-    if (index > highestUnitIndex_) highestUnitIndex_ = index;
+    // A long line may set one unit many times: the list stays one entry a unit.
+    if (index >= 0 && static_cast<std::size_t>(index) < unitSeen_.size() && !unitSeen_[index]) {
+      unitSeen_[index] = true;
+      unitsSet_.push_back(index);
+    }
   }
   void clearUnitTouched() { unitTouched_ = false; }
   // The units were built afresh: what pairs set on them so far is gone.
   void unitsRebuilt() {
-    if (highestUnitIndex_ >= 0) unitPairsDropped_ = true;
-    highestUnitIndex_ = -1;
+    if (!unitsSet_.empty()) unitPairsDropped_ = true;
+    forgetUnitsSet();
   }
 
  private:
   DeviceKind kind_;
   bool unitTouched_ = false;
   int lastUnitIndex_ = 0;
-  int highestUnitIndex_ = -1;
+  void forgetUnitsSet() {
+    unitSeen_.reset();
+    unitsSet_.clear();
+  }
+
+  std::vector<int> unitsSet_;
+  std::bitset<256> unitSeen_;  // no device has more units (kMaxUnits)
   bool unitPairsDropped_ = false;
   int refusedPairs_ = 0;
 };

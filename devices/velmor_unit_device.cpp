@@ -48,6 +48,11 @@ std::size_t VelmorUnitDevice::readableUnitCount() const {
   return std::min(unitList_.size(), static_cast<std::size_t>(std::max(readable, 0)));
 }
 
+bool VelmorUnitDevice::unitIsWritten(int number) const {
+  if (number < 0 || static_cast<std::size_t>(number) >= readableUnitCount()) return false;
+  return writesUnit(*unitList_[static_cast<std::size_t>(number)]);
+}
+
 VelmorUnit* VelmorUnitDevice::unitWithinCount(int index) {
   const int count = std::min(units, kMaxUnits);
   if (index >= static_cast<int>(unitList_.size()) && index < count)

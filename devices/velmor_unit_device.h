@@ -11,6 +11,7 @@
 // Hostile scripts may ask for any unit count; no real controller has more
 // than 64 units, so the list never grows past this.
 inline constexpr int kMaxUnits = 256;
+static_assert(kMaxUnits <= 256, "a device remembers the units a line set in 256 bits");
 
 class VelmorUnit {
  public:
@@ -56,6 +57,12 @@ class VelmorUnitDevice : public VelmorBusDevice {
   // written `units`. Units beyond it (a count lowered after the list grew)
   // cannot be written, or the saved file would refuse its own lines.
   std::size_t readableUnitCount() const;
+  // Whether a save writes the unit: one the kind leaves out (an offline disk
+  // unit or serial line, a tape or loader unit without a file) loses what was
+  // set on it.
+  virtual bool writesUnit(const VelmorUnit& unit) const = 0;
+  // Whether a save writes unit `number`: within the readable count and one the kind writes.
+  bool unitIsWritten(int number) const;
   // Counts the rebuilds of the unit list, so a reader can tell that unit
   // settings made so far were dropped.
   unsigned unitGeneration() const { return unitGeneration_; }

@@ -312,6 +312,23 @@ TEST(Reader, ReportsUnitSettingsALaterModelKeyDrops) {
   EXPECT_EQ(comment.device(DeviceListId::Serials).comments, " kept");
 }
 
+// A save leaves out the units a kind does not write; what lines set on
+// them, and the comment lines they took, are reported. A line that also set
+// a written unit is reported too: part of it is lost.
+TEST(Reader, ReportsWhatWasSetOnUnitsASaveLeavesOut) {
+  Read disk("load MSCP DUA\n# spare\nset DUA writeprotect[1]=1\nset DUA file[0]=a writeprotect[2]=1\n"
+            "set DUA file[3]=d\nset DUA writeprotect[3]=1\n");
+  EXPECT_EQ(disk.lostNumbers(), (std::vector<std::size_t>{2, 3, 4}));
+  Read tape("load TS11 MSA\nset MSA delay_factor[0]=5.\nset MSA file[1]=t.tap delay_factor[1]=5.\n");
+  EXPECT_EQ(tape.lostNumbers(), (std::vector<std::size_t>{2}));
+  Read serial("load DL11 YLA\nset YLA line=\"x\" offline=1\nset YLA vector=300\n");
+  EXPECT_EQ(serial.lostNumbers(), (std::vector<std::size_t>{2}));
+  // A unit key that is not the line's last pair still ties the line to its
+  // unit, so a later `model` key reports it.
+  Read model("load DL11 YLA\nset YLA line=\"x\" vector=300\nset YLA model=\"DLV11\"\n");
+  EXPECT_EQ(model.lostNumbers(), (std::vector<std::size_t>{2}));
+}
+
 // Unit lines and a boot that a lowered `units` count leaves beyond what a
 // save writes are reported; lines of the units still written are not.
 TEST(Reader, ReportsUnitLinesBeyondALoweredCount) {
