@@ -405,7 +405,7 @@ class ScriptReader {
       if (controller.unitPairsDropped()) lose(lineNumber_, line);
     }
     const SourceLine source{lineNumber_, line};
-    for (int unit : controller.unitsSet()) chainUnitLine(entry, source, unit);
+    controller.unitsSet().forEach([&](int unit) { chainUnitLine(entry, source, unit); });
     if (controller.unitsSet().empty() && bracketed) chainUnitLine(entry, source, -1);
   }
 

@@ -88,7 +88,7 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
 bool VelmorDevice::parseSetPairs(std::string_view line) {
   std::size_t pos = 0;
   refusedPairs_ = 0;
-  forgetUnitsSet();
+  unitsSet_.clear();
   unitPairsDropped_ = false;
   bool answer = true;
   bool readingKey = true, valueStarted = false, skipBlanks = true;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <bitset>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -10,6 +11,26 @@
 #include "devices/device_kind.h"
 
 struct ModelDescriptor;
+
+// Unit numbers 0 to 255 (no device has more units), as bits: a line may set
+// one unit many times, and remembering them costs no heap block.
+class UnitNumberSet {
+ public:
+  static constexpr int kLimit = 256;
+  void add(int number) {
+    if (number >= 0 && number < kLimit) words_[number / 64] |= std::uint64_t(1) << (number % 64);
+  }
+  bool empty() const { return (words_[0] | words_[1] | words_[2] | words_[3]) == 0; }
+  void clear() { words_ = {}; }
+  template <class Visit>
+  void forEach(Visit visit) const {
+    for (int word = 0; word < 4; ++word)
+      for (std::uint64_t bits = words_[word]; bits != 0; bits &= bits - 1) visit(word * 64 + std::countr_zero(bits));
+  }
+
+ private:
+  std::array<std::uint64_t, 4> words_{};
+};
 
 // The root of every configuration entry: the system entry and every device
 // that a `load` statement creates.
@@ -46,10 +67,9 @@ class VelmorDevice {
   // the reader attaches comment lines to that unit.
   bool unitTouched() const { return unitTouched_; }
   int lastUnitIndex() const { return lastUnitIndex_; }
-  // The units the pairs of the last parseSetPairs set, each once, in the
-  // order they were first set (those a later `model` pair of it threw away
-  // are not among them).
-  const std::vector<int>& unitsSet() const { return unitsSet_; }
+  // The units the pairs of the last parseSetPairs set (those a later
+  // `model` pair of it threw away are not among them).
+  const UnitNumberSet& unitsSet() const { return unitsSet_; }
   // Whether a `model` pair of the last parseSetPairs rebuilt the units after
   // earlier pairs of it had set some: those settings are gone.
   bool unitPairsDropped() const { return unitPairsDropped_; }
@@ -74,30 +94,20 @@ class VelmorDevice {
   void markUnitTouched(int index) {
     unitTouched_ = true;
     lastUnitIndex_ = index;
-    // A long line may set one unit many times: the list stays one entry a unit.
-    if (index >= 0 && static_cast<std::size_t>(index) < unitSeen_.size() && !unitSeen_[index]) {
-      unitSeen_[index] = true;
-      unitsSet_.push_back(index);
-    }
+    unitsSet_.add(index);
   }
   void clearUnitTouched() { unitTouched_ = false; }
   // The units were built afresh: what pairs set on them so far is gone.
   void unitsRebuilt() {
     if (!unitsSet_.empty()) unitPairsDropped_ = true;
-    forgetUnitsSet();
+    unitsSet_.clear();
   }
 
  private:
   DeviceKind kind_;
   bool unitTouched_ = false;
   int lastUnitIndex_ = 0;
-  void forgetUnitsSet() {
-    unitSeen_.reset();
-    unitsSet_.clear();
-  }
-
-  std::vector<int> unitsSet_;
-  std::bitset<256> unitSeen_;  // no device has more units (kMaxUnits)
+  UnitNumberSet unitsSet_;
   bool unitPairsDropped_ = false;
   int refusedPairs_ = 0;
 };

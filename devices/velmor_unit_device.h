@@ -11,7 +11,7 @@
 // Hostile scripts may ask for any unit count; no real controller has more
 // than 64 units, so the list never grows past this.
 inline constexpr int kMaxUnits = 256;
-static_assert(kMaxUnits <= 256, "a device remembers the units a line set in 256 bits");
+static_assert(kMaxUnits <= UnitNumberSet::kLimit, "a device remembers the units a line set");
 
 class VelmorUnit {
  public:
