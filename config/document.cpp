@@ -144,14 +144,16 @@ bool CVelmorCfgEditorDoc::OnSaveDocument(const std::string& path, const ScriptWr
   return true;
 }
 
-bool CVelmorCfgEditorDoc::SaveAtOnce() {
+bool CVelmorCfgEditorDoc::SaveAtOnce(std::string* failure) {
   if (config_.currentPath.empty() || openFailed_) return false;
   if (!lostLines_.empty() &&
       !messages_.askYesNo("The file " + config_.currentPath + " holds " + std::to_string(lostLines_.size()) +
                           " line(s) that the editor cannot keep. Saving now removes them from the file. "
                           "Save anyway?"))
     return false;
-  return OnSaveDocument(config_.currentPath);
+  ScriptWriteOptions options;
+  options.failure = failure;
+  return OnSaveDocument(config_.currentPath, options);
 }
 
 void CVelmorCfgEditorDoc::OnCloseDocument() {

@@ -79,9 +79,19 @@ bool CMainFrame::saveTo(const std::string& path) {
   ScriptWriteOptions options;
   options.failure = &failure;
   if (doc_.OnSaveDocument(path, options)) return true;
-  // Without a reason the document has told the user itself (a file held elsewhere).
-  if (!failure.empty()) doc_.messages().stop("Unable to save configuration file.\n" + path + ": " + failure);
+  tellSaveFailure(path, failure);
   return false;
+}
+
+void CMainFrame::saveAtOnce() {
+  std::string failure;
+  if (!doc_.SaveAtOnce(&failure)) tellSaveFailure(doc_.configuration().currentPath, failure);
+}
+
+void CMainFrame::tellSaveFailure(const std::string& path, const std::string& failure) {
+  // Without a reason the document has told the user itself (a file held
+  // elsewhere), or there was nothing to write (no file, a declined question).
+  if (!failure.empty()) doc_.messages().stop("Unable to save configuration file.\n" + path + ": " + failure);
 }
 
 bool CMainFrame::saveAs() {
@@ -144,7 +154,7 @@ void CMainFrame::editGeneralHeader() {
   config.projectName = toBytes(dialog.projectNameEdit()->text());
   // Kept as a change when there is no file to save to yet.
   doc_.setModified();
-  doc_.SaveAtOnce();
+  saveAtOnce();
   updateTitle();
 }
 
@@ -153,7 +163,7 @@ void CMainFrame::toggleBusWarnings() {
   config.warnings = !config.warnings;
   busWarnings_->setChecked(config.warnings);
   doc_.setModified();
-  doc_.SaveAtOnce();
+  saveAtOnce();
   // The bus warning pictures follow the option.
   view_->rebuild();
 }
@@ -175,7 +185,7 @@ void CMainFrame::chooseDisabledSign() {
   config.disabledSign = sign;
   if (settings_) settings_->setValue("DisabledSign", sign);
   doc_.setModified();
-  doc_.SaveAtOnce();
+  saveAtOnce();
 }
 
 void CMainFrame::showAbout() {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -235,6 +237,15 @@ TEST_F(MainFrameTest, AFailedSaveSaysWhy) {
   EXPECT_EQ(messages.shown[0].rfind("stop: Unable to save configuration file.\n" + dir + "/no folder/x.cfg: ", 0), 0u)
       << messages.shown[0];
   EXPECT_TRUE(doc.isModified());
+
+  // So does a save at once after an Options command.
+  messages.shown.clear();
+  const std::string path = dir + "/test.cfg";
+  std::filesystem::remove(path);
+  std::filesystem::create_directory(path);
+  frame->toggleBusWarnings();
+  EXPECT_EQ(messages.shown,
+            std::vector<std::string>{"stop: Unable to save configuration file.\n" + path + ": not a regular file"});
 }
 
 // After an open that failed, the document before it is gone and nothing of
