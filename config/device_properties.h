@@ -62,3 +62,6 @@ inline constexpr std::int32_t kMaxMemorySize = 4088;
 // from 512 to 4088 that is a multiple of 8. Answers the refusal text, or an
 // empty text and the value in `size`.
 std::string checkMemorySize(std::string_view text, std::int32_t& size);
+// The system page's CPU model: it is written between double quotes, which
+// the script language cannot escape. Answers the refusal text, or an empty text.
+std::string checkCpuModel(std::string_view model);

@@ -27,6 +27,11 @@ std::string nameProblemText(NameProblem problem) {
   return {};
 }
 
+std::string checkCpuModel(std::string_view model) {
+  if (model.find('"') != std::string_view::npos) return "The CPU model cannot contain a double quote.";
+  return {};
+}
+
 std::string checkMemorySize(std::string_view text, std::int32_t& size) {
   const std::string digits = trim(text);
   const bool signedText = !digits.empty() && (digits[0] == '-' || digits[0] == '+');

@@ -419,6 +419,13 @@ TEST(MemorySizeRule, RangeMultipleOfEightAndIntegers) {
   }
 }
 
+// A double quote would end the written model early, and the saved file would
+// refuse the line.
+TEST(CpuModelRule, RefusesADoubleQuote) {
+  EXPECT_EQ(checkCpuModel("PDP 11/94"), "");
+  EXPECT_EQ(checkCpuModel("PDP 11/94 \"fast\""), "The CPU model cannot contain a double quote.");
+}
+
 // OK on an unchanged sheet keeps what only the device knows: unit files, the
 // boot unit and the kind's own fields.
 TEST(DevicePropertiesUnchanged, OkKeepsUnitsAndKindFields) {

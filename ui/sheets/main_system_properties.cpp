@@ -49,6 +49,10 @@ CSystemPage::CSystemPage(const QPixmap& picture, SystemSheetValues& values, User
 }
 
 bool CSystemPage::validate() {
+  if (const std::string refusal = checkCpuModel(toBytes(modelBox_->currentText())); !refusal.empty()) {
+    messages_.stop(refusal);
+    return refuse(modelBox_);
+  }
   std::int32_t size = 0;
   const std::string refusal = checkMemorySize(toBytes(memoryEdit_->text()), size);
   if (refusal.empty()) return true;

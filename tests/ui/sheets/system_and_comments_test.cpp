@@ -107,6 +107,18 @@ TEST_F(SystemSheetTest, RefusedSizeKeepsTheFocusWithItsTextSelected) {
   EXPECT_EQ(messages.shown, std::vector<std::string>{kRange});
 }
 
+TEST_F(SystemSheetTest, ACpuModelWithADoubleQuoteIsRefused) {
+  const std::string before = doc.configuration().system.model;
+  answer = [](CMainSystemProperties& sheet) {
+    sheet.systemPage()->modelBox()->setEditText("PDP 11/73 \"B\"");
+    sheet.accept();
+    if (sheet.result() != QDialog::Accepted) sheet.reject();
+  };
+  EXPECT_FALSE(opener.openSystemSheet());
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"stop: The CPU model cannot contain a double quote."});
+  EXPECT_EQ(doc.configuration().system.model, before);
+}
+
 TEST_F(SystemSheetTest, TypedCpuModelIsKeptAndSetsTheBus) {
   answer = [](CMainSystemProperties& sheet) {
     sheet.systemPage()->modelBox()->setEditText("PDP 11/73");
