@@ -29,4 +29,8 @@ inline constexpr const char* kDisabledSignRule =
     "\"##\" or \"#OS\".";
 
 // The stored disabled sign, or "#$" when there is none or it is not usable.
+// Stores hold text (UTF-8); the sign is script bytes, one character each, so
+// it is converted on the way in and out.
 std::string disabledSignFrom(const SettingsStore* store);
+// Stores the sign; false when it could not be stored.
+bool storeDisabledSign(SettingsStore& store, std::string_view sign);

@@ -1,5 +1,7 @@
 #include "platform/qsettings_store.h"
 
+#include <QFile>
+
 namespace {
 
 QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -21,7 +23,16 @@ QSettingsStore::QSettingsStore(std::unique_ptr<QSettings> settings, QString grou
 
 bool QSettingsStore::keyExists() const {
   settings_->sync();
-  return settings_->childGroups().contains(group_);
+  if (settings_->childGroups().contains(group_)) return true;
+  // A settings file's reader leaves out a section without values, yet the
+  // user who wrote "[Configuration]" made the key: the file itself tells.
+  if (settings_->format() != QSettings::IniFormat) return false;
+  QFile file(settings_->fileName());
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
+  const QByteArray section = "[" + group_.toUtf8() + "]";
+  while (!file.atEnd())
+    if (file.readLine().trimmed() == section) return true;
+  return false;
 }
 
 std::optional<std::string> QSettingsStore::value(std::string_view name) const {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "config/settings_store.h"
+#include "ui/script_text.h"
 
 CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent)
     : QDialog(parent), sign_(new QComboBox), problem_(new QLabel(kDisabledSignRule)) {
@@ -36,7 +37,8 @@ QString CDisabledSignDialog::sign() const { return sign_->currentText(); }
 void CDisabledSignDialog::accept() {
   // Some signs would make disabled devices read back as headers, the target
   // OS or nothing at all; the save at once that follows would lose them.
-  if (!isUsableDisabledSign(sign().toStdString())) {
+  // A character beyond one byte would be written as "?".
+  if (fromBytes(toBytes(sign())) != sign() || !isUsableDisabledSign(toBytes(sign()))) {
     problem_->show();
     sign_->setFocus();
     return;

@@ -178,12 +178,12 @@ void CMainFrame::dissociate() {
 
 void CMainFrame::chooseDisabledSign() {
   Configuration& config = doc_.configuration();
-  CDisabledSignDialog dialog(QString::fromStdString(config.disabledSign), this);
+  CDisabledSignDialog dialog(fromBytes(config.disabledSign), this);
   if (dialogs_.exec(dialog) != QDialog::Accepted) return;
-  const std::string sign = dialog.sign().toStdString();
+  const std::string sign = toBytes(dialog.sign());
   if (sign == config.disabledSign) return;
   config.disabledSign = sign;
-  if (settings_) settings_->setValue("DisabledSign", sign);
+  if (settings_) storeDisabledSign(*settings_, sign);
   doc_.setModified();
   saveAtOnce();
 }

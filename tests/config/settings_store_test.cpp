@@ -27,3 +27,20 @@ TEST(DisabledSign, StoredValuesThatCannotServeFallBackToTheDefault) {
   }
   EXPECT_EQ(disabledSignFrom(nullptr), "#$");
 }
+
+// The sign is script bytes, one character each; the store holds text.
+TEST(DisabledSign, StoredAsTextReadAsBytes) {
+  MapSettings settings;
+  ASSERT_TRUE(storeDisabledSign(settings, "\xA7!"));
+  EXPECT_EQ(settings.values["DisabledSign"], "\xC2\xA7!");
+  EXPECT_EQ(disabledSignFrom(&settings), "\xA7!");
+  // Eleven such characters are eleven bytes of the file: still honoured.
+  const std::string eleven(11, '\xA7');
+  ASSERT_TRUE(storeDisabledSign(settings, eleven));
+  EXPECT_EQ(disabledSignFrom(&settings), eleven);
+  // A character beyond one byte, or text that is not UTF-8, cannot be a sign.
+  for (const char* bad : {"\xE2\x82\xAC", "\xA7", "\xC2"}) {
+    settings.values["DisabledSign"] = bad;
+    EXPECT_EQ(disabledSignFrom(&settings), "#$") << bad;
+  }
+}

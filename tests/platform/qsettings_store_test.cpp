@@ -38,6 +38,19 @@ TEST(QSettingsStore, TheKeyIsOpenedNeverCreated) {
   std::filesystem::remove_all(dir);
 }
 
+// A key made by hand as an empty section is a key: the sign can be stored.
+TEST(QSettingsStore, AnEmptySectionIsAKey) {
+  const std::string dir = makeTempDir(), path = dir + "/settings.ini";
+  writeBytes(path, "[Other]\nx=1\n\n[Configuration]\n");
+  QSettingsStore store(iniFile(path), "Configuration");
+  EXPECT_FALSE(store.value("DisabledSign"));
+  EXPECT_TRUE(store.setValue("DisabledSign", "!!"));
+  EXPECT_EQ(disabledSignFrom(&store), "!!");
+  writeBytes(dir + "/other.ini", "[Configuration2]\n");
+  QSettingsStore other(iniFile(dir + "/other.ini"), "Configuration");
+  EXPECT_FALSE(other.setValue("DisabledSign", "!!"));
+}
+
 // A comma written by hand, unquoted, stays part of the sign.
 TEST(QSettingsStore, AHandWrittenCommaIsPartOfTheValue) {
   const std::string dir = makeTempDir(), path = dir + "/settings.ini";

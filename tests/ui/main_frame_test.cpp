@@ -129,6 +129,25 @@ TEST_F(MainFrameTest, DisabledSignSavesOnlyWhenChanged) {
   EXPECT_NE(readBytes(path).find("\r\n$load MSCP DUA\r\n"), std::string::npos);
 }
 
+// The sign is written into the file as one byte a character, like every
+// other script text, and stored as text.
+TEST_F(MainFrameTest, DisabledSignIsScriptBytes) {
+  const std::string path = openFile("#$load MSCP DUA\n");
+  dialogs.answer = [](QDialog& dialog) {
+    static_cast<CDisabledSignDialog&>(dialog).signBox()->setEditText(QString::fromUtf8("\u00A7"));
+    return int(QDialog::Accepted);
+  };
+  frame->chooseDisabledSign();
+  EXPECT_EQ(doc.configuration().disabledSign, "\xA7");
+  EXPECT_EQ(settings.values["DisabledSign"], "\xC2\xA7");
+  EXPECT_NE(readBytes(path).find("\r\n\xA7load MSCP DUA\r\n"), std::string::npos);
+  // A character beyond one byte would be written as "?": refused.
+  CDisabledSignDialog dialog("#$");
+  dialog.signBox()->setEditText(QString::fromUtf8("\u20AC!"));
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
 TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
   CDisabledSignDialog dialog("#$");
   ASSERT_EQ(dialog.signBox()->count(), 2);
