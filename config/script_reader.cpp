@@ -13,6 +13,7 @@
 #include "config/configuration.h"
 #include "config/user_messages.h"
 #include "devices/device_registry.h"
+#include "devices/network_device.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/script_lines.h"
@@ -124,6 +125,14 @@ struct SourceLine {
   std::string_view text;
 };
 
+// A network adapter's two texts, and the last lines that changed them.
+struct NetworkTexts {
+  std::string protocols, address;
+};
+struct NetworkTextLines {
+  std::optional<SourceLine> protocols, address;
+};
+
 class ScriptReader {
  public:
   ScriptReader(Configuration& config, UserMessages& messages, ReadReport* report)
@@ -152,6 +161,7 @@ class ScriptReader {
     if (finished_) noteRestAfterBoot(bytes.substr(start));
     noteUnwrittenStarts();
     noteUnwrittenUnits();
+    noteUnwrittenNetworkTexts();
     if (report_ && !pending_.empty())
       for (const SourceLine& line : pendingSource_)
         if (line.text != kBootHeading) lose(line.number, line.text);
@@ -338,7 +348,11 @@ class ScriptReader {
     }
     auto* controller = hasUnits(*device) ? static_cast<VelmorUnitDevice*>(device) : nullptr;
     const unsigned generation = controller ? controller->unitGeneration() : 0;
+    auto* adapter = device->kind() == DeviceKind::Network ? static_cast<VelmorNetworkDevice*>(device) : nullptr;
+    std::optional<NetworkTexts> textsBefore;
+    if (adapter) textsBefore = NetworkTexts{adapter->protocols, adapter->address};
     succeeded_ = device->parseSetPairs(pairs);
+    if (adapter) noteNetworkTexts(*adapter, *textsBefore, line);
     if (device->refusedPairs() > 0) lose(lineNumber_, line);
     if (controller) {
       // A "[" in the name or the pairs may name a unit.
@@ -434,6 +448,24 @@ class ScriptReader {
     });
   }
 
+  // The last line that changed each text of a network adapter.
+  void noteNetworkTexts(const VelmorNetworkDevice& adapter, const NetworkTexts& before, std::string_view line) {
+    NetworkTextLines& lines = networkTextLines_[&adapter];
+    if (adapter.protocols != before.protocols) lines.protocols = SourceLine{lineNumber_, line};
+    if (adapter.address != before.address) lines.address = SourceLine{lineNumber_, line};
+  }
+
+  // A hardware adapter keeps both texts, but a save writes only the one its
+  // interface uses: the line that set the other is lost.
+  void noteUnwrittenNetworkTexts() {
+    for (const auto& [adapter, lines] : networkTextLines_) {
+      if (lines.protocols && !adapter->protocols.empty() && !adapter->writesProtocols())
+        lose(lines.protocols->number, lines.protocols->text);
+      if (lines.address && !adapter->address.empty() && !adapter->writesAddress())
+        lose(lines.address->number, lines.address->text);
+    }
+  }
+
   // Only the last of the lines that set one header value is written back.
   void replaceSingle(std::optional<SourceLine>& last, std::string_view line) {
     if (last) lose(last->number, last->text);
@@ -497,6 +529,7 @@ class ScriptReader {
     int unit;  // the unit the line set, -1 when it applied no unit key
   };
   std::vector<UnitLine> unitLines_;
+  std::unordered_map<const VelmorNetworkDevice*, NetworkTextLines> networkTextLines_;
   std::size_t lineNumber_ = 0;
   bool succeeded_ = false;
   bool finished_ = false;

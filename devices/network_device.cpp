@@ -66,12 +66,10 @@ void VelmorNetworkDevice::writeStatements(std::string& out, const std::string& d
   const ModelDescriptor* row = readBackDefaults();
   if (!row) return;
   SetLineWriter set(out, statementPrefix(disabledSign), name);
-  const bool velna = isVelna(), virtualInterface = isInterfaceVirtual();
-  if (velna) set.octalChanged(" vector1=", vector1, firstChoice(row->vectors1));
+  if (isVelna()) set.octalChanged(" vector1=", vector1, firstChoice(row->vectors1));
   if (!hostInterface.empty()) set.quoted(" interface=", hostInterface);
-  // A hardware adapter keeps both texts but writes only the one its interface uses.
-  if (!velna && !virtualInterface && !protocols.empty()) set.quoted(" protocols=", protocols);
-  if (!velna && virtualInterface && !address.empty()) set.quoted(" address=", address);
+  if (writesProtocols() && !protocols.empty()) set.quoted(" protocols=", protocols);
+  if (writesAddress() && !address.empty()) set.quoted(" address=", address);
 }
 
 std::vector<std::int32_t> VelmorNetworkDevice::checkedVectors(bool) const {

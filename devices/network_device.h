@@ -29,6 +29,10 @@ class VelmorNetworkDevice : public VelmorBusDevice {
   // The interface's first blank-separated word is "virtual" (exact case), or
   // "virtual:" and a port, the form the network page writes without a host.
   bool isInterfaceVirtual() const;
+  // A hardware adapter keeps both texts but a save writes only the one its
+  // interface uses; a VELNA writes neither.
+  bool writesProtocols() const { return !isVelna() && !isInterfaceVirtual(); }
+  bool writesAddress() const { return !isVelna() && isInterfaceVirtual(); }
 
   std::int32_t vector1 = 0;  // VELNA only
   std::string hostInterface;  // the `interface` key

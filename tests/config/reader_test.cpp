@@ -329,6 +329,16 @@ TEST(Reader, ReportsWhatWasSetOnUnitsASaveLeavesOut) {
   EXPECT_EQ(model.lostNumbers(), (std::vector<std::size_t>{2}));
 }
 
+// A hardware adapter keeps both texts, but a save writes only the one its
+// interface uses: the line that set the other is reported.
+TEST(Reader, ReportsTheNetworkTextASaveLeavesOut) {
+  Read real("load DELUA XEA\nset XEA interface=\"eth0\" protocols=\"LAT\"\nset XEA address=\"10.0.0.1\"\n");
+  EXPECT_EQ(real.lostNumbers(), (std::vector<std::size_t>{3}));
+  Read turned("load DELUA XEA\nset XEA protocols=\"LAT\"\nset XEA address=\"10.0.0.1\"\n"
+              "set XEA interface=\"virtual\"\n");
+  EXPECT_EQ(turned.lostNumbers(), (std::vector<std::size_t>{2}));
+}
+
 // Unit lines and a boot that a lowered `units` count leaves beyond what a
 // save writes are reported; lines of the units still written are not.
 TEST(Reader, ReportsUnitLinesBeyondALoweredCount) {
