@@ -149,16 +149,18 @@ class ScriptReader {
       succeeded_ = true;
     }
     std::size_t start = 0;
-    while (start < bytes.size() && !finished_) {
+    while (start < bytes.size()) {
       std::size_t lf = bytes.find('\n', start);
       std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
       std::string_view line = bytes.substr(start, end - start);
       if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
       ++lineNumber_;
-      readLine(line);
+      if (afterBoot_)
+        readLineAfterBoot(line);
+      else
+        readLine(line);
       start = lf == std::string_view::npos ? bytes.size() : lf + 1;
     }
-    if (finished_) noteRestAfterBoot(bytes.substr(start));
     noteUnwrittenStarts();
     noteUnwrittenUnits();
     noteUnwrittenNetworkTexts();
@@ -384,7 +386,7 @@ class ScriptReader {
         bootController_ = controller;
         bootLine_ = SourceLine{lineNumber_, line};
         succeeded_ = true;
-        finished_ = true;
+        afterBoot_ = true;
         return;
       }
     }
@@ -496,13 +498,16 @@ class ScriptReader {
       if (&line != kept) lose(line.number, line.text);
   }
 
-  void noteRestAfterBoot(std::string_view rest) {
-    std::size_t number = lineNumber_;
-    for (std::string_view line : splitLines(rest)) {
-      ++number;
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      if (!trim(line).empty()) lose(number, line);
-    }
+  // Reading ends at `boot`, but for the `start` statements a save writes
+  // after it: without them a ROM's start flag would be gone at every open.
+  // Anything else after the boot is lost.
+  void readLineAfterBoot(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::size_t keywordEnd = 0;
+    if (statementKeywordOf(line, config_.disabledSign, &keywordEnd) == StatementKeyword::Start)
+      readStatement(line, StatementKeyword::Start, keywordEnd);
+    else if (!trim(line).empty())
+      lose(lineNumber_, line);
   }
 
   void lose(std::size_t number, std::string_view text) {
@@ -532,7 +537,7 @@ class ScriptReader {
   std::unordered_map<const VelmorNetworkDevice*, NetworkTextLines> networkTextLines_;
   std::size_t lineNumber_ = 0;
   bool succeeded_ = false;
-  bool finished_ = false;
+  bool afterBoot_ = false;
   bool activeTimer_ = false;
   bool activeClock_ = false;
 };
