@@ -502,7 +502,6 @@ class ScriptReader {
   // after it: without them a ROM's start flag would be gone at every open.
   // Anything else after the boot is lost.
   void readLineAfterBoot(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::size_t keywordEnd = 0;
     if (statementKeywordOf(line, config_.disabledSign, &keywordEnd) == StatementKeyword::Start)
       readStatement(line, StatementKeyword::Start, keywordEnd);
