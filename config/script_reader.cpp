@@ -125,12 +125,12 @@ struct SourceLine {
   std::string_view text;
 };
 
-// A network adapter's two texts, and the last lines that changed them.
-struct NetworkTexts {
-  std::string protocols, address;
+// How many pairs had set a network adapter's two texts, and the lines that set them.
+struct NetworkPairs {
+  unsigned protocols = 0, address = 0;
 };
 struct NetworkTextLines {
-  std::optional<SourceLine> protocols, address;
+  std::vector<SourceLine> protocols, address;
 };
 
 class ScriptReader {
@@ -351,10 +351,10 @@ class ScriptReader {
     auto* controller = hasUnits(*device) ? static_cast<VelmorUnitDevice*>(device) : nullptr;
     const unsigned generation = controller ? controller->unitGeneration() : 0;
     auto* adapter = device->kind() == DeviceKind::Network ? static_cast<VelmorNetworkDevice*>(device) : nullptr;
-    std::optional<NetworkTexts> textsBefore;
-    if (adapter) textsBefore = NetworkTexts{adapter->protocols, adapter->address};
+    const NetworkPairs pairsBefore = adapter ? NetworkPairs{adapter->protocolsPairs(), adapter->addressPairs()}
+                                             : NetworkPairs{};
     succeeded_ = device->parseSetPairs(pairs);
-    if (adapter) noteNetworkTexts(*adapter, *textsBefore, line);
+    if (adapter) noteNetworkTexts(*adapter, pairsBefore, line);
     if (device->refusedPairs() > 0) lose(lineNumber_, line);
     if (controller) {
       // A "[" in the name or the pairs may name a unit.
@@ -434,15 +434,24 @@ class ScriptReader {
   // does not write (an offline disk unit or serial line, a tape or loader
   // unit without a file), and one beyond a `units` count lowered after unit
   // keys raised the list (its own file would refuse it), together with a
-  // boot from such a unit.
+  // boot from such a unit. A unit left out that holds nothing a fresh one
+  // does not loses nothing: its lines are not reported.
   void noteUnwrittenUnits() {
     if (!report_) return;
     names_.forEachEntry([&](NameIndex::Entry& entry) {
       if (!hasUnits(*entry.device)) return;
       const auto& controller = static_cast<const VelmorUnitDevice&>(*entry.device);
-      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous)
-        if (unitLines_[i].unit >= 0 && !controller.unitIsWritten(unitLines_[i].unit))
-          lose(unitLines_[i].line.number, unitLines_[i].line.text);
+      enum class Loses : signed char { Unknown, No, Yes };
+      std::vector<Loses> loses;  // per unit, worked out once: a long file may set one unit many times
+      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous) {
+        const int unit = unitLines_[i].unit;
+        if (unit < 0 || static_cast<std::size_t>(unit) >= controller.unitCount()) continue;
+        if (loses.empty()) loses.resize(controller.unitCount(), Loses::Unknown);
+        Loses& answer = loses[static_cast<std::size_t>(unit)];
+        if (answer == Loses::Unknown)
+          answer = !controller.unitIsWritten(unit) && controller.unitHoldsSettings(unit) ? Loses::Yes : Loses::No;
+        if (answer == Loses::Yes) lose(unitLines_[i].line.number, unitLines_[i].line.text);
+      }
       const std::size_t readable = controller.readableUnitCount();
       if (bootLine_ && bootController_ == &controller && controller.bootUnitNumber() >= 0 &&
           static_cast<std::size_t>(controller.bootUnitNumber()) >= readable)
@@ -450,21 +459,22 @@ class ScriptReader {
     });
   }
 
-  // The last line that changed each text of a network adapter.
-  void noteNetworkTexts(const VelmorNetworkDevice& adapter, const NetworkTexts& before, std::string_view line) {
+  // The lines that set each text of a network adapter.
+  void noteNetworkTexts(const VelmorNetworkDevice& adapter, const NetworkPairs& before, std::string_view line) {
+    if (adapter.protocolsPairs() == before.protocols && adapter.addressPairs() == before.address) return;
     NetworkTextLines& lines = networkTextLines_[&adapter];
-    if (adapter.protocols != before.protocols) lines.protocols = SourceLine{lineNumber_, line};
-    if (adapter.address != before.address) lines.address = SourceLine{lineNumber_, line};
+    if (adapter.protocolsPairs() != before.protocols) lines.protocols.push_back({lineNumber_, line});
+    if (adapter.addressPairs() != before.address) lines.address.push_back({lineNumber_, line});
   }
 
   // A hardware adapter keeps both texts, but a save writes only the one its
-  // interface uses: the line that set the other is lost.
+  // interface uses: the lines that set the other are lost.
   void noteUnwrittenNetworkTexts() {
     for (const auto& [adapter, lines] : networkTextLines_) {
-      if (lines.protocols && !adapter->protocols.empty() && !adapter->writesProtocols())
-        lose(lines.protocols->number, lines.protocols->text);
-      if (lines.address && !adapter->address.empty() && !adapter->writesAddress())
-        lose(lines.address->number, lines.address->text);
+      if (!adapter->protocols.empty() && !adapter->writesProtocols())
+        for (const SourceLine& line : lines.protocols) lose(line.number, line.text);
+      if (!adapter->address.empty() && !adapter->writesAddress())
+        for (const SourceLine& line : lines.address) lose(line.number, line.text);
     }
   }
 

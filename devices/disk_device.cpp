@@ -131,6 +131,10 @@ bool VelmorDiskDevice::setParameter(std::string_view key, int index, std::string
   return true;
 }
 
+void VelmorDiskDevice::writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const {
+  writeUnitBlockOf(out, statementPrefix(disabledSign), disabledSign, *this, diskUnitDefaultsRows(), kDiskUnitFields, unit);
+}
+
 void VelmorDiskDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
   writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, diskUnitDefaultsRows(), kDiskUnitFields);

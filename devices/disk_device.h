@@ -38,7 +38,8 @@ class VelmorDiskDevice : public VelmorUnitDevice {
 
   bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
-  // Only units in use (given a file, or not taken offline) are written.
+  void writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const override;
+  // Only units not taken offline are written (a file puts a unit online).
   bool writesUnit(const VelmorUnit& unit) const override { return !static_cast<const VelmorDiskUnit&>(unit).offline; }
   const char* className() const override { return "VelmorDiskDevice"; }
   std::unique_ptr<VelmorDevice> clone() const override { return std::make_unique<VelmorDiskDevice>(*this); }

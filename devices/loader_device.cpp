@@ -49,6 +49,10 @@ bool VelmorLoaderDevice::setParameter(std::string_view key, int index, std::stri
   return true;
 }
 
+void VelmorLoaderDevice::writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const {
+  writeUnitBlockOf(out, statementPrefix(disabledSign), disabledSign, *this, loaderUnitDefaultsRows(), kLoaderUnitFields, unit);
+}
+
 void VelmorLoaderDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
   writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, loaderUnitDefaultsRows(), kLoaderUnitFields);

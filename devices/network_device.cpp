@@ -44,8 +44,10 @@ bool VelmorNetworkDevice::setParameter(std::string_view key, int index, std::str
     hostInterface = value;
   } else if (key == "protocols" && !isVelna()) {
     protocols = value;
+    ++protocolsPairs_;
   } else if (key == "address" && !isVelna()) {
     address = value;
+    ++addressPairs_;
   } else if (key == "vector1" && isVelna()) {
     vector1 = parseNumber(value);
   } else {

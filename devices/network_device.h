@@ -38,6 +38,15 @@ class VelmorNetworkDevice : public VelmorBusDevice {
   std::string hostInterface;  // the `interface` key
   std::string protocols;      // hardware models on a real interface
   std::string address;        // hardware models on a virtual interface
+
+  // How many `protocols` and `address` pairs were applied, so a reader can
+  // tell which lines set them, also to the value they had.
+  unsigned protocolsPairs() const { return protocolsPairs_; }
+  unsigned addressPairs() const { return addressPairs_; }
+
+ private:
+  unsigned protocolsPairs_ = 0;
+  unsigned addressPairs_ = 0;
 };
 
 const std::vector<ModelDescriptor>& networkModelRows();

@@ -278,21 +278,24 @@ void VelmorSerialDevice::writeStatements(std::string& out, const std::string& di
   if (const ModelDescriptor* row = readBackDefaults())
     set.octalChanged(" vector1 = ", vector1, firstChoice(row->vectors1));
 
+  for (std::size_t pos = 0; pos < readableUnitCount(); ++pos)
+    if (writesUnit(unit(pos))) writeUnit(out, unit(pos), disabledSign);
+}
+
+void VelmorSerialDevice::writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const {
+  const auto& line = static_cast<const VelmorSerialUnit&>(unit);
   const SerialUnitDefaults& defaults = serialUnitDefaultsFor(type, model);
-  for (std::size_t pos = 0; pos < readableUnitCount(); ++pos) {
-    const auto& line = static_cast<const VelmorSerialUnit&>(unit(pos));
-    if (!writesUnit(line)) continue;
-    writeLineComments(out, line.comments, disabledSign);
-    out += '\n';
-    const std::string index = concat({"[", std::to_string(line.number), "]="});
-    set.quoted(concat({" line", index}), line.file);
-    for (const LineKey& key : kLineKeys) {
-      // Parity is read only for DL11 lines; written for another type it
-      // would make the saved file refuse its own line.
-      if (key.form == LineValue::Parity && !equalsIgnoreCase(type, "dl11")) continue;
-      if (std::optional<std::string> value = differingValue(key, line, defaults))
-        set.line(concat({" ", key.key, index}), *value);
-    }
+  SetLineWriter set(out, statementPrefix(disabledSign), name);
+  writeLineComments(out, line.comments, disabledSign);
+  out += '\n';
+  const std::string index = concat({"[", std::to_string(line.number), "]="});
+  set.quoted(concat({" line", index}), line.file);
+  for (const LineKey& key : kLineKeys) {
+    // Parity is read only for DL11 lines; written for another type it
+    // would make the saved file refuse its own line.
+    if (key.form == LineValue::Parity && !equalsIgnoreCase(type, "dl11")) continue;
+    if (std::optional<std::string> value = differingValue(key, line, defaults))
+      set.line(concat({" ", key.key, index}), *value);
   }
 }
 

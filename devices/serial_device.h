@@ -72,6 +72,7 @@ class VelmorSerialDevice : public VelmorUnitDevice {
 
   bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
+  void writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const override;
   // Offline lines are not written.
   bool writesUnit(const VelmorUnit& unit) const override { return !static_cast<const VelmorSerialUnit&>(unit).offline; }
   // The common steps always run as if reset were false; reset only decides vector1.

@@ -88,6 +88,10 @@ bool VelmorTapeDevice::setParameter(std::string_view key, int index, std::string
   return true;
 }
 
+void VelmorTapeDevice::writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const {
+  writeUnitBlockOf(out, statementPrefix(disabledSign), disabledSign, *this, tapeUnitDefaultsRows(), kTapeUnitFields, unit);
+}
+
 void VelmorTapeDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
   writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, tapeUnitDefaultsRows(), kTapeUnitFields);

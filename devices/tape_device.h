@@ -35,6 +35,7 @@ class VelmorTapeDevice : public VelmorUnitDevice {
 
   bool setParameter(std::string_view key, int index, std::string_view value) override;
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
+  void writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const override;
   // Only units with a file are written.
   bool writesUnit(const VelmorUnit& unit) const override { return !unit.file.empty(); }
   const char* className() const override { return "VelmorTapeDevice"; }

@@ -125,7 +125,17 @@ void writeUnitBlock(std::string& out, const std::string& prefix, const std::stri
   }
 }
 
-// The blocks of every unit that `takesPart` keeps, in unit-list order, with
+// One unit's block with the defaults row of the device's type and model,
+// whether or not the device writes the unit; nothing without a row.
+template <class Unit, class Row>
+void writeUnitBlockOf(std::string& out, const std::string& prefix, const std::string& disabledSign,
+                      const VelmorUnitDevice& device, const std::vector<Row>& defaultsRows,
+                      std::span<const UnitField<Unit, Row>> fields, const VelmorUnit& unit) {
+  if (const Row* row = findUnitDefaults(defaultsRows, device.type, device.model))
+    writeUnitBlock(out, prefix, disabledSign, device.name, static_cast<const Unit&>(unit), *row, fields);
+}
+
+// The blocks of every unit the device writes, in unit-list order, with
 // the defaults row of the device's type and model; nothing without a row.
 template <class Unit, class Row>
 void writeUnitBlocks(std::string& out, const std::string& prefix, const std::string& disabledSign,

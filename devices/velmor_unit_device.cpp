@@ -53,6 +53,16 @@ bool VelmorUnitDevice::unitIsWritten(int number) const {
   return writesUnit(*unitList_[static_cast<std::size_t>(number)]);
 }
 
+bool VelmorUnitDevice::unitHoldsSettings(int number) const {
+  if (number < 0 || static_cast<std::size_t>(number) >= unitList_.size()) return false;
+  std::unique_ptr<VelmorUnit> fresh = makeUnit(number);
+  fresh->applyUnitDefaults(type, model);
+  std::string held, freshText;
+  writeUnit(held, *unitList_[static_cast<std::size_t>(number)], {});
+  writeUnit(freshText, *fresh, {});
+  return held != freshText;
+}
+
 VelmorUnit* VelmorUnitDevice::unitWithinCount(int index) {
   const int count = std::min(units, kMaxUnits);
   if (index >= static_cast<int>(unitList_.size()) && index < count)

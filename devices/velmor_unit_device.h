@@ -63,6 +63,11 @@ class VelmorUnitDevice : public VelmorBusDevice {
   virtual bool writesUnit(const VelmorUnit& unit) const = 0;
   // Whether a save writes unit `number`: within the readable count and one the kind writes.
   bool unitIsWritten(int number) const;
+  // The statements a save writes for the unit when it writes it.
+  virtual void writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const = 0;
+  // Whether unit `number` holds anything a fresh unit of its number does not
+  // (a file, comments, a changed field): what a save that leaves it out loses.
+  bool unitHoldsSettings(int number) const;
   // Counts the rebuilds of the unit list, so a reader can tell that unit
   // settings made so far were dropped.
   unsigned unitGeneration() const { return unitGeneration_; }

@@ -336,6 +336,10 @@ TEST(Reader, ReportsWhatWasSetOnUnitsASaveLeavesOut) {
   EXPECT_EQ(tape.lostNumbers(), (std::vector<std::size_t>{2}));
   Read serial("load DL11 YLA\nset YLA line=\"x\" offline=1\nset YLA vector=300\n");
   EXPECT_EQ(serial.lostNumbers(), (std::vector<std::size_t>{2}));
+  // A unit left out that holds only what a fresh one holds loses nothing.
+  Read nothing("load MSCP DUA\nset DUA offline[1]=yes\nload DL11 YLA\nset YLA offline=yes\n"
+               "load TS11 MSA\nset MSA writeprotect[0]=0\n");
+  EXPECT_TRUE(nothing.report.lost.empty());
   // A unit key that is not the line's last pair still ties the line to its
   // unit, so a later `model` key reports it.
   Read model("load DL11 YLA\nset YLA line=\"x\" vector=300\nset YLA model=\"DLV11\"\n");
@@ -348,8 +352,8 @@ TEST(Reader, ReportsTheNetworkTextASaveLeavesOut) {
   Read real("load DELUA XEA\nset XEA interface=\"eth0\" protocols=\"LAT\"\nset XEA address=\"10.0.0.1\"\n");
   EXPECT_EQ(real.lostNumbers(), (std::vector<std::size_t>{3}));
   Read turned("load DELUA XEA\nset XEA protocols=\"LAT\"\nset XEA address=\"10.0.0.1\"\n"
-              "set XEA interface=\"virtual\"\n");
-  EXPECT_EQ(turned.lostNumbers(), (std::vector<std::size_t>{2}));
+              "set XEA interface=\"virtual\"\nset XEA protocols=\"LAT\"\n");
+  EXPECT_EQ(turned.lostNumbers(), (std::vector<std::size_t>{2, 5}));
 }
 
 // Unit lines and a boot that a lowered `units` count leaves beyond what a
