@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "config/configuration.h"
+#include "config/script_writer.h"
 #include "config/user_messages.h"
 #include "devices/device_registry.h"
 #include "devices/network_device.h"
@@ -222,9 +223,10 @@ class ScriptReader {
     }
   }
 
-  // Header lines that every save writes afresh.
+  // Header lines that every save writes afresh; a rule of another length
+  // (a banner of the user's own) is not one of them.
   static bool isWrittenHeaderLine(std::string_view line) {
-    if (line.find_first_not_of('#') == std::string_view::npos) return true;
+    if (line.find_first_not_of('#') == std::string_view::npos) return line.size() == kHeaderRuleLength;
     return startsWith(line, "## This is general header for the configuration file.") ||
            startsWith(line, "## File Name: ") || startsWith(line, "## Date Of Writing: ");
   }
@@ -287,7 +289,7 @@ class ScriptReader {
       case StatementKeyword::Load: readLoad(line, word2, word3, disabledStatement); break;
       case StatementKeyword::Set: readSet(line, setName, setPairs); break;
       case StatementKeyword::Boot: readBoot(line, word2, word3); break;
-      case StatementKeyword::Warning: readWarning(line, word2); break;
+      case StatementKeyword::Warning: readWarning(line, word2, word3); break;
       case StatementKeyword::Start: readStart(line, word2, word3); break;
       case StatementKeyword::None: break;
     }
@@ -353,7 +355,13 @@ class ScriptReader {
     auto* adapter = device->kind() == DeviceKind::Network ? static_cast<VelmorNetworkDevice*>(device) : nullptr;
     const NetworkPairs pairsBefore = adapter ? NetworkPairs{adapter->protocolsPairs(), adapter->addressPairs()}
                                              : NetworkPairs{};
+    const bool systemHadComments = device == &config_.system && !device->comments.empty();
     succeeded_ = device->parseSetPairs(pairs);
+    // A `model` key clears the comments earlier statements gave the system entry.
+    if (systemHadComments && device->comments.empty()) {
+      for (const SourceLine& source : systemCommentLines_) lose(source.number, source.text);
+      systemCommentLines_.clear();
+    }
     if (adapter) noteNetworkTexts(*adapter, pairsBefore, line);
     if (device->refusedPairs() > 0) lose(lineNumber_, line);
     if (controller) {
@@ -369,6 +377,8 @@ class ScriptReader {
     // the units, as its settings do.
     if (unit)
       for (const SourceLine& source : pendingSource_) chainUnitLine(*entry, source, unit->number);
+    else if (device == &config_.system)
+      systemCommentLines_.insert(systemCommentLines_.end(), pendingSource_.begin(), pendingSource_.end());
     pendingSource_.clear();
     attachComment(unit ? unit->comments : device->comments, pending_.take());
   }
@@ -484,10 +494,11 @@ class ScriptReader {
     last = SourceLine{lineNumber_, line};
   }
 
-  // Any `warning` clears the flag; what is written back is "warning off".
-  void readWarning(std::string_view line, std::string_view word2) {
+  // Any `warning` clears the flag; what is written back is "warning off",
+  // without any further word (a "#" word right after "off" included).
+  void readWarning(std::string_view line, std::string_view word2, const std::string& word3) {
     config_.warnings = false;
-    if (!equalsIgnoreCase(word2, "off")) lose(lineNumber_, line);
+    if (!equalsIgnoreCase(word2, "off") || !word3.empty()) lose(lineNumber_, line);
   }
 
   // A save writes one start statement: the first ROM in list order that has
@@ -529,6 +540,7 @@ class ScriptReader {
   NameIndex names_;
   PendingComment pending_;
   std::vector<SourceLine> pendingSource_;  // where the pending comment came from, for the report
+  std::vector<SourceLine> systemCommentLines_;  // where the system entry's comments came from
   std::vector<std::string_view> words_;
   std::string word3_;
   std::optional<SourceLine> lastOsLine_, lastUserLine_, lastProjectLine_;

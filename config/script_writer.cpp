@@ -9,7 +9,7 @@
 
 namespace {
 
-const std::string kHashRule(73, '#');
+const std::string kHashRule(kHeaderRuleLength, '#');
 
 // A value holding a line break (a file name can) would otherwise split its
 // header line, and the part after the break would be read back as a statement.

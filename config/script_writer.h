@@ -9,6 +9,9 @@
 
 class Configuration;
 
+// The "#" rules above and below the general header are this many "#".
+inline constexpr std::size_t kHeaderRuleLength = 73;
+
 struct ScriptWriteOptions {
   // The moment of writing; the current local time when left empty.
   std::optional<std::tm> when{};

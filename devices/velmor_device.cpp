@@ -136,7 +136,10 @@ bool VelmorDevice::parseSetPairs(std::string_view line) {
       pos = end - 1;
     }
   }
-  if (valueStarted) handOn();
+  if (valueStarted)
+    handOn();
+  else if (!key.text().empty())
+    ++refusedPairs_;  // a key without a value at the end is never handed on: nothing of it is kept
   return answer;
 }
 

@@ -60,7 +60,8 @@ class VelmorDevice {
   bool parseSetStatement(std::string_view line);
   // The same for the key=value pairs alone, the line after the device name.
   bool parseSetPairs(std::string_view pairs);
-  // How many pairs the last parseSetStatement handed on that were refused.
+  // How many pairs of the last parseSetStatement were refused, counting a
+  // last key that never got a value.
   int refusedPairs() const { return refusedPairs_; }
 
   // Whether the last setParameter applied a unit-indexed key, and its index;
