@@ -26,8 +26,8 @@ bool applyKeyField(Device& device, std::span<const KeyField<Device>> table, std:
       device.*(*number) = parseNumber(value);
     else if (auto text = std::get_if<std::string Device::*>(&entry.field))
       device.*(*text) = value;
-    else
-      applyYesNo(value, device.*std::get<bool Device::*>(entry.field));
+    else if (!applyYesNo(value, device.*std::get<bool Device::*>(entry.field)))
+      device.noteValueIgnored();
     return true;
   }
   return false;

@@ -26,11 +26,14 @@ std::int32_t parseNumber(std::string_view text) {
   return parseInteger(text, (!text.empty() && text.back() == '.') ? 10 : 8);
 }
 
-void applyYesNo(std::string_view value, bool& flag) {
+bool applyYesNo(std::string_view value, bool& flag) {
   if (value == "1" || equalsIgnoreCase(value, "yes"))
     flag = true;
   else if (value == "0" || equalsIgnoreCase(value, "no"))
     flag = false;
+  else
+    return false;
+  return true;
 }
 
 std::string formatOctal(std::int64_t value) {

@@ -12,8 +12,8 @@ std::int32_t parseNumber(std::string_view text);
 std::int32_t parseInteger(std::string_view text, int base);
 
 // Yes/no values: "1"/"yes" set the flag, "0"/"no" clear it, letter case
-// ignored; any other word leaves the flag as it is.
-void applyYesNo(std::string_view value, bool& flag);
+// ignored; any other word leaves the flag as it is and answers false.
+bool applyYesNo(std::string_view value, bool& flag);
 
 // Octal digits without prefix; negative values keep a leading "-".
 std::string formatOctal(std::int64_t value);

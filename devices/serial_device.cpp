@@ -177,13 +177,16 @@ const LineKey* findLineKey(std::string_view key) {
   return nullptr;
 }
 
-void readParity(std::string_view value, SerialParity& parity) {
+bool readParity(std::string_view value, SerialParity& parity) {
   if (equalsIgnoreCase(value, "none"))
     parity = SerialParity::None;
   else if (equalsIgnoreCase(value, "odd"))
     parity = SerialParity::Odd;
   else if (equalsIgnoreCase(value, "even"))
     parity = SerialParity::Even;
+  else
+    return false;
+  return true;
 }
 
 const char* parityWord(SerialParity parity) {
@@ -194,13 +197,16 @@ const char* parityWord(SerialParity parity) {
   }
 }
 
-void readLineValue(const LineKey& key, VelmorSerialUnit& line, std::string_view value) {
+// False when the value changed nothing (a flag given neither yes nor no, an
+// unknown parity word).
+bool readLineValue(const LineKey& key, VelmorSerialUnit& line, std::string_view value) {
   switch (key.form) {
     case LineValue::Number: line.*key.number = parseNumber(value); break;
     case LineValue::Bits: line.bits = static_cast<std::int16_t>(parseNumber(value)); break;
-    case LineValue::Flag: applyYesNo(value, line.*key.flag); break;
-    case LineValue::Parity: readParity(value, line.parity); break;
+    case LineValue::Flag: return applyYesNo(value, line.*key.flag);
+    case LineValue::Parity: return readParity(value, line.parity);
   }
+  return true;
 }
 
 // The value text of a key, or nothing when the line keeps the default.
@@ -258,9 +264,9 @@ bool VelmorSerialDevice::setParameter(std::string_view key, int index, std::stri
     unit->file = value;
     unit->offline = false;
   } else if (offlineFlag) {
-    applyYesNo(value, unit->offline);
-  } else {
-    readLineValue(*lineKey, *unit, value);
+    if (!applyYesNo(value, unit->offline)) noteValueIgnored();
+  } else if (!readLineValue(*lineKey, *unit, value)) {
+    noteValueIgnored();
   }
   markUnitTouched(index);
   return true;

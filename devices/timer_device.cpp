@@ -86,11 +86,14 @@ const TimerKey kTimerKeys[] = {
 };
 
 // Timers take yes/no in exactly these spellings; "YES" changes nothing.
-void applyExactYesNo(std::string_view value, bool& flag) {
+bool applyExactYesNo(std::string_view value, bool& flag) {
   if (value == "1" || value == "yes")
     flag = true;
   else if (value == "0" || value == "no")
     flag = false;
+  else
+    return false;
+  return true;
 }
 
 // Unquoted, a blank would cut the text short when the script is read again,
@@ -110,7 +113,9 @@ bool VelmorTimerDevice::setParameter(std::string_view key, int, std::string_view
     if (timerKey.types != kEveryTimer && !(timerKey.types & bit)) return false;
     switch (timerKey.form) {
       case TimerValue::Number: this->*timerKey.number = parseNumber(value); break;
-      case TimerValue::Flag: applyExactYesNo(value, this->*timerKey.flag); break;
+      case TimerValue::Flag:
+        if (!applyExactYesNo(value, this->*timerKey.flag)) noteValueIgnored();
+        break;
       case TimerValue::Text: this->*timerKey.text = value; break;
     }
     return true;

@@ -90,12 +90,13 @@ Unit* applyUnitKey(VelmorUnitDevice& device, int index, std::span<const UnitFiel
   if (!field && key != "file") return nullptr;
   Unit* unit = unitForKey<Unit>(device, index);
   if (!unit) return nullptr;
-  if (!field)
+  if (!field) {
     unit->file = value;
-  else if (std::holds_alternative<bool Unit::*>(field->member))
-    applyYesNo(value, unit->*std::get<bool Unit::*>(field->member));
-  else
+  } else if (std::holds_alternative<bool Unit::*>(field->member)) {
+    if (!applyYesNo(value, unit->*std::get<bool Unit::*>(field->member))) device.noteValueIgnored();
+  } else {
     unit_fields_detail::assign(*unit, field->member, parseNumber(value));
+  }
   return unit;
 }
 

@@ -61,8 +61,11 @@ class VelmorDevice {
   // The same for the key=value pairs alone, the line after the device name.
   bool parseSetPairs(std::string_view pairs);
   // How many pairs of the last parseSetStatement were refused, counting a
-  // last key that never got a value.
+  // last key that never got a value and values that changed nothing.
   int refusedPairs() const { return refusedPairs_; }
+  // A pair was taken but its value changed nothing (a flag given neither
+  // yes nor no): a save does not keep it.
+  void noteValueIgnored() { ++refusedPairs_; }
 
   // Whether the last setParameter applied a unit-indexed key, and its index;
   // the reader attaches comment lines to that unit.

@@ -357,6 +357,13 @@ TEST(Reader, ReportsWhatElseASaveDrops) {
   EXPECT_EQ(r.lostNumbers(), (std::vector<std::size_t>{2, 3, 5, 6}));
   EXPECT_EQ(r.config.system.comments, " kept");
   EXPECT_TRUE(r.result);
+
+  // A flag given neither yes nor no, or an unknown parity, changes nothing;
+  // the pair is still taken, so the outcome stands.
+  Read values("load MSCP DUA\nset DUA file[0]=a writeprotect[0]=true\nload DL11 YLA\nset YLA parity=mark\n"
+              "set YLA line=\"x\" rx_trace=1\nload KW11-W KWA\nset KWA silent=YES\n");
+  EXPECT_EQ(values.lostNumbers(), (std::vector<std::size_t>{2, 4, 7}));
+  EXPECT_TRUE(values.result);
 }
 
 // A hardware adapter keeps both texts, but a save writes only the one its
