@@ -325,6 +325,7 @@ class ScriptReader {
     }
     if (!pending_.empty()) {
       device->comments = pending_.take();
+      noteEmptyComment(device->comments);
       pendingSource_.clear();
     }
     if (disabledStatement) device->disabled = true;
@@ -379,8 +380,17 @@ class ScriptReader {
       for (const SourceLine& source : pendingSource_) chainUnitLine(*entry, source, unit->number);
     else if (device == &config_.system)
       systemCommentLines_.insert(systemCommentLines_.end(), pendingSource_.begin(), pendingSource_.end());
+    std::string& comments = unit ? unit->comments : device->comments;
+    attachComment(comments, pending_.take());
+    noteEmptyComment(comments);
     pendingSource_.clear();
-    attachComment(unit ? unit->comments : device->comments, pending_.take());
+  }
+
+  // A lone "#" line gives comments that are empty text, which a save cannot
+  // tell from none: it writes nothing for them.
+  void noteEmptyComment(const std::string& comments) {
+    if (comments.empty())
+      for (const SourceLine& source : pendingSource_) lose(source.number, source.text);
   }
 
   void readBoot(std::string_view line, std::string_view name, const std::string& unitWord) {

@@ -360,6 +360,10 @@ TEST(Reader, ReportsWhatElseASaveDrops) {
 
   // A flag given neither yes nor no, or an unknown parity, changes nothing;
   // the pair is still taken, so the outcome stands.
+  // A lone "#" gives comments a save cannot tell from none.
+  Read lone("#\nload MSCP DUA\n#\nset DUA file[0]=a\n#\n#\nload RL11 DLA\n");
+  EXPECT_EQ(lone.lostNumbers(), (std::vector<std::size_t>{1, 3}));
+
   Read values("load MSCP DUA\nset DUA file[0]=a writeprotect[0]=true\nload DL11 YLA\nset YLA parity=mark\n"
               "set YLA line=\"x\" rx_trace=1\nload KW11-W KWA\nset KWA silent=YES\n");
   EXPECT_EQ(values.lostNumbers(), (std::vector<std::size_t>{2, 4, 7}));
