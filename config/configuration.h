@@ -67,8 +67,9 @@ class Configuration {
   void DisableDevice(std::string_view name);
   // Refused (with a stop message) for a timer or clock while another one is active.
   bool EnableDevice(std::string_view name, UserMessages& messages);
-  // The same for one device of the configuration itself: a script may load
-  // two devices of one name, and a command must reach the one it was given.
+  // The same for one device of the configuration itself, so a command
+  // reaches the one it was given even where two devices share a name (reading
+  // never loads such a pair, but the lists do not forbid it).
   void DeleteDevice(const VelmorBusDevice& device);
   void DisableDevice(VelmorBusDevice& device);
   bool EnableDevice(VelmorBusDevice& device, UserMessages& messages);

@@ -94,8 +94,9 @@ class CVelmorCfgEditorDoc {
   void RemoveDevice(const std::string& name);
   bool Enable(const std::string& name);
   void Disable(const std::string& name);
-  // The same for one device of the configuration itself: a script may load
-  // two devices of one name, and a tree node stands for one of them.
+  // The same for one device of the configuration itself, as a tree node
+  // stands for one: reading never loads two devices of one name, but the
+  // configuration itself does not forbid them.
   void RemoveDevice(VelmorBusDevice& device);
   bool Enable(VelmorBusDevice& device);
   void Disable(VelmorBusDevice& device);
