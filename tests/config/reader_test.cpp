@@ -5,6 +5,7 @@
 
 #include "config/configuration.h"
 #include "config/script_reader.h"
+#include "devices/device_registry.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
@@ -193,6 +194,20 @@ TEST(Reader, EverySetFindsItsDeviceAmongMany) {
   ASSERT_EQ(r.config.list(DeviceListId::Serials).size(), std::size_t(kDevices));
   for (int i = 0; i < kDevices; ++i)
     EXPECT_EQ(r.device(DeviceListId::Serials, i).vector, parseNumber(std::to_string(i))) << i;
+}
+
+// A configuration may already hold two devices of one name (reading never
+// makes such a pair): a `set` reaches the one in the earlier list, whichever
+// was added first.
+TEST(Reader, ASetReachesTheSharedNameInTheEarlierList) {
+  Configuration config;
+  config.append(createDeviceForLoadWord("DL11", "Twin"));
+  config.append(createDeviceForLoadWord("MSCP", "TWIN"));
+  RecordingMessages messages;
+  ReadScriptBytes(config, "set twin priority=6\n", messages);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(config.list(DeviceListId::Disks).at(0)->priority, 6);
+  EXPECT_NE(config.list(DeviceListId::Serials).at(0)->priority, 6);
 }
 
 TEST(Reader, MessagesForUnknownDevices) {
