@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <limits>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include "config/configuration.h"
+#include "config/device_name_index.h"
 #include "config/script_writer.h"
 #include "config/user_messages.h"
 #include "devices/device_registry.h"
@@ -33,83 +33,6 @@ void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
   std::size_t pos = 0;
   for (std::string_view word = nextWord(line, pos); !word.empty(); word = nextWord(line, pos)) words.push_back(word);
 }
-
-// Finds devices by name as FindDevice does, without a linear search per
-// statement: the first device in list order wins, so a later device of an
-// earlier list replaces an entry of a later list. Keys view the names of
-// devices in the configuration's lists, which stay put for the whole read
-// (reading never removes or renames a device). Open addressing in one array:
-// no heap block per device, and each slot keeps its hash, so growing never
-// hashes a name again.
-class NameIndex {
- public:
-  static constexpr std::size_t kNoLine = std::numeric_limits<std::size_t>::max();
-  struct Entry {
-    std::size_t rank;
-    VelmorBusDevice* device;
-    std::size_t lastUnitLine = kNoLine;  // the reader's chain of this device's unit lines
-  };
-
-  void add(VelmorBusDevice& device, DeviceListId list) {
-    const std::size_t rank = findRank(list);
-    if ((used_ + 1) * 2 > slots_.size()) grow();
-    const std::size_t hash = CaseBlindHash()(device.name);
-    Slot& slot = slotFor(device.name, hash);
-    if (slot.entry.device) {
-      if (rank < slot.entry.rank) slot.entry = Entry{rank, &device};
-      return;
-    }
-    slot = Slot{hash, device.name, Entry{rank, &device}};
-    ++used_;
-  }
-  template <class Visit>
-  void forEachEntry(Visit visit) {
-    for (Slot& slot : slots_)
-      if (slot.entry.device) visit(slot.entry);
-  }
-  bool contains(std::string_view name) { return findSlot(name) != nullptr; }
-  // The system entry for "cpu" and "mmu"; otherwise the device and its entry.
-  VelmorDevice* find(Configuration& config, std::string_view name, Entry** entry = nullptr) {
-    if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) return &config.system;
-    Slot* slot = findSlot(name);
-    if (!slot) return nullptr;
-    if (entry) *entry = &slot->entry;
-    return slot->entry.device;
-  }
-
- private:
-  struct Slot {
-    std::size_t hash = 0;
-    std::string_view key;
-    Entry entry{0, nullptr};  // no device in an empty slot
-  };
-  static std::size_t findRank(DeviceListId list) {
-    for (std::size_t i = 0; i < kFindOrder.size(); ++i)
-      if (kFindOrder[i] == list) return i;
-    return kFindOrder.size();
-  }
-  // The slot holding `name`, or the empty slot where it belongs.
-  Slot& slotFor(std::string_view name, std::size_t hash) {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-      Slot& slot = slots_[i];
-      if (!slot.entry.device || (slot.hash == hash && equalsIgnoreCase(slot.key, name))) return slot;
-    }
-  }
-  Slot* findSlot(std::string_view name) {
-    if (used_ == 0) return nullptr;
-    Slot& slot = slotFor(name, CaseBlindHash()(name));
-    return slot.entry.device ? &slot : nullptr;
-  }
-  void grow() {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(std::max<std::size_t>(64, old.size() * 2), Slot{});
-    for (Slot& slot : old)
-      if (slot.entry.device) slotFor(slot.key, slot.hash) = slot;
-  }
-  std::vector<Slot> slots_;  // a power of two long, at most half used
-  std::size_t used_ = 0;
-};
 
 // Comment lines waiting for the device or unit that follows them.
 class PendingComment {
@@ -375,7 +298,7 @@ class ScriptReader {
   }
 
   void readSet(std::string_view line, std::string_view name, std::string_view pairs) {
-    NameIndex::Entry* entry = nullptr;
+    DeviceNameIndex::Entry* entry = nullptr;
     VelmorDevice* device = names_.find(config_, name, &entry);
     if (!device) {
       const std::string n(name);
@@ -463,14 +386,14 @@ class ScriptReader {
 
   // A `model` key rebuilds the units: unit settings of earlier lines are
   // gone, and so are those of earlier pairs of the same line.
-  void noteUnitSettings(NameIndex::Entry& entry, const VelmorUnitDevice& controller, unsigned generationBefore,
+  void noteUnitSettings(DeviceNameIndex::Entry& entry, const VelmorUnitDevice& controller, unsigned generationBefore,
                         std::string_view line, bool bracketed) {
     if (controller.unitGeneration() != generationBefore) {
       std::vector<const SourceLine*> earlier;  // newest first
-      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous)
+      for (std::size_t i = entry.lastUnitLine; i != DeviceNameIndex::kNoLine; i = unitLines_[i].previous)
         earlier.push_back(&unitLines_[i].line);
       for (auto lost = earlier.rbegin(); lost != earlier.rend(); ++lost) lose((*lost)->number, (*lost)->text);
-      entry.lastUnitLine = NameIndex::kNoLine;
+      entry.lastUnitLine = DeviceNameIndex::kNoLine;
       if (controller.unitPairsDropped()) lose(lineNumber_, line);
     }
     const SourceLine source{lineNumber_, line};
@@ -478,7 +401,7 @@ class ScriptReader {
     if (controller.unitsSet().empty() && bracketed) chainUnitLine(entry, source, -1);
   }
 
-  void chainUnitLine(NameIndex::Entry& entry, const SourceLine& line, int unit) {
+  void chainUnitLine(DeviceNameIndex::Entry& entry, const SourceLine& line, int unit) {
     unitLines_.push_back({line, entry.lastUnitLine, unit});
     entry.lastUnitLine = unitLines_.size() - 1;
   }
@@ -491,12 +414,12 @@ class ScriptReader {
   // does not loses nothing: its lines are not reported.
   void noteUnwrittenUnits() {
     if (!report_) return;
-    names_.forEachEntry([&](NameIndex::Entry& entry) {
+    names_.forEachEntry([&](DeviceNameIndex::Entry& entry) {
       if (!hasUnits(*entry.device)) return;
       const auto& controller = static_cast<const VelmorUnitDevice&>(*entry.device);
       enum class Loses : signed char { Unknown, No, Yes };
       std::vector<Loses> loses;  // per unit, worked out once: a long file may set one unit many times
-      for (std::size_t i = entry.lastUnitLine; i != NameIndex::kNoLine; i = unitLines_[i].previous) {
+      for (std::size_t i = entry.lastUnitLine; i != DeviceNameIndex::kNoLine; i = unitLines_[i].previous) {
         const int unit = unitLines_[i].unit;
         if (unit < 0 || static_cast<std::size_t>(unit) >= controller.unitCount()) continue;
         if (loses.empty()) loses.resize(controller.unitCount(), Loses::Unknown);
@@ -580,7 +503,7 @@ class ScriptReader {
   Configuration& config_;
   UserMessages& messages_;
   ReadReport* report_;
-  NameIndex names_;
+  DeviceNameIndex names_;
   PendingComment pending_;
   std::vector<SourceLine> pendingSource_;  // where the pending comment came from, for the report
   std::vector<SourceLine> systemCommentLines_;  // where the system entry's comments came from
