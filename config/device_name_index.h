@@ -20,21 +20,16 @@ class DeviceNameIndex {
  public:
   static constexpr std::size_t kNoLine = std::numeric_limits<std::size_t>::max();
   struct Entry {
-    std::size_t rank;
     VelmorBusDevice* device;
     std::size_t lastUnitLine = kNoLine;  // the reader's chain of this device's unit lines
   };
 
-  void add(VelmorBusDevice& device, DeviceListId list) {
-    const std::size_t rank = findRank(list);
+  void add(VelmorBusDevice& device) {
     if ((used_ + 1) * 2 > slots_.size()) grow();
     const std::size_t hash = CaseBlindHash()(device.name);
     Slot& slot = slotFor(device.name, hash);
-    if (slot.entry.device) {
-      if (rank < slot.entry.rank) slot.entry = Entry{rank, &device};
-      return;
-    }
-    slot = Slot{hash, device.name, Entry{rank, &device}};
+    if (slot.entry.device) return;
+    slot = Slot{hash, device.name, Entry{&device}};
     ++used_;
   }
   template <class Visit>
@@ -56,13 +51,8 @@ class DeviceNameIndex {
   struct Slot {
     std::size_t hash = 0;
     std::string_view key;
-    Entry entry{0, nullptr};  // no device in an empty slot
+    Entry entry{nullptr};  // no device in an empty slot
   };
-  static std::size_t findRank(DeviceListId list) {
-    for (std::size_t i = 0; i < kFindOrder.size(); ++i)
-      if (kFindOrder[i] == list) return i;
-    return kFindOrder.size();
-  }
   // The slot holding `name`, or the empty slot where it belongs.
   Slot& slotFor(std::string_view name, std::size_t hash) {
     const std::size_t mask = slots_.size() - 1;

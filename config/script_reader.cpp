@@ -95,7 +95,7 @@ class ScriptReader {
   ScriptReader(Configuration& config, UserMessages& messages, ReadReport* report)
       : config_(config), messages_(messages), report_(report) {
     for (DeviceListId id : kFindOrder)
-      for (auto& device : config_.list(id)) names_.add(*device, id);
+      for (auto& device : config_.list(id)) names_.add(*device);
     activeTimer_ = config_.HasActiveTimer();
     activeClock_ = config_.HasActiveClock();
   }
@@ -292,8 +292,7 @@ class ScriptReader {
       if (activeClock_) device->disabled = true;
       activeClock_ = activeClock_ || !device->disabled;
     }
-    const DeviceListId list = Configuration::listFor(*device);
-    names_.add(config_.append(std::move(device)), list);
+    names_.add(config_.append(std::move(device)));
     succeeded_ = true;
   }
 
@@ -308,7 +307,6 @@ class ScriptReader {
       return;
     }
     auto* controller = hasUnits(*device) ? static_cast<VelmorUnitDevice*>(device) : nullptr;
-    const unsigned generation = controller ? controller->unitGeneration() : 0;
     auto* adapter = device->kind() == DeviceKind::Network ? static_cast<VelmorNetworkDevice*>(device) : nullptr;
     const NetworkPairs pairsBefore = adapter ? NetworkPairs{adapter->protocolsPairs(), adapter->addressPairs()}
                                              : NetworkPairs{};
@@ -324,7 +322,7 @@ class ScriptReader {
     if (controller) {
       // A "[" in the name or the pairs may name a unit.
       const bool bracketed = name.find('[') != std::string_view::npos || pairs.find('[') != std::string_view::npos;
-      noteUnitSettings(*entry, *controller, generation, line, bracketed);
+      noteUnitSettings(*entry, *controller, line, bracketed);
     }
     if (pending_.empty()) return;
     VelmorUnit* unit = nullptr;
@@ -386,13 +384,11 @@ class ScriptReader {
 
   // A `model` key rebuilds the units: unit settings of earlier lines are
   // gone, and so are those of earlier pairs of the same line.
-  void noteUnitSettings(DeviceNameIndex::Entry& entry, const VelmorUnitDevice& controller, unsigned generationBefore,
+  void noteUnitSettings(DeviceNameIndex::Entry& entry, const VelmorUnitDevice& controller,
                         std::string_view line, bool bracketed) {
-    if (controller.unitGeneration() != generationBefore) {
-      std::vector<const SourceLine*> earlier;  // newest first
+    if (controller.unitsRebuiltByLastParse()) {
       for (std::size_t i = entry.lastUnitLine; i != DeviceNameIndex::kNoLine; i = unitLines_[i].previous)
-        earlier.push_back(&unitLines_[i].line);
-      for (auto lost = earlier.rbegin(); lost != earlier.rend(); ++lost) lose((*lost)->number, (*lost)->text);
+        lose(unitLines_[i].line.number, unitLines_[i].line.text);
       entry.lastUnitLine = DeviceNameIndex::kNoLine;
       if (controller.unitPairsDropped()) lose(lineNumber_, line);
     }

@@ -65,8 +65,6 @@ constexpr KeyField<Bridge> kBridgeKeys[] = {
 
 bool VelmorBridgeDevice::setParameter(std::string_view key, int index, std::string_view value) {
   clearUnitTouched();
-  // The common vector keys would give the bridge a vector it does not have.
-  if (key == "vector" || key == "vector0") return false;
   return setCommonParameter(key, index, value) || applyKeyField<Bridge>(*this, kBridgeKeys, key, value);
 }
 

@@ -17,7 +17,5 @@ const std::vector<ModelAlias>& clockModelAliases() {
 
 bool VelmorClockDevice::setParameter(std::string_view key, int, std::string_view value) {
   clearUnitTouched();
-  if (key != "register") return false;
-  registerAddress = parseNumber(value);
-  return true;
+  return setCommonParameter(key, 0, value);
 }

@@ -137,5 +137,5 @@ void VelmorDiskDevice::writeUnit(std::string& out, const VelmorUnit& unit, const
 
 void VelmorDiskDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, diskUnitDefaultsRows(), kDiskUnitFields);
+  writeUnits(out, disabledSign);
 }

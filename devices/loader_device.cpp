@@ -55,5 +55,5 @@ void VelmorLoaderDevice::writeUnit(std::string& out, const VelmorUnit& unit, con
 
 void VelmorLoaderDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, loaderUnitDefaultsRows(), kLoaderUnitFields);
+  writeUnits(out, disabledSign);
 }

@@ -17,11 +17,11 @@ const std::vector<ModelAlias>& romModelAliases() {
 }
 
 bool VelmorROMDevice::setParameter(std::string_view key, int, std::string_view value) {
-  // The common keys are not consulted: vector, priority and units stay as loaded.
+  // Of the common keys only register is taken (takesCommonKey): vector,
+  // priority and units stay as loaded.
   clearUnitTouched();
-  if (key == "register")
-    registerAddress = parseNumber(value);
-  else if (key == "image")
+  if (setCommonParameter(key, 0, value)) return true;
+  if (key == "image")
     image = value;
   else if (key == "rom_size")
     romSize = parseNumber(value);

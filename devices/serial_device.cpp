@@ -284,8 +284,7 @@ void VelmorSerialDevice::writeStatements(std::string& out, const std::string& di
   if (const ModelDescriptor* row = readBackDefaults())
     set.octalChanged(" vector1 = ", vector1, firstChoice(row->vectors1));
 
-  for (std::size_t pos = 0; pos < readableUnitCount(); ++pos)
-    if (writesUnit(unit(pos))) writeUnit(out, unit(pos), disabledSign);
+  writeUnits(out, disabledSign);
 }
 
 void VelmorSerialDevice::writeUnit(std::string& out, const VelmorUnit& unit, const std::string& disabledSign) const {

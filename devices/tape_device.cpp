@@ -94,5 +94,5 @@ void VelmorTapeDevice::writeUnit(std::string& out, const VelmorUnit& unit, const
 
 void VelmorTapeDevice::writeStatements(std::string& out, const std::string& disabledSign) const {
   VelmorBusDevice::writeStatements(out, disabledSign);
-  writeUnitBlocks(out, statementPrefix(disabledSign), disabledSign, *this, tapeUnitDefaultsRows(), kTapeUnitFields);
+  writeUnits(out, disabledSign);
 }

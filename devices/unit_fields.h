@@ -136,16 +136,3 @@ void writeUnitBlockOf(std::string& out, const std::string& prefix, const std::st
     writeUnitBlock(out, prefix, disabledSign, device.name, static_cast<const Unit&>(unit), *row, fields);
 }
 
-// The blocks of every unit the device writes, in unit-list order, with
-// the defaults row of the device's type and model; nothing without a row.
-template <class Unit, class Row>
-void writeUnitBlocks(std::string& out, const std::string& prefix, const std::string& disabledSign,
-                     const VelmorUnitDevice& device,
-                     const std::vector<Row>& defaultsRows, std::span<const UnitField<Unit, Row>> fields) {
-  const Row* row = findUnitDefaults(defaultsRows, device.type, device.model);
-  if (!row) return;
-  for (std::size_t position = 0; position < device.readableUnitCount(); ++position) {
-    const Unit& unit = static_cast<const Unit&>(device.unit(position));
-    if (device.writesUnit(unit)) writeUnitBlock(out, prefix, disabledSign, device.name, unit, *row, fields);
-  }
-}

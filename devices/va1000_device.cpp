@@ -34,9 +34,8 @@ const Va1000Defaults* findVa1000Defaults(std::string_view type, std::string_view
 namespace {
 
 using Va1000 = VelmorVa1000Device;
-// Only register of the common keys: the adapter has no vector, priority or units of its own to set.
+// The adapter's own keys; of the common keys it takes only register (takesCommonKey).
 constexpr KeyField<Va1000> kVa1000Keys[] = {
-    {"register", &Va1000::registerAddress},
     {"ip_address", &Va1000::ipAddress},
     {"ip_port", &Va1000::ipPort},
     {"base_addr", &Va1000::baseAddr},
@@ -53,7 +52,7 @@ constexpr KeyField<Va1000> kVa1000Keys[] = {
 
 bool VelmorVa1000Device::setParameter(std::string_view key, int, std::string_view value) {
   clearUnitTouched();
-  return applyKeyField<Va1000>(*this, kVa1000Keys, key, value);
+  return setCommonParameter(key, 0, value) || applyKeyField<Va1000>(*this, kVa1000Keys, key, value);
 }
 
 void VelmorVa1000Device::applyModelDefaults(bool reset) {

@@ -90,6 +90,7 @@ bool VelmorDevice::parseSetPairs(std::string_view line) {
   refusedPairs_ = 0;
   unitsSet_.clear();
   unitPairsDropped_ = false;
+  unitsRebuiltByLastParse_ = false;
   bool answer = true;
   bool readingKey = true, valueStarted = false, skipBlanks = true;
   char terminator = '=';
@@ -162,6 +163,7 @@ VelmorBusDevice::VelmorBusDevice(DeviceKind kind, std::string type, std::string 
     : VelmorDevice(kind, std::move(type), std::move(model), std::move(name)) {}
 
 bool VelmorBusDevice::setCommonParameter(std::string_view key, int, std::string_view value) {
+  if (!takesCommonKey(key == "vector0" ? std::string_view("vector") : key)) return false;
   if (key == "register")
     registerAddress = parseNumber(value);
   else if (key == "vector" || key == "vector0")

@@ -77,6 +77,7 @@ class VelmorDevice {
   // Whether a `model` pair of the last parseSetPairs rebuilt the units after
   // earlier pairs of it had set some: those settings are gone.
   bool unitPairsDropped() const { return unitPairsDropped_; }
+  bool unitsRebuiltByLastParse() const { return unitsRebuiltByLastParse_; }
 
   std::string comments;  // lines joined with CR LF, without their "#"
   bool disabled = false;
@@ -103,6 +104,7 @@ class VelmorDevice {
   void clearUnitTouched() { unitTouched_ = false; }
   // The units were built afresh: what pairs set on them so far is gone.
   void unitsRebuilt() {
+    unitsRebuiltByLastParse_ = true;
     if (!unitsSet_.empty()) unitPairsDropped_ = true;
     unitsSet_.clear();
   }
@@ -113,6 +115,7 @@ class VelmorDevice {
   int lastUnitIndex_ = 0;
   UnitNumberSet unitsSet_;
   bool unitPairsDropped_ = false;
+  bool unitsRebuiltByLastParse_ = false;
   int refusedPairs_ = 0;
 };
 
@@ -132,8 +135,9 @@ class VelmorBusDevice : public VelmorDevice {
   // The common keys register, vector/vector0, priority and units.
   virtual bool setCommonParameter(std::string_view key, int index, std::string_view value);
   // Whether this kind's `set` takes the common key ("register", "vector",
-  // "priority", "units"): a line it would refuse is never written, or the
-  // saved file would refuse its own line.
+  // "priority", "units"; "vector0" asks for "vector"). The one record of it:
+  // setCommonParameter refuses the others, and a line the kind would refuse
+  // is never written, or the saved file would refuse its own line.
   virtual bool takesCommonKey(std::string_view) const { return true; }
   // The common lines: comments, load, model, then register, vector, priority
   // and units where they differ from the model row's defaults.

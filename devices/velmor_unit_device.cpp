@@ -12,7 +12,6 @@ VelmorUnitDevice::VelmorUnitDevice(const VelmorUnitDevice& other) : VelmorBusDev
 void VelmorUnitDevice::applyModelDefaults(bool reset) {
   applyCommonModelDefaults(reset);
   deleteUnits();
-  ++unitGeneration_;
   unitsRebuilt();
   const int count = std::min(units, kMaxUnits);
   if (count <= 0) return;
@@ -88,4 +87,9 @@ int VelmorUnitDevice::bootUnitNumber() const {
 VelmorUnit* VelmorUnitDevice::unitAt(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= unitList_.size()) return nullptr;
   return unitList_[static_cast<std::size_t>(index)].get();
+}
+
+void VelmorUnitDevice::writeUnits(std::string& out, const std::string& disabledSign) const {
+  for (std::size_t pos = 0; pos < readableUnitCount(); ++pos)
+    if (writesUnit(*unitList_[pos])) writeUnit(out, *unitList_[pos], disabledSign);
 }

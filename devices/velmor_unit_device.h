@@ -68,9 +68,8 @@ class VelmorUnitDevice : public VelmorBusDevice {
   // Whether unit `number` holds anything a fresh unit of its number does not
   // (a file, comments, a changed field): what a save that leaves it out loses.
   bool unitHoldsSettings(int number) const;
-  // Counts the rebuilds of the unit list, so a reader can tell that unit
-  // settings made so far were dropped.
-  unsigned unitGeneration() const { return unitGeneration_; }
+  // The blocks of every readable unit the kind writes, in list order.
+  void writeUnits(std::string& out, const std::string& disabledSign) const;
   VelmorUnit& unit(std::size_t position) { return *unitList_[position]; }
   const VelmorUnit& unit(std::size_t position) const { return *unitList_[position]; }
   // Units 0 to n - 1 become copies of `from`'s units of the same numbers, n
@@ -97,5 +96,4 @@ class VelmorUnitDevice : public VelmorBusDevice {
 
  private:
   std::vector<std::unique_ptr<VelmorUnit>> unitList_;
-  unsigned unitGeneration_ = 0;
 };
