@@ -133,7 +133,15 @@ bool CVelmorCfgEditorDoc::OnSaveDocument(const std::string& path, const ScriptWr
       return false;
     }
   }
-  if (!WriteScript(config_, path, options)) return false;
+  std::string reason;
+  ScriptWriteOptions writing = options;
+  if (!writing.failure) writing.failure = &reason;
+  if (!WriteScript(config_, path, writing)) {
+    // A caller that asks for the reason words its own message.
+    if (!options.failure && !reason.empty())
+      messages_.stop("Unable to save configuration file.\n" + path + ": " + reason);
+    return false;
+  }
   if (otherPath || heldPath_ != path) {
     leaveCurrentFile();
     claimFile(path);
@@ -144,16 +152,14 @@ bool CVelmorCfgEditorDoc::OnSaveDocument(const std::string& path, const ScriptWr
   return true;
 }
 
-bool CVelmorCfgEditorDoc::SaveAtOnce(std::string* failure) {
+bool CVelmorCfgEditorDoc::SaveAtOnce() {
   if (config_.currentPath.empty() || openFailed_) return false;
   if (!lostLines_.empty() &&
       !messages_.askYesNo("The file " + config_.currentPath + " holds " + std::to_string(lostLines_.size()) +
                           " line(s) that the editor cannot keep. Saving now removes them from the file. "
                           "Save anyway?"))
     return false;
-  ScriptWriteOptions options;
-  options.failure = failure;
-  return OnSaveDocument(config_.currentPath, options);
+  return OnSaveDocument(config_.currentPath);
 }
 
 void CVelmorCfgEditorDoc::OnCloseDocument() {

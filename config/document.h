@@ -72,14 +72,14 @@ class CVelmorCfgEditorDoc {
   bool OnNewDocument();
   bool OnOpenDocument(const std::string& path);
   // Save to `path` (the user's Save or Save As); `options` carry the moment
-  // of writing and receive the failure reason for a message of the caller's own.
+  // of writing. A file that cannot be written is reported to the user, unless
+  // `options.failure` asks for the reason, for a message of the caller's own.
   bool OnSaveDocument(const std::string& path, const ScriptWriteOptions& options = {});
   // Save at once to the current path ("Bus warnings enabled", "Disabled
   // Sign...", a confirmed general header). Fails quietly without a current
   // path or after a failed open, and asks first when the file's read lost
-  // lines. `failure` receives why the file could not be written, for a
-  // message of the caller's own.
-  bool SaveAtOnce(std::string* failure = nullptr);
+  // lines.
+  bool SaveAtOnce();
   void OnCloseDocument();
   // The status an open during start-up left for the main window to report.
   void ReportPendingHostStatus();

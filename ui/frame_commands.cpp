@@ -66,32 +66,9 @@ bool CMainFrame::openFile(const QString& path) {
 bool CMainFrame::save() {
   const std::string path = doc_.configuration().currentPath;
   if (path.empty()) return saveAs();
-  const bool saved = saveTo(path);
+  const bool saved = doc_.OnSaveDocument(path);
   updateTitle();
   return saved;
-}
-
-// A save the user asked for says when it failed: the window looks the same
-// either way, and a "Save changes" question answered Yes would otherwise
-// leave the user guessing why the window stays.
-bool CMainFrame::saveTo(const std::string& path) {
-  std::string failure;
-  ScriptWriteOptions options;
-  options.failure = &failure;
-  if (doc_.OnSaveDocument(path, options)) return true;
-  tellSaveFailure(path, failure);
-  return false;
-}
-
-void CMainFrame::saveAtOnce() {
-  std::string failure;
-  if (!doc_.SaveAtOnce(&failure)) tellSaveFailure(doc_.configuration().currentPath, failure);
-}
-
-void CMainFrame::tellSaveFailure(const std::string& path, const std::string& failure) {
-  // Without a reason the document has told the user itself (a file held
-  // elsewhere), or there was nothing to write (no file, a declined question).
-  if (!failure.empty()) doc_.messages().stop("Unable to save configuration file.\n" + path + ": " + failure);
 }
 
 bool CMainFrame::saveAs() {
@@ -99,7 +76,7 @@ bool CMainFrame::saveAs() {
   const QString suggested = current.isEmpty() ? QString("Velmor.cfg") : current;
   const QString path = dialogs_.saveFileName(this, suggested);
   if (path.isEmpty()) return false;
-  const bool saved = saveTo(path.toStdString());
+  const bool saved = doc_.OnSaveDocument(path.toStdString());
   if (saved) addRecentFile(QFileInfo(path).absoluteFilePath());
   updateTitle();
   return saved;
@@ -154,7 +131,7 @@ void CMainFrame::editGeneralHeader() {
   config.projectName = toBytes(dialog.projectNameEdit()->text());
   // Kept as a change when there is no file to save to yet.
   doc_.setModified();
-  saveAtOnce();
+  doc_.SaveAtOnce();
   updateTitle();
 }
 
@@ -163,7 +140,7 @@ void CMainFrame::toggleBusWarnings() {
   config.warnings = !config.warnings;
   busWarnings_->setChecked(config.warnings);
   doc_.setModified();
-  saveAtOnce();
+  doc_.SaveAtOnce();
   // The bus warning pictures follow the option.
   view_->rebuild();
 }
@@ -185,7 +162,7 @@ void CMainFrame::chooseDisabledSign() {
   config.disabledSign = sign;
   if (settings_) storeDisabledSign(*settings_, sign);
   doc_.setModified();
-  saveAtOnce();
+  doc_.SaveAtOnce();
 }
 
 void CMainFrame::showAbout() {

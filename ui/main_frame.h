@@ -84,12 +84,6 @@ class CMainFrame : public QMainWindow, public DocumentWindow {
   void removeRecentFile(const QString& path);
   void updateRecentMenu();
   void updateTitle();
-  // Saves to `path`, or at once to the current path (after an Options
-  // command or the general header), telling the user why when the file
-  // could not be written.
-  bool saveTo(const std::string& path);
-  void saveAtOnce();
-  void tellSaveFailure(const std::string& path, const std::string& failure);
   void fitToTree();
   QPrinter& printer();
 
