@@ -114,8 +114,9 @@ void CVelmorEditorView::rebuild() {
   // The selection survives the rebuild: park it on the group node meanwhile.
   QTreeWidgetItem* current = tree_->currentItem();
   const std::string selectedName = deviceNameOf(current);
-  // Where a script repeats a name, the node of the selected device itself
-  // (only compared, never used: the device may be gone).
+  // Where two devices share a name (reading refuses that, but the
+  // configuration allows it), the node of the selected device itself (only
+  // compared, never used: the device may be gone).
   const VelmorBusDevice* selectedDevice = deviceOf(current);
   if (current && !selectedName.empty()) select(current->parent());
   for (const IndexEntry& entry : index_) delete entry.node;

@@ -87,7 +87,7 @@ class CVelmorEditorView : public QWidget {
  private:
   struct IndexEntry {
     std::string name;
-    VelmorBusDevice* device;  // the node's own device: a script may repeat a name
+    VelmorBusDevice* device;  // the node's own device: two devices of a configuration may share a name
     QTreeWidgetItem* node;
   };
 
