@@ -10,8 +10,9 @@
 #include "devices/text_utils.h"
 
 // Finds devices by name as FindDevice does, without a linear search per
-// statement: the first device in list order wins, so a later device of an
-// earlier list replaces an entry of a later list. Keys view the names of
+// statement. The first device added under a name keeps it: the reader adds
+// the configuration's devices in FindDevice's list order, and refuses to load
+// a second device of a name. Keys view the names of
 // devices in the configuration's lists, which stay put for the whole read
 // (reading never removes or renames a device). Open addressing in one array:
 // no heap block per device, and each slot keeps its hash, so growing never
@@ -24,6 +25,7 @@ class DeviceNameIndex {
     std::size_t lastUnitLine = kNoLine;  // the reader's chain of this device's unit lines
   };
 
+  // Keeps the entry already there when the name is taken.
   void add(VelmorBusDevice& device) {
     if ((used_ + 1) * 2 > slots_.size()) grow();
     const std::size_t hash = CaseBlindHash()(device.name);
