@@ -6,6 +6,7 @@
 #include "config/configuration.h"
 #include "config/script_reader.h"
 #include "devices/device_registry.h"
+#include "devices/disk_device.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
@@ -416,6 +417,39 @@ TEST(Reader, ReportsUnitLinesBeyondALoweredCount) {
 
 // A device named like the system entry could never be set, and its saved
 // lines would change the system entry: it is not loaded.
+// Each row: a script, and the lines its read must report as lost (none
+// where a save keeps everything the line says).
+TEST(Reader, ReportsALostLineExactlyWhenASaveDropsSomething) {
+  const struct {
+    const char* what;
+    std::string script;
+    std::vector<std::size_t> lost;
+  } rows[] = {
+      {"a comment after the boot has no device to go to",
+       "load MSCP DUA\nset DUA file[0]=\"a.dsk\"\nboot DUA 0 #note\n", {3}},
+      {"a banner of # longer than the header's rule",
+       std::string(80, '#') + "\nload MSCP DUA\n", {1}},
+      {"a key table's flag given neither yes nor no", "load QBUS-BRIDGE QBA\nset QBA trace=maybe\n", {2}},
+      {"blanks after the boot are no line", "load MSCP DUA\nset DUA file[0]=a\nboot DUA 0\n   \n", {}},
+      {"an empty text the adapter does not write loses nothing",
+       "load DEQNA XQA\nset XQA interface=\"virtual\" protocols=\"\"\n", {}},
+  };
+  for (const auto& row : rows) {
+    Read r(row.script);
+    EXPECT_EQ(r.lostNumbers(), row.lost) << row.what;
+  }
+}
+
+// Keys compare in lower case whatever letters they hold, "A" included.
+TEST(Reader, KeysOfAnyLetterCase) {
+  Read r("load MSCP DUA\nset DUA file[0]=\"a.dsk\" cAching[0]=2 WriteProtect[0]=YES\n");
+  EXPECT_TRUE(r.result);
+  EXPECT_TRUE(r.report.lost.empty());
+  const auto& unit = static_cast<const VelmorDiskUnit&>(r.controller(DeviceListId::Disks).unit(0));
+  EXPECT_EQ(unit.caching, 2);
+  EXPECT_TRUE(unit.writeprotect);
+}
+
 TEST(Reader, RefusesDevicesNamedCpuOrMmu) {
   Read r("load RP05 cpu\nload TK81 Mmu\nset cpu model=\"PDP 11/70\"\nload MSCP DUA\n");
   EXPECT_TRUE(r.config.list(DeviceListId::Disks).size() == 1u);
