@@ -49,6 +49,9 @@ TEST_F(EditingTest, NamesFillTheFirstGap) {
 TEST_F(EditingTest, UniqueNameIsBounded) {
   Configuration& config = doc.configuration();
   EXPECT_EQ(config.UniqueName("XX"), "XXA");
+  // After Z come the character codes up to "~": the 27th disk is "DU[".
+  for (int i = 0; i < 26; ++i) doc.AddDevice(AddKind::Disk, "MSCP");
+  EXPECT_EQ(config.UniqueName("DU"), "DU[");
   EXPECT_TRUE(config.NameExists("CPU"));
   EXPECT_TRUE(config.NameExists("mmu"));
 }
@@ -61,6 +64,12 @@ TEST_F(EditingTest, FurtherControllersArePlacedAfterTheOthers) {
   doc.AddDevice(AddKind::Disk, "MSCP");
   EXPECT_EQ(device("DUB").registerAddress, mscpRegister + table.areaSizeOf("VelmorDiskDevice", "MSCP", ""));
   EXPECT_EQ(device("DUB").vector, mscpVector + 2);
+
+  // A third goes after the highest of the two, not after the first.
+  doc.AddDevice(AddKind::Disk, "MSCP");
+  EXPECT_EQ(device("DUC").registerAddress, mscpRegister + 2 * table.areaSizeOf("VelmorDiskDevice", "MSCP", ""));
+  EXPECT_EQ(device("DUC").vector, mscpVector + 4);
+  for (const char* name : {"DUA", "DUB", "DUC"}) EXPECT_FALSE(doc.checker().hasConflict(name)) << name;
 
   // The first RL11 moves off its defaults because the list holds an MSCP.
   const std::string rl = doc.AddDevice(AddKind::Disk, "RL11");
@@ -134,6 +143,15 @@ TEST_F(EditingTest, TimerAndClockGroup) {
   EXPECT_FALSE(doc.configuration().IsDeviceDisabled("KWA"));  // only the first timer
   EXPECT_TRUE(doc.configuration().IsDeviceDisabled("KWB"));
   EXPECT_FALSE(doc.SetGroupEnabled(DeviceGroup::System, true));
+}
+
+// Disabling a disabled device changes nothing, so no save is asked for.
+TEST_F(EditingTest, DisablingTwiceLeavesTheDocumentUnmodified) {
+  doc.AddDevice(AddKind::Disk, "MSCP");
+  doc.Disable("DUA");
+  doc.setModified(false);
+  doc.Disable("DUA");
+  EXPECT_FALSE(doc.isModified());
 }
 
 TEST_F(EditingTest, ConflictsFollowEnableAndDisable) {

@@ -273,6 +273,20 @@ TEST_F(PropertiesTest, ConfirmedDiskSheetKeepsItTheOnlyBootDevice) {
   EXPECT_FALSE(static_cast<VelmorROMDevice&>(device(rom)).start);
 }
 
+// A ROM started from its sheet is the one boot device too.
+TEST_F(PropertiesTest, ConfirmedRomSheetWithStartKeepsItTheOnlyBootDevice) {
+  const std::string disk = add(AddKind::Disk, "MSCP");
+  const std::string rom = add(AddKind::ROM, "ROM");
+  static_cast<VelmorUnitDevice&>(device(disk)).unit(0).setBoot(true);
+  ASSERT_TRUE(doc.DeviceProperties(rom, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
+    values.general = unchangedGeneral(copy);
+    values.specificWriters.push_back([](VelmorBusDevice& target) { static_cast<VelmorROMDevice&>(target).start = true; });
+    return true;
+  }));
+  EXPECT_TRUE(static_cast<VelmorROMDevice&>(device(rom)).start);
+  EXPECT_EQ(static_cast<VelmorUnitDevice&>(device(disk)).bootUnitNumber(), -1);
+}
+
 TEST_F(PropertiesTest, ConfirmedSerialSheetLeavesBootDevicesAlone) {
   const std::string disk = add(AddKind::Disk, "MSCP");
   const std::string serial = add(AddKind::Serial, "DL11");

@@ -154,6 +154,25 @@ TEST_F(DocumentTest, LostLinesAreToldAndSaveAtOnceAsksFirst) {
   EXPECT_EQ(messages.shown.size(), 3u);
 }
 
+// The list shows at most twelve lines; only more than twelve add a count.
+TEST_F(DocumentTest, TheLostLinesListEndsWithTheCountOfTheRest) {
+  doc.setReportLostLines(true);
+  for (const int lost : {12, 13}) {
+    std::string text;
+    for (int i = 0; i < lost; ++i) text += "stray " + std::to_string(i) + "\n";
+    messages.shown.clear();
+    ASSERT_TRUE(doc.OnOpenDocument(file("lost.cfg", text + kScript)));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string& shown = messages.shown[0];
+    EXPECT_NE(shown.find("line 12: stray 11"), std::string::npos) << lost;
+    EXPECT_EQ(shown.find("line 13:"), std::string::npos) << lost;
+    if (lost == 13)
+      EXPECT_TRUE(shown.ends_with("\nline 12: stray 11\n... and 1 more lines."));
+    else
+      EXPECT_TRUE(shown.ends_with("\nline 12: stray 11"));
+  }
+}
+
 TEST_F(DocumentTest, AFileWhoseOpenFailedIsNeverReleased) {
   const std::string a = file("a.cfg", kScript), bad = file("bad.cfg", "load MSCP DUA\nset DUA bogus=1\n");
   ASSERT_TRUE(doc.OnOpenDocument(a));

@@ -110,6 +110,9 @@ TEST(Reader, CommentLinesGoToTheNextDevice) {
   EXPECT_EQ(r.device(DeviceListId::Disks, 0).comments, "yz abc\r\n note\r\n\r\nlast\r\n first disk");
   EXPECT_EQ(r.device(DeviceListId::Disks, 1).comments, "");
   EXPECT_EQ(Read("load MSCP DUA # first disk\n").device(DeviceListId::Disks).comments, " first disk");
+  // Comments before a later `set` of the device join what it has, with CR LF.
+  Read later("#first\nload MSCP DUA\n#third\nset DUA units=4\n");
+  EXPECT_EQ(later.device(DeviceListId::Disks).comments, "first\r\nthird");
 }
 
 TEST(Reader, AHashInsideAQuotedValueIsNoComment) {

@@ -200,6 +200,15 @@ TEST(FormatScript, BootSection) {
          setBootUnit(load(c, "RL11", "DLA"), 1);
        },
        "boot DLA 1\nboot MTA 0\nboot LDA 12\nstart ROA 165000"},
+      {"a boot unit beyond the units a save writes (a count lowered after the list grew)",
+       [](Configuration& c) {
+         auto& disk = static_cast<VelmorUnitDevice&>(load(c, "MSCP", "DUA"));
+         disk.units = 10;
+         disk.unitWithinCount(4)->file = "a.dsk";
+         disk.units = 2;
+         setBootUnit(disk, 4);
+       },
+       ""},
       {"tape and ROM without a disk",
        [](Configuration& c) {
          setBootUnit(load(c, "TM11", "MTA"), 7);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "devices/script_lines.h"
 #include "devices/velmor_device.h"
 
 namespace {
@@ -107,4 +108,21 @@ TEST(BusDeviceStatements, CommentsAndDisabledSign) {
   device.writeStatements(out, "#$");
   // No model row: none of the register, vector, priority or units lines.
   EXPECT_EQ(out, "#first\r\n# second\r\n#$load T DEV\n#$set DEV model=\"M1\"\n");
+}
+
+// A comment line that would read back as a header, the OS line or a
+// statement gets a mark after its "#": a blank first, then "-", then "~".
+TEST(CommentLines, MarkedOnlyWhenTheyWouldReadAsSomethingElse) {
+  const struct {
+    const char* text;
+    const char* sign;
+    const char* line;
+  } rows[] = {
+      {" plain", "#$", "# plain"},
+      {"#x", "#$", "# #x"},            // "##x" would be a header line
+      {"OS 9", "#$", "# OS 9"},        // "#OS 9" would be the OS line
+      {"$load T D", "#$", "# $load T D"},  // the disabled sign starts a statement
+      {" load T D", "# ", "#- load T D"},  // with the sign "# " a blank would not do
+  };
+  for (const auto& row : rows) EXPECT_EQ(commentLine(row.text, row.sign), row.line) << row.text;
 }
