@@ -296,6 +296,21 @@ TEST_F(EditorViewTest, GroupDisableAndEnableOnTimerAndClock) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(EditorViewTest, DisableGroupFromTheMenu) {
+  load("load MSCP DUA\n");
+  view.select(group(DeviceGroup::Disks));
+  auto menu = view.contextMenuFor(group(DeviceGroup::Disks));
+  for (QAction* action : menu->actions())
+    if (action->text() == "Disable Group") action->trigger();
+  EXPECT_EQ(stateOf("DUA"), State::Disabled);
+}
+
+TEST_F(EditorViewTest, AStartedRomShowsTheBootPicture) {
+  load("load ROM ROA\nload ROM ROB\nstart ROA 173000\n");
+  EXPECT_EQ(stateOf("ROA"), State::Boot);
+  EXPECT_EQ(stateOf("ROB"), State::Normal);
+}
+
 TEST_F(EditorViewTest, GroupCommandsOnAnEmptyGroupSystemOrDeviceDoNothing) {
   load("load MSCP DUA\n");
   QTreeWidgetItem* before = device("DUA");

@@ -26,6 +26,18 @@ TEST(GroupTableTest, EveryAddCommandCreatesItsDevice) {
     }
 }
 
+TEST(GroupTableTest, TapeAndNetworkAddCommands) {
+  auto texts = [](DeviceGroup group) {
+    std::vector<std::string> texts;
+    for (const AddCommand& add : groupInfo(group).adds) texts.push_back(add.text);
+    return texts;
+  };
+  EXPECT_EQ(texts(DeviceGroup::Tapes), (std::vector<std::string>{"TMSCP", "TM11", "TS11", "TU16"}));
+  const auto& networks = groupInfo(DeviceGroup::Networks).adds;
+  ASSERT_GE(networks.size(), 3u);
+  EXPECT_EQ(std::string(networks[2].prompt), "Add DESQA network adapter ");  // the blank is the program's own
+}
+
 TEST(GroupTableTest, HelpContexts) {
   const std::pair<DeviceGroup, int> expected[] = {
       {DeviceGroup::System, 9022},         {DeviceGroup::Disks, 10002},    {DeviceGroup::Tapes, 10003},

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,9 @@
 #include <QTest>
 
 #include "support/map_settings.h"
+#include "ui/about_dialog.h"
 #include "ui/disabled_sign_dialog.h"
+#include "ui/editor_view.h"
 #include "ui/general_header_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
@@ -294,6 +297,104 @@ TEST_F(MainFrameTest, RecentFilesAndTitle) {
   EXPECT_EQ(frame->recentFiles().size(), CMainFrame::kRecentFileCount);
   EXPECT_TRUE(frame->recentFiles().front().endsWith("f4.cfg"));
   EXPECT_EQ(findAction(frame->fileMenu(), "Recent File")->isVisible(), false);
+}
+
+TEST_F(MainFrameTest, AReopenedFileMovesToTheTopOnceNumberedFromOne) {
+  const std::string a = writeScript("load MSCP DUA\n", "a.cfg"), b = writeScript("load MSCP DUA\n", "b.cfg");
+  for (const std::string& path : {a, b, a}) frame->openFile(QString::fromStdString(path));
+  ASSERT_EQ(frame->recentFiles().size(), 2);
+  EXPECT_TRUE(frame->recentFiles()[0].endsWith("a.cfg"));
+  EXPECT_TRUE(frame->recentFiles()[1].endsWith("b.cfg"));
+  std::vector<std::string> entries;
+  for (QAction* action : frame->fileMenu()->actions())
+    if (action->isVisible() && action->text().endsWith(".cfg")) entries.push_back(action->text().toStdString());
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_TRUE(entries[0].starts_with("&1 ")) << entries[0];
+  EXPECT_TRUE(entries[1].starts_with("&2 ")) << entries[1];
+}
+
+// Save of an untitled document asks for a name, suggesting "Velmor.cfg",
+// and lists the written file among the recent ones.
+TEST_F(MainFrameTest, SaveOfAnUntitledDocumentAsksForAName) {
+  ASSERT_TRUE(frame->newDocument());
+  const std::string target = dir + "/saved.cfg";
+  dialogs.savePath = QString::fromStdString(target);
+  EXPECT_TRUE(frame->save());
+  EXPECT_EQ(dialogs.suggestedNames, (std::vector<std::string>{"Velmor.cfg"}));
+  EXPECT_FALSE(readBytes(target).empty());
+  ASSERT_EQ(frame->recentFiles().size(), 1);
+  EXPECT_TRUE(frame->recentFiles()[0].endsWith("saved.cfg"));
+}
+
+// Without a file to save to, the Options commands leave a change that closing asks about.
+TEST_F(MainFrameTest, OptionsOnAnUntitledDocumentAreChanges) {
+  ASSERT_TRUE(frame->newDocument());
+  frame->toggleBusWarnings();
+  EXPECT_TRUE(doc.isModified());
+  doc.setModified(false);
+  ASSERT_TRUE(frame->newDocument());
+  dialogs.answer = [](QDialog& dialog) {
+    static_cast<CGeneralHeaderDialog&>(dialog).userNameEdit()->setText("Bob");
+    return int(QDialog::Accepted);
+  };
+  frame->editGeneralHeader();
+  EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(MainFrameTest, BusWarningsToggleRedrawsTheTreeAtOnce) {
+  openFile("set CPU model=\"PDP 11/70\"\nload DHV11 YVA\n");
+  ASSERT_EQ(CVelmorEditorView::imageKeyOf(frame->view()->deviceNode("YVA")).state, ImageState::BusWarning);
+  frame->toggleBusWarnings();
+  EXPECT_EQ(CVelmorEditorView::imageKeyOf(frame->view()->deviceNode("YVA")).state, ImageState::Normal);
+}
+
+TEST_F(MainFrameTest, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
+  frame->show();
+  const std::string path = openFile("load MSCP DUA\n");
+  doc.setModified();
+  std::string question;
+  dialogs.answer = [&](QDialog& dialog) {
+    question = static_cast<QMessageBox&>(dialog).text().toStdString();
+    return int(QMessageBox::Cancel);
+  };
+  EXPECT_FALSE(frame->close());
+  EXPECT_EQ(question, "Save changes to " + path + "?");
+  EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(MainFrameTest, ClosingTheWindowClosesItsHelp) {
+  frame->show();
+  frame->showHelpTopics();
+  ASSERT_TRUE(frame->helpWindow()->isVisible());
+  EXPECT_TRUE(frame->close());
+  EXPECT_FALSE(frame->helpWindow()->isVisible());
+}
+
+TEST_F(MainFrameTest, HelpKeyAndAboutTexts) {
+  bool f1 = false;
+  for (QAction* action : frame->actions())
+    for (const QKeySequence& key : action->shortcuts()) f1 = f1 || key == QKeySequence(Qt::Key_F1);
+  EXPECT_TRUE(f1);
+  const QMenu* help = nullptr;
+  for (QAction* action : frame->menuBar()->actions())
+    if (action->text() == "&Help") help = action->menu();
+  ASSERT_TRUE(help);
+  EXPECT_TRUE(findAction(help, "&About VelmorCfgEditor..."));
+  CAboutDialog about;
+  bool version = false;
+  for (QLabel* label : about.findChildren<QLabel*>()) version = version || label->text() == "VelmorCfgEditor Version 1.0";
+  EXPECT_TRUE(version);
+}
+
+TEST_F(MainFrameTest, GeneralHeaderDateIsShownReadOnly) {
+  CGeneralHeaderDialog dialog(doc.configuration());
+  auto* form = dialog.findChild<QFormLayout*>();
+  ASSERT_TRUE(form);
+  auto* label = qobject_cast<QLabel*>(form->itemAt(1, QFormLayout::LabelRole)->widget());
+  auto* edit = qobject_cast<QLineEdit*>(form->itemAt(1, QFormLayout::FieldRole)->widget());
+  ASSERT_TRUE(label && edit);
+  EXPECT_EQ(label->text().toStdString(), "Date of writing:");
+  EXPECT_TRUE(edit->isReadOnly());
 }
 
 TEST_F(MainFrameTest, FixedSizeFollowsTheTree) {

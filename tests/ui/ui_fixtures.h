@@ -25,9 +25,13 @@ class ScriptedDialogs : public DialogRunner {
     return QDialog::Rejected;
   }
   QString openFileName(QWidget*) override { return openPath; }
-  QString saveFileName(QWidget*, const QString&) override { return savePath; }
+  QString saveFileName(QWidget*, const QString& suggested) override {
+    suggestedNames.push_back(suggested.toStdString());
+    return savePath;
+  }
 
   std::vector<std::string> captions;
+  std::vector<std::string> suggestedNames;
   std::function<int(QDialog&)> answer;
   QString openPath;
   QString savePath;

@@ -3,9 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 #include "config/document.h"
+#include "devices/model_tables.h"
 #include "support/recording_messages.h"
 #include "ui/sheets/qt_printing.h"
 #include "ui/sheets/bus_device_properties.h"
@@ -63,6 +65,45 @@ TEST_F(GeneralPageTest, ShowsTheDevicesValues) {
   QStringList sorted = models;
   sorted.sort(Qt::CaseInsensitive);
   EXPECT_EQ(models, sorted);
+}
+
+// The count a script set stays what the page shows and hands back.
+TEST_F(GeneralPageTest, ShowsTheDevicesOwnUnitCount) {
+  const std::string name = doc.AddDevice(AddKind::Disk, "MSCP");
+  doc.configuration().FindBusDevice(name)->units = 3;
+  CBusDeviceProperties& general = open(name);
+  EXPECT_EQ(general.unitsText()->text(), "3");
+  general.writeBack();
+  EXPECT_EQ(out.unitsText, "3");
+}
+
+// A type written in another letter case selects the listed entry, no twin.
+TEST_F(GeneralPageTest, ATypeInLowerCaseSelectsTheListedEntry) {
+  const std::string name = doc.AddDevice(AddKind::Tape, "TMSCP");
+  doc.configuration().FindBusDevice(name)->type = "tmscp";
+  CBusDeviceProperties& general = open(name);
+  EXPECT_EQ(general.typeBox()->currentText(), "TMSCP");
+  EXPECT_EQ(itemsOf(general.typeBox()).filter("tmscp", Qt::CaseInsensitive).size(), 1);
+}
+
+TEST_F(GeneralPageTest, CaptionsAndBusTexts) {
+  CBusDeviceProperties& general = open(doc.AddDevice(AddKind::Disk, "MSCP"));
+  QStringList captions;
+  for (const QLabel* label : general.findChildren<QLabel*>()) captions << label->text();
+  EXPECT_TRUE(captions.contains("Interrupt Priority"));
+  EXPECT_EQ(busTypeText(BusUnibus), "UNIBUS");
+  EXPECT_EQ(busTypeText(BusBoth), "UNIBUS/QBUS");
+}
+
+// Enter in the register box takes the typed value; the choice list stays.
+TEST_F(GeneralPageTest, EnterInTheRegisterBoxAddsNoChoice) {
+  CBusDeviceProperties& general = open(doc.AddDevice(AddKind::Disk, "MSCP"));
+  general.show();
+  const int choices = general.registerBox()->count();
+  general.registerBox()->lineEdit()->selectAll();
+  QTest::keyClicks(general.registerBox()->lineEdit(), "17760000");
+  QTest::keyClick(general.registerBox()->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(general.registerBox()->count(), choices);
 }
 
 TEST_F(GeneralPageTest, LinePrinterTypesOnlyForLinePrinters) {

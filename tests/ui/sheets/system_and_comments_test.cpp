@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -39,7 +40,7 @@ const std::string kRange = "stop: Please, enter value between 512 and 4088.\nThi
 TEST_F(SystemSheetTest, ShowsModelsInTextOrderAndTheEntrysValues) {
   QStringList models;
   QString caption, model, size;
-  QStringList tabs;
+  QStringList tabs, labels;
   answer = [&](CMainSystemProperties& sheet) {
     caption = sheet.windowTitle();
     for (int i = 0; i < sheet.tabs()->count(); ++i) tabs << sheet.tabs()->tabText(i);
@@ -47,6 +48,7 @@ TEST_F(SystemSheetTest, ShowsModelsInTextOrderAndTheEntrysValues) {
     for (int i = 0; i < box->count(); ++i) models << box->itemText(i);
     model = box->currentText();
     size = sheet.systemPage()->memoryEdit()->text();
+    for (const QLabel* label : sheet.findChildren<QLabel*>()) labels << label->text();
     sheet.reject();
   };
   EXPECT_FALSE(opener.openSystemSheet());
@@ -57,6 +59,8 @@ TEST_F(SystemSheetTest, ShowsModelsInTextOrderAndTheEntrysValues) {
   EXPECT_EQ(models.size(), 25);
   EXPECT_EQ(models.first(), "LSI 11 (T11)");
   EXPECT_EQ(models.last(), "PDP 11/94");
+  EXPECT_TRUE(labels.contains("Memory Size (Kb)"));
+  EXPECT_TRUE(labels.contains("Specify device ( unit ) comments here"));
 }
 
 TEST_F(SystemSheetTest, MemorySizes) {
@@ -152,6 +156,11 @@ TEST(CommentsPage, KeepsEveryByteThroughARoundTrip) {
   CDeviceCommentsPage untouched(sheetPicture(DeviceGroup::Disks), stored);
   untouched.writeBack();
   EXPECT_EQ(stored, original);
+  // A bare LF, as a hand-edited script may hold, is not turned into CR LF.
+  stored = "a\nb";
+  CDeviceCommentsPage bare(sheetPicture(DeviceGroup::Disks), stored);
+  bare.writeBack();
+  EXPECT_EQ(stored, "a\nb");
 
   // An edit elsewhere in the text keeps the other bytes too.
   stored = "caf\xC3\xA9 \xC3\xA0\r\nend";
