@@ -112,6 +112,21 @@ TEST_F(Tool, PrintWritesCommentLinesWithBareLineFeeds) {
   EXPECT_NE(r.out.find("\n# unit note\nset DUA file[0]=\"a\"\n"), std::string::npos) << r.out;
 }
 
+// Only a CR before a LF goes; one inside a comment line stays.
+TEST_F(Tool, PrintKeepsALoneCarriageReturn) {
+  writeBytes(path("cr.cfg"), "# note\rmore\r\nload MSCP DUA\r\n");
+  const ToolRun r = run({"print", "cr.cfg"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\n# note\rmore\nload MSCP DUA\n"), std::string::npos) << r.out;
+}
+
+// An empty SOURCE_DATE_EPOCH counts as unset, as reproducible builds use it.
+TEST_F(Tool, EmptySourceDateEpochIsUnset) {
+  const ToolRun r = run({"print", "in.cfg"}, {{"SOURCE_DATE_EPOCH", ""}});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+}
+
 // Rewriting INPUT in place says which lines the new file no longer holds.
 TEST_F(Tool, InPlaceRewriteNamesTheLinesItDrops) {
   writeBytes(path("lost.cfg"), "## Owner: lab 3\r\nload MSCP DUA\r\nboot DUA 0\r\nload TMSCP MUA\r\n");
@@ -193,10 +208,15 @@ TEST_F(Tool, RefusedFileWritesNothing) {
 
 TEST_F(Tool, FileThatCannotBeOpenedIsNamed) {
   fs::create_directory(path("folder"));
-  for (const std::string input : {"missing.cfg", "folder"}) {
+  // "-" is a file name like any other, as are words after "--".
+  for (const std::string input : {"missing.cfg", "folder", "-", "--help", "--"}) {
     for (const std::string command : {"format", "print"}) {
-      const ToolRun r = run({command, input});
+      const ToolRun r = run(input.starts_with("--") ? std::vector<std::string>{command, "--", input}
+                                                    : std::vector<std::string>{command, input});
       EXPECT_EQ(r.status, 1) << command << " " << input;
+      if (input == "folder") {
+        EXPECT_NE(r.err.find("is a folder"), std::string::npos) << r.err;
+      }
       EXPECT_EQ(r.out, "");
       EXPECT_NE(r.err.find(input), std::string::npos) << r.err;
       EXPECT_EQ(r.err.find("Unable to load configuration file."), std::string::npos) << r.err;
