@@ -173,6 +173,18 @@ TEST_F(DocumentTest, TheLostLinesListEndsWithTheCountOfTheRest) {
   }
 }
 
+// The next file, and a new document, start from the default system.
+TEST_F(DocumentTest, TheSystemOfTheLastFileIsForgotten) {
+  ASSERT_TRUE(doc.OnOpenDocument(file("a.cfg", "set CPU model=\"PDP 11/23\"\nset MMU memory_size=2000\n")));
+  ASSERT_EQ(doc.configuration().system.model, "PDP 11/23");
+  ASSERT_TRUE(doc.OnOpenDocument(file("b.cfg", "load RL11 DLA\n")));
+  EXPECT_EQ(doc.configuration().system.model, "PDP 11/94");
+  EXPECT_EQ(doc.configuration().system.memorySize, 512);
+  ASSERT_TRUE(doc.OnOpenDocument(file("c.cfg", "set CPU model=\"PDP 11/23\"\n")));
+  doc.OnNewDocument();
+  EXPECT_EQ(doc.configuration().system.model, "PDP 11/94");
+}
+
 TEST_F(DocumentTest, AFileWhoseOpenFailedIsNeverReleased) {
   const std::string a = file("a.cfg", kScript), bad = file("bad.cfg", "load MSCP DUA\nset DUA bogus=1\n");
   ASSERT_TRUE(doc.OnOpenDocument(a));

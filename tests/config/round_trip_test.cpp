@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "config/configuration.h"
 #include "config/script_reader.h"
 #include "config/script_writer.h"
@@ -150,6 +152,32 @@ TEST(RoundTrip, UnknownModelKeepsRegisterVectorAndUnits) {
   EXPECT_EQ(dra.units, 16);
   ASSERT_GT(dra.unitCount(), 12u) << text;
   EXPECT_EQ(dra.unit(12).file, "u12.dsk");
+}
+
+// What a save writes of some rows: what differs from them, and nothing that
+// does not.
+TEST(RoundTrip, WrittenLinesOfSomeRows) {
+  const struct {
+    const char* script;
+    const char* written;
+    const char* notWritten;
+  } rows[] = {
+      {"load KWV11 KWA\nset KWA internal_only=1\n", "\nset KWA internal_only=1\n", "model="},
+      // An alias loads its type and names no model.
+      {"load TE16 MMA\n", "\nload TU16 MMA\n", "model="},
+      // A model in lower case still finds its own unit defaults row.
+      {"load LP11 LPA\nset LPA model=lxy11\nset LPA line=\"x\" bits[0]=10\n", "\nset LPA line[0]=\"x\"", "bits["},
+  };
+  for (const auto& row : rows) {
+    Configuration config;
+    RecordingMessages messages;
+    ASSERT_TRUE(ReadScriptBytes(config, row.script, messages)) << row.script;
+    std::string text = FormatScript(config);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    const std::string devices = text.substr(text.find("\nload "));
+    EXPECT_NE(devices.find(row.written), std::string::npos) << row.script << "\n" << devices;
+    EXPECT_EQ(devices.find(row.notWritten), std::string::npos) << row.script << "\n" << devices;
+  }
 }
 
 // A KWV11 lines text with white space before a "#" word reads back as the
