@@ -55,6 +55,14 @@ class MainFrameTest : public ::testing::Test, public DocumentFixture {
     return path;
   }
 
+  // Answers the next question with Cancel, keeping its text in `question`.
+  void cancelTheQuestion(std::string& question) {
+    dialogs.answer = [&question](QDialog& dialog) {
+      question = static_cast<QMessageBox&>(dialog).text().toStdString();
+      return int(QMessageBox::Cancel);
+    };
+  }
+
   MapSettings settings;
   ScriptedDialogs dialogs;
   RecordingSheets* sheets = nullptr;
@@ -227,10 +235,7 @@ TEST_F(MainFrameTest, SaveChangesQuestionBeforeNew) {
   openFile("load MSCP DUA\n");
   doc.setModified();
   std::string question;
-  dialogs.answer = [&](QDialog& dialog) {
-    question = static_cast<QMessageBox&>(dialog).text().toStdString();
-    return int(QMessageBox::Cancel);
-  };
+  cancelTheQuestion(question);
   EXPECT_FALSE(frame->newDocument());
   EXPECT_EQ(question, "Save changes to " + dir + "/test.cfg?");
   EXPECT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);
@@ -353,10 +358,7 @@ TEST_F(MainFrameTest, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
   const std::string path = openFile("load MSCP DUA\n");
   doc.setModified();
   std::string question;
-  dialogs.answer = [&](QDialog& dialog) {
-    question = static_cast<QMessageBox&>(dialog).text().toStdString();
-    return int(QMessageBox::Cancel);
-  };
+  cancelTheQuestion(question);
   EXPECT_FALSE(frame->close());
   EXPECT_EQ(question, "Save changes to " + path + "?");
   EXPECT_TRUE(frame->isVisible());
