@@ -12,11 +12,11 @@
 // Finds devices by name as FindDevice does, without a linear search per
 // statement. The first device added under a name keeps it: the reader adds
 // the configuration's devices in FindDevice's list order, and refuses to load
-// a second device of a name. Keys view the names of
-// devices in the configuration's lists, which stay put for the whole read
-// (reading never removes or renames a device). Open addressing in one array:
-// no heap block per device, and each slot keeps its hash, so growing never
-// hashes a name again.
+// a second device of a name. Keys view the names of devices in the
+// configuration's lists, which stay put for the whole read (reading never
+// removes or renames a device). Open addressing in one array: no heap block
+// per device, and each slot keeps its hash, so growing never hashes a name
+// again.
 class DeviceNameIndex {
  public:
   static constexpr std::size_t kNoLine = std::numeric_limits<std::size_t>::max();

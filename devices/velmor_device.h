@@ -77,6 +77,8 @@ class VelmorDevice {
   // Whether a `model` pair of the last parseSetPairs rebuilt the units after
   // earlier pairs of it had set some: those settings are gone.
   bool unitPairsDropped() const { return unitPairsDropped_; }
+  // Whether a `model` pair of the last parseSetPairs rebuilt the units: what
+  // earlier lines set on them is gone.
   bool unitsRebuiltByLastParse() const { return unitsRebuiltByLastParse_; }
 
   std::string comments;  // lines joined with CR LF, without their "#"
