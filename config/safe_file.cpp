@@ -6,11 +6,12 @@
 #include <random>
 #include <system_error>
 
+// POSIX hosts flush to disk and keep the owner of a replaced file.
 #if __has_include(<unistd.h>)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#define VELMOR_HAVE_FSYNC 1
+#define VELMOR_HAVE_POSIX_FILES 1
 #endif
 
 namespace fs = std::filesystem;
@@ -40,7 +41,7 @@ bool writeWhole(std::FILE* file, std::string_view bytes) {
 
 // After the rename, the folder entry itself must reach the disk too.
 void syncFolder([[maybe_unused]] const fs::path& folder) {
-#ifdef VELMOR_HAVE_FSYNC
+#ifdef VELMOR_HAVE_POSIX_FILES
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (fd < 0) return;
   ::fsync(fd);
@@ -131,7 +132,7 @@ bool SafeFileWriter::commit() {
   if (!file_) return false;
   errno = 0;
   if (std::fflush(file_.get()) != 0) return fail(lastError("write failed"));
-#ifdef VELMOR_HAVE_FSYNC
+#ifdef VELMOR_HAVE_POSIX_FILES
   if (::fsync(::fileno(file_.get())) != 0) return fail(lastError("write failed"));
 #endif
   const int closed = std::fclose(file_.release());
@@ -139,7 +140,7 @@ bool SafeFileWriter::commit() {
 
   std::error_code error;
   if (targetExisted_) {
-#ifdef VELMOR_HAVE_FSYNC
+#ifdef VELMOR_HAVE_POSIX_FILES
     // The owner stays who it was (possible for root, as with sudo); where
     // it cannot be kept the file becomes the writer's, as a new file does.
     struct stat before {};
