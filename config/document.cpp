@@ -1,5 +1,6 @@
 #include "config/document.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "config/script_writer.h"
@@ -61,7 +62,9 @@ bool CVelmorCfgEditorDoc::OnNewDocument() {
 }
 
 bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
-  if (!std::ifstream(path, std::ios::binary)) {
+  // A folder opens as a stream on some systems but is no script.
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error) || !std::ifstream(path, std::ios::binary)) {
     messages_.stop("Cannot open the file " + path + ".");
     return false;
   }

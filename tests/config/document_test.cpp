@@ -135,6 +135,21 @@ TEST_F(DocumentTest, FailedOpenIsNeverSavedAtOnce) {
   EXPECT_EQ(messages.shown.back(), "stop: Cannot open the file " + dir + "/missing.cfg.");
 }
 
+// A folder cannot be read as a file: the open stops before the document
+// leaves the file it has.
+TEST_F(DocumentTest, FolderIsRefusedBeforeTheDocumentChanges) {
+  const std::string a = file("a.cfg", "load MSCP DUA\n");
+  ASSERT_TRUE(doc.OnOpenDocument(a));
+  const std::string folder = dir + "/folder.cfg";
+  std::filesystem::create_directory(folder);
+  link.calls.clear();
+  EXPECT_FALSE(doc.OnOpenDocument(folder));
+  EXPECT_EQ(messages.shown.back(), "stop: Cannot open the file " + folder + ".");
+  EXPECT_TRUE(link.calls.empty());
+  EXPECT_EQ(doc.configuration().currentPath, a);
+  EXPECT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);
+}
+
 TEST_F(DocumentTest, LostLinesAreToldAndSaveAtOnceAsksFirst) {
   const std::string text = std::string("## my own header\n") + kScript + "load RL11 DLA\n";
   const std::string a = file("a.cfg", text);
