@@ -154,9 +154,10 @@ void CVelmorEditorView::placeDevices(DeviceGroup group) {
 
 ImageKey CVelmorEditorView::stateImage(const VelmorBusDevice& device, ImageSet set) const {
   const ConflictChecker& checker = doc_.checker();
-  // Bus errors are always computed; the option decides whether they show.
-  const bool busWarning = doc_.configuration().warnings && checker.hasBusError(device.name);
-  return chooseDeviceImage(set, device.disabled, checker.hasConflict(device.name), busWarning, hasBoot(device));
+  // "Bus warnings enabled" is the emulator's own `warning` statement; the
+  // editor shows a device that does not fit the system's bus whatever it says.
+  return chooseDeviceImage(set, device.disabled, checker.hasConflict(device.name), checker.hasBusError(device.name),
+                           hasBoot(device));
 }
 
 void CVelmorEditorView::setNodeImage(QTreeWidgetItem* item, ImageKey key) {

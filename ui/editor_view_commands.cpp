@@ -90,7 +90,7 @@ void CVelmorEditorView::openNode(QTreeWidgetItem* item) {
     showConflictsOf(*device);
     return;
   }
-  if (doc_.configuration().warnings && checker.hasBusError(name)) doc_.messages().warning(boxText(checker.busText(name)));
+  if (checker.hasBusError(name)) doc_.messages().warning(boxText(checker.busText(name)));
   openSheet(*device);
 }
 

@@ -141,8 +141,6 @@ void CMainFrame::toggleBusWarnings() {
   busWarnings_->setChecked(config.warnings);
   doc_.setModified();
   doc_.SaveAtOnce();
-  // The bus warning pictures follow the option.
-  view_->rebuild();
 }
 
 void CMainFrame::associate() {

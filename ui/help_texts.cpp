@@ -56,8 +56,8 @@ const HelpPage kPages[] = {
      "<p>Select a group or a device in the tree. The pictures tell a device's state: a <b>red cross</b> "
      "marks a disabled device, a <b>red exclamation mark</b> a register or vector conflict with another "
      "enabled device (double-click it to see the conflicts and resolve them), a <b>yellow exclamation "
-     "mark</b> a device that does not fit the system's bus (shown while <i>Options, Bus warnings "
-     "enabled</i> is checked).</p><p>Right-click a group to add devices or to enable or disable the whole "
+     "mark</b> a device that does not fit the system's bus. <i>Options, Bus warnings enabled</i> "
+     "tells the emulator whether to warn; when it is cleared the script holds <i>warning off</i>.</p><p>Right-click a group to add devices or to enable or disable the whole "
      "group; right-click a device to open, disable, enable or delete it. Disabled devices stay in the "
      "script, their lines prefixed by the disabled sign (<i>Options, Disabled Sign...</i>).</p>"},
 };
