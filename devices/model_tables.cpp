@@ -88,6 +88,15 @@ std::vector<std::string> ModelTable::typeWords(std::string_view className) const
   return words;
 }
 
+std::vector<std::string> ModelTable::typeWordsThatReadBack(std::string_view className) const {
+  std::vector<std::string> words = typeWords(className);
+  std::erase_if(words, [&](const std::string& word) {
+    const std::string alias = aliasOf(className, word);
+    return !alias.empty() && !equalsIgnoreCase(alias, word);
+  });
+  return words;
+}
+
 std::vector<std::string> ModelTable::modelWords(std::string_view className, std::string_view type) const {
   std::vector<std::string> words;
   for (const ModelDescriptor& row : rowsOf(className))

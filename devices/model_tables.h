@@ -63,6 +63,10 @@ class ModelTable {
   bool isKnownWord(std::string_view className, std::string_view word) const;
   std::string typeOfWord(std::string_view className, std::string_view word) const;
   std::vector<std::string> typeWords(std::string_view className) const;
+  // The type words a `load` gives back as themselves: a type whose word is
+  // an alias of another type (RX211 loads as RXV21) is left out, so that a
+  // device given it would not come back as another device from its own file.
+  std::vector<std::string> typeWordsThatReadBack(std::string_view className) const;
   std::vector<std::string> modelWords(std::string_view className, std::string_view type) const;
   std::string prefixOf(std::string_view className, std::string_view type, std::string_view model) const;
   std::uint16_t busOf(std::string_view className, std::string_view type, std::string_view model) const;

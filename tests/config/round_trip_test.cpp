@@ -61,6 +61,33 @@ TEST(RoundTrip, EveryLoadWordAndModelKeepsItsAddresses) {
   }
 }
 
+// The General page offers a type only when a device given it reads back as
+// that type; RX211, whose word loads as RXV21, is the one type it leaves out.
+TEST(RoundTrip, EveryTypeTheSheetOffersReadsBackAsItself) {
+  std::vector<std::string> leftOut;
+  for (const LoadableKind& kind : loadOrder()) {
+    const ModelTable& table = ModelTable::instance();
+    const std::vector<std::string> offered = table.typeWordsThatReadBack(kind.className);
+    for (const std::string& type : table.typeWords(kind.className))
+      if (std::find(offered.begin(), offered.end(), type) == offered.end()) leftOut.push_back(type);
+    for (const std::string& type : offered) {
+      std::unique_ptr<VelmorBusDevice> device = createDevice(kind, type, "DEV");
+      device->setType(type);
+      Configuration original;
+      original.append(std::move(device));
+      const std::string text = FormatScript(original);
+      Configuration back;
+      RecordingMessages messages;
+      ReadScriptBytes(back, text, messages);
+      const VelmorBusDevice* after = back.FindBusDevice("DEV");
+      ASSERT_NE(after, nullptr) << text;
+      EXPECT_EQ(after->type, type) << text;
+      EXPECT_EQ(after->className(), std::string_view(kind.className)) << text;
+    }
+  }
+  EXPECT_EQ(leftOut, (std::vector<std::string>{"RX211"}));
+}
+
 // Comment texts that would read back as a header, the target OS or a
 // statement keep a mark after their "#" and stay comments.
 TEST(RoundTrip, CommentsThatLookLikeOtherLinesStayComments) {

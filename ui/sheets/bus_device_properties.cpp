@@ -147,7 +147,7 @@ void CBusDeviceProperties::fillTypes() {
   // Line printers are serial devices of their own type: a printer keeps it,
   // and no other serial device may take it.
   QStringList types;
-  for (const std::string& word : ModelTable::instance().typeWords(className_))
+  for (const std::string& word : ModelTable::instance().typeWordsThatReadBack(className_))
     if (equalsIgnoreCase(word, kLinePrinterType) == linePrinter_) types << fromBytes(word);
   fillSorted(typeBox_, types);
 }

@@ -115,6 +115,13 @@ TEST_F(GeneralPageTest, LinePrinterTypesOnlyForLinePrinters) {
   EXPECT_TRUE(serialTypes.contains("DHV11"));
 }
 
+// RX211 loads as RXV21: a disk given that type would come back as another device.
+TEST_F(GeneralPageTest, TypesThatLoadAsAnotherTypeAreNotOffered) {
+  const QStringList types = itemsOf(open(doc.AddDevice(AddKind::Disk, "MSCP")).typeBox());
+  EXPECT_FALSE(types.contains("RX211"));
+  EXPECT_TRUE(types.contains("RXV21"));
+}
+
 TEST_F(GeneralPageTest, ValueOutsideTheChoicesIsAddedAndSelected) {
   const std::string name = doc.AddDevice(AddKind::Disk, "RL11");
   doc.configuration().FindBusDevice(name)->registerAddress = 017774450;
