@@ -2,7 +2,7 @@
 
 namespace {
 
-// Each byte is the character of that code (as the editor shows script bytes).
+// Each byte is stored as the character of its own code.
 std::string bytesAsUtf8(std::string_view bytes) {
   std::string text;
   for (char c : bytes) {

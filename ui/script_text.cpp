@@ -2,6 +2,43 @@
 
 #include <QStringDecoder>
 
+namespace {
+
+// Bytes 0x80 to 0x9F; every other byte is the character of its own code.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
+};
+
+char16_t characterOf(unsigned char byte) {
+  return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char16_t(byte);
+}
+
+char byteOf(char16_t character) {
+  for (int i = 0; i < 32; ++i)
+    if (kHighControls[i] == character) return static_cast<char>(0x80 + i);
+  if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return static_cast<char>(character);
+  return '?';
+}
+
+}  // namespace
+
+QString fromBytes(std::string_view bytes) {
+  QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    text[static_cast<qsizetype>(i)] = QChar(characterOf(static_cast<unsigned char>(bytes[i])));
+  return text;
+}
+
+std::string toBytes(const QString& text) {
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(text.size()));
+  for (const QChar character : text) bytes += byteOf(character.unicode());
+  return bytes;
+}
+
 QString displayText(std::string_view bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8);
   const QString decoded = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));

@@ -6,11 +6,13 @@
 
 // Script text is bytes of no fixed encoding: every byte maps to one
 // character and back, so names, comments and header values shown or edited
-// in the editor come back exactly as the file held them.
-inline QString fromBytes(std::string_view bytes) {
-  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-inline std::string toBytes(const QString& text) { return text.toLatin1().toStdString(); }
+// in the editor come back exactly as the file held them. The mapping is the
+// Windows Western code page the emulator's scripts are written in (bytes
+// 0x80 to 0x9F give the euro sign, typographic quotes, dashes...; the five
+// it leaves undefined stay control characters), so such characters typed in
+// the editor are kept too. A character outside it is written as "?".
+QString fromBytes(std::string_view bytes);
+std::string toBytes(const QString& text);
 
 // For text that is only shown (messages, printed lines), which may mix script
 // bytes with file paths: UTF-8 where the bytes are valid UTF-8, else one

@@ -152,9 +152,9 @@ TEST_F(MainFrameTest, DisabledSignIsScriptBytes) {
   EXPECT_EQ(doc.configuration().disabledSign, "\xA7");
   EXPECT_EQ(settings.values["DisabledSign"], "\xC2\xA7");
   EXPECT_NE(readBytes(path).find("\r\n\xA7load MSCP DUA\r\n"), std::string::npos);
-  // A character beyond one byte would be written as "?": refused.
+  // A character without a byte of the scripts' code page would be written as "?": refused.
   CDisabledSignDialog dialog("#$");
-  dialog.signBox()->setEditText(QString::fromUtf8("\u20AC!"));
+  dialog.signBox()->setEditText(QString::fromUtf8("\u0414!"));
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }

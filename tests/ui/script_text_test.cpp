@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/script_text.h"
+
+TEST(ScriptText, EveryByteComesBackAsItself) {
+  std::string all;
+  for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+  const QString shown = fromBytes(all);
+  ASSERT_EQ(shown.size(), 256);
+  EXPECT_EQ(toBytes(shown), all);
+}
+
+// What Windows users type and paste into comments and names: typographic
+// quotes, dashes and the euro sign are bytes of the scripts' code page.
+TEST(ScriptText, TypedCharactersOfTheCodePageAreKept) {
+  const struct {
+    const char16_t* typed;
+    const char* bytes;
+  } cases[] = {
+      {u"\u20AC 5", "\x80 5"},
+      {u"it\u2019s \u201Cboot\u201D", "it\x92s \x93" "boot\x94"},
+      {u"a \u2013 b \u2014 c", "a \x96 b \x97 c"},
+      {u"caf\u00E9 \u00A0", "caf\xE9 \xA0"},
+      {u"\u0160koda \u017D", "\x8Akoda \x8E"},
+  };
+  for (const auto& c : cases) {
+    const QString typed = QString::fromUtf16(c.typed);
+    EXPECT_EQ(toBytes(typed), c.bytes) << typed.toStdString();
+    EXPECT_EQ(fromBytes(c.bytes), typed) << c.bytes;
+  }
+}
+
+TEST(ScriptText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(toBytes(QString::fromUtf16(u"\u0414\u0438\u0441\u043A 1")), "???? 1");
+  // The five bytes the code page leaves undefined are control characters;
+  // other control characters of that range have no byte of their own.
+  EXPECT_EQ(fromBytes("\x81\x8D\x8F\x90\x9D"), QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D"));
+  EXPECT_EQ(toBytes(QString::fromUtf16(u"\u0080\u0099")), "??");
+}
