@@ -26,6 +26,8 @@ namespace {
 
 // The heading every save writes before the boot section.
 const std::string_view kBootHeading = "# Boot Device";
+// A header line holding it is the user name's, whatever else it holds.
+const std::string_view kUserNameHeading = "## User Name";
 
 // Fills `words` (kept by the caller, so its storage is reused line after line).
 void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
@@ -168,7 +170,7 @@ class ScriptReader {
 
   void readHeaderLine(std::string_view line) {
     const std::size_t colon = line.find(':');
-    if (line.find("## User Name") != std::string_view::npos && colon != std::string_view::npos) {
+    if (line.find(kUserNameHeading) != std::string_view::npos && colon != std::string_view::npos) {
       replaceSingle(lastUserLine_, line);
       config_.userName = trim(line.substr(colon + 1));
     } else if (line.find("## Project Name") != std::string_view::npos && colon != std::string_view::npos) {
@@ -579,4 +581,8 @@ bool ReadScript(Configuration& config, const std::string& path, UserMessages& me
   std::string date;
   if (fileWriteDate(path, date)) config.date = date;
   return result;
+}
+
+bool ProjectNameReadsBack(std::string_view projectName) {
+  return projectName.find(kUserNameHeading) == std::string_view::npos;
 }

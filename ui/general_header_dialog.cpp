@@ -1,19 +1,22 @@
 #include "ui/general_header_dialog.h"
-#include "ui/script_text.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "config/configuration.h"
+#include "config/script_reader.h"
+#include "ui/script_text.h"
 
 CGeneralHeaderDialog::CGeneralHeaderDialog(const Configuration& config, QWidget* parent)
     : QDialog(parent),
       fileName_(new QLineEdit(QString::fromStdString(config.fileName))),
       date_(new QLineEdit(QString::fromStdString(config.date))),
       userName_(new QLineEdit(fromBytes(config.userName))),
-      projectName_(new QLineEdit(fromBytes(config.projectName))) {
+      projectName_(new QLineEdit(fromBytes(config.projectName))),
+      problem_(new QLabel("A project name holding \"## User Name\" would be read back as the user name.")) {
   setWindowTitle("General Header ");
   fileName_->setReadOnly(true);
   date_->setReadOnly(true);
@@ -24,9 +27,23 @@ CGeneralHeaderDialog::CGeneralHeaderDialog(const Configuration& config, QWidget*
   form->addRow("User name:", userName_);
   form->addRow("Project name:", projectName_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CGeneralHeaderDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
+  problem_->setWordWrap(true);
+  problem_->hide();
+  layout->addWidget(problem_);
   layout->addWidget(buttons);
+}
+
+void CGeneralHeaderDialog::accept() {
+  // The save at once that follows would write a file whose header gives
+  // the project name as the user name, and the project name would be lost.
+  if (!ProjectNameReadsBack(toBytes(projectName_->text()))) {
+    problem_->show();
+    projectName_->setFocus();
+    return;
+  }
+  QDialog::accept();
 }

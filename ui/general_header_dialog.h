@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class Configuration;
+class QLabel;
 class QLineEdit;
 
 // "General Header ": the file name and date of writing shown, the user and
@@ -16,10 +17,15 @@ class CGeneralHeaderDialog : public QDialog {
   QLineEdit* dateEdit() const { return date_; }
   QLineEdit* userNameEdit() const { return userName_; }
   QLineEdit* projectNameEdit() const { return projectName_; }
+  // Shown while the project name cannot be kept; OK then does nothing.
+  QLabel* problemLabel() const { return problem_; }
+
+  void accept() override;
 
  private:
   QLineEdit* fileName_;
   QLineEdit* date_;
   QLineEdit* userName_;
   QLineEdit* projectName_;
+  QLabel* problem_;
 };

@@ -98,6 +98,17 @@ TEST(Reader, HeaderLines) {
   }
 }
 
+// A project line holding the user's heading is read as the user's line, so
+// such a project name cannot be kept by a save.
+TEST(Reader, ProjectNameHoldingTheUserHeading) {
+  const Read r("## Project Name: copy of ## User Name: Ann\nload MSCP DUA\n");
+  EXPECT_EQ(r.config.userName, "copy of ## User Name: Ann");
+  EXPECT_EQ(r.config.projectName, "Default Project");
+  EXPECT_FALSE(ProjectNameReadsBack("copy of ## User Name: Ann"));
+  EXPECT_TRUE(ProjectNameReadsBack("## Project Name: Lab"));
+  EXPECT_TRUE(ProjectNameReadsBack("# User Name"));
+}
+
 TEST(Reader, TargetOs) {
   EXPECT_EQ(Read("#OS   Digital   UNIX\nload MSCP DUA\n").config.targetOs, "Digital UNIX");
   EXPECT_EQ(Read("#OS\nload MSCP DUA\n").config.targetOs, "");

@@ -223,6 +223,19 @@ TEST_F(MainFrameTest, GeneralHeaderConfirmedSavesAtOnce) {
   EXPECT_EQ(doc.configuration().userName, "Bob");
 }
 
+TEST_F(MainFrameTest, GeneralHeaderRefusesAProjectNameReadBackAsTheUserName) {
+  CGeneralHeaderDialog dialog(doc.configuration());
+  dialog.projectNameEdit()->setText("copy of ## User Name: Ann");
+  dialog.accept();
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(dialog.problemLabel()->isHidden());
+  EXPECT_EQ(dialog.problemLabel()->text().toStdString(),
+            "A project name holding \"## User Name\" would be read back as the user name.");
+  dialog.projectNameEdit()->setText("Lab");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 TEST_F(MainFrameTest, GeneralHeaderKeepsTheBytesOfUnchangedValues) {
   openFile("## User Name: J\xF6rg\n## Project Name: Caf\xC3\xA9\nload MSCP DUA\n");
   dialogs.answer = [](QDialog&) { return int(QDialog::Accepted); };
