@@ -35,8 +35,8 @@ bool ReadScript(Configuration& config, const std::string& path, UserMessages& me
 bool ReadScriptBytes(Configuration& config, std::string_view bytes, UserMessages& messages,
                      ReadReport* report = nullptr);
 
-// Whether the header line a save writes for this project name reads back as
-// the project name: a header line holding "## User Name" is the user's.
+// Whether the project name is free of "## User Name": a header line holding
+// it is read as the user name's, so a save could not keep such a project name.
 bool ProjectNameReadsBack(std::string_view projectName);
 
 // "9/5/2026 7:5:3" for the ninth of May 2026 at 07:05:03 (the date the reader

@@ -10,7 +10,8 @@
 // Windows Western code page the emulator's scripts are written in (bytes
 // 0x80 to 0x9F give the euro sign, typographic quotes, dashes...; the five
 // it leaves undefined stay control characters), so such characters typed in
-// the editor are kept too. A character outside it is written as "?".
+// the editor are kept too. A character outside it is written as "?" (one for
+// each of its UTF-16 code units).
 QString fromBytes(std::string_view bytes);
 std::string toBytes(const QString& text);
 
