@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "config/configuration.h"
 #include "config/script_reader.h"
@@ -16,7 +17,7 @@ CGeneralHeaderDialog::CGeneralHeaderDialog(const Configuration& config, QWidget*
       date_(new QLineEdit(QString::fromStdString(config.date))),
       userName_(new QLineEdit(fromBytes(config.userName))),
       projectName_(new QLineEdit(fromBytes(config.projectName))),
-      problem_(new QLabel("A project name holding \"## User Name\" would be read back as the user name.")) {
+      problem_(new QLabel) {
   setWindowTitle("General Header ");
   fileName_->setReadOnly(true);
   date_->setReadOnly(true);
@@ -37,12 +38,24 @@ CGeneralHeaderDialog::CGeneralHeaderDialog(const Configuration& config, QWidget*
   layout->addWidget(buttons);
 }
 
+void CGeneralHeaderDialog::refuse(QLineEdit* field, const QString& why) {
+  problem_->setText(why);
+  problem_->show();
+  field->setFocus();
+}
+
 void CGeneralHeaderDialog::accept() {
   // The save at once that follows would write a file whose header gives
   // the project name as the user name, and the project name would be lost.
+  // A character without a byte of the scripts' code page would be saved as "?".
+  for (auto [edit, field] : {std::pair{userName_, "The user name holds"}, std::pair{projectName_, "The project name holds"}}) {
+    if (const QString character = unstorableCharacter(edit->text()); !character.isEmpty()) {
+      refuse(edit, unstorableText(QLatin1String(field), character));
+      return;
+    }
+  }
   if (!ProjectNameReadsBack(toBytes(projectName_->text()))) {
-    problem_->show();
-    projectName_->setFocus();
+    refuse(projectName_, QStringLiteral("A project name holding \"## User Name\" would be read back as the user name."));
     return;
   }
   QDialog::accept();

@@ -17,12 +17,15 @@ class CGeneralHeaderDialog : public QDialog {
   QLineEdit* dateEdit() const { return date_; }
   QLineEdit* userNameEdit() const { return userName_; }
   QLineEdit* projectNameEdit() const { return projectName_; }
-  // Shown while the project name cannot be kept; OK then does nothing.
+  // Shown while a name cannot be kept; OK then does nothing.
   QLabel* problemLabel() const { return problem_; }
 
   void accept() override;
 
  private:
+  // Shows why OK does nothing and puts the focus on the field at fault.
+  void refuse(QLineEdit* field, const QString& why);
+
   QLineEdit* fileName_;
   QLineEdit* date_;
   QLineEdit* userName_;

@@ -39,6 +39,20 @@ std::string toBytes(const QString& text) {
   return bytes;
 }
 
+QString unstorableCharacter(const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t character = text[i].unicode();
+    if (byteOf(character) != '?' || character == u'?') continue;
+    const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+    return text.mid(i, pair ? 2 : 1);
+  }
+  return {};
+}
+
+QString unstorableText(const QString& fieldHolds, const QString& character) {
+  return QStringLiteral("%1 \"%2\", which a configuration file cannot store.").arg(fieldHolds, character);
+}
+
 QString displayText(std::string_view bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8);
   const QString decoded = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));

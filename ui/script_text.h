@@ -11,9 +11,15 @@
 // 0x80 to 0x9F give the euro sign, typographic quotes, dashes...; the five
 // it leaves undefined stay control characters), so such characters typed in
 // the editor are kept too. A character outside it is written as "?" (one for
-// each of its UTF-16 code units).
+// each of its UTF-16 code units); the fields a user types in refuse it first.
 QString fromBytes(std::string_view bytes);
 std::string toBytes(const QString& text);
+// The first character of `text` that toBytes would write as "?" (a surrogate
+// pair whole), or an empty text when every character has its byte.
+QString unstorableCharacter(const QString& text);
+// The refusal shown for such a character, e.g. for "The name holds": The name
+// holds "Ж", which a configuration file cannot store.
+QString unstorableText(const QString& fieldHolds, const QString& character);
 
 // For text that is only shown (messages, printed lines), which may mix script
 // bytes with file paths: UTF-8 where the bytes are valid UTF-8, else one

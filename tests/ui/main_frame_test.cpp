@@ -236,6 +236,25 @@ TEST_F(MainFrameTest, GeneralHeaderRefusesAProjectNameReadBackAsTheUserName) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+TEST_F(MainFrameTest, GeneralHeaderRefusesANameACharacterAScriptCannotStore) {
+  CGeneralHeaderDialog dialog(doc.configuration());
+  dialog.userNameEdit()->setText(QString::fromUtf8("J\u00F6rg \u0416"));
+  dialog.projectNameEdit()->setText(QString::fromUtf8("Lab \U0001F600"));
+  dialog.accept();
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.problemLabel()->text().toStdString(),
+            "The user name holds \"\u0416\", which a configuration file cannot store.");
+  dialog.userNameEdit()->setText(QString::fromUtf8("J\u00F6rg"));
+  dialog.accept();
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  // A character outside the basic plane is named whole, not by half.
+  EXPECT_EQ(dialog.problemLabel()->text().toStdString(),
+            "The project name holds \"\U0001F600\", which a configuration file cannot store.");
+  dialog.projectNameEdit()->setText("Lab");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
 TEST_F(MainFrameTest, GeneralHeaderKeepsTheBytesOfUnchangedValues) {
   openFile("## User Name: J\xF6rg\n## Project Name: Caf\xC3\xA9\nload MSCP DUA\n");
   dialogs.answer = [](QDialog&) { return int(QDialog::Accepted); };

@@ -39,3 +39,23 @@ TEST(ScriptText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
   EXPECT_EQ(fromBytes("\x81\x8D\x8F\x90\x9D"), QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D"));
   EXPECT_EQ(toBytes(QString::fromUtf16(u"\u0080\u0099")), "??");
 }
+
+// What the pages name when they refuse a text: the first character written
+// as "?", a surrogate pair whole, and nothing for a typed "?".
+TEST(ScriptText, FindsTheFirstCharacterAScriptCannotStore) {
+  struct Case {
+    const char16_t* text;
+    const char16_t* character;
+  };
+  const Case cases[] = {
+      {u"", u""},
+      {u"plain? \u20AC \u00E9 \u0178", u""},
+      {u"a\u0416b\u0436", u"\u0416"},
+      {u"\u0080", u"\u0080"},
+      {u"x\U0001F600", u"\U0001F600"},
+      {u"x\xD800y", u"\xD800"},  // a high surrogate without its pair
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(unstorableCharacter(QString::fromUtf16(c.text)), QString::fromUtf16(c.character))
+        << QString::fromUtf16(c.text).toStdString();
+}

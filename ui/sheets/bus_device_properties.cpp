@@ -198,6 +198,10 @@ void CBusDeviceProperties::setName(const std::string& name) {
 }
 
 bool CBusDeviceProperties::validate() {
+  if (const QString character = unstorableCharacter(nameEdit_->text()); !character.isEmpty()) {
+    messages_.stop(unstorableText(QStringLiteral("The name holds"), character).toStdString());
+    return refuse(nameEdit_);
+  }
   const NameProblem problem = checkDeviceName(configuration_, toBytes(nameEdit_->text()), ownName_);
   if (problem == NameProblem::None) return true;
   messages_.stop(nameProblemText(problem));

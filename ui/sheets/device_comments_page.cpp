@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
+#include "config/user_messages.h"
 #include "ui/sheets/sheet_text.h"
 
 namespace {
@@ -43,8 +44,9 @@ QString rawText(const QPlainTextEdit& editor) {
 
 }  // namespace
 
-CDeviceCommentsPage::CDeviceCommentsPage(const QPixmap& picture, std::string& comments, QWidget* parent)
-    : CPropertyPage(parent), comments_(comments) {
+CDeviceCommentsPage::CDeviceCommentsPage(const QPixmap& picture, std::string& comments, UserMessages& messages,
+                                         QWidget* parent)
+    : CPropertyPage(parent), comments_(comments), messages_(messages) {
   auto* grid = new QGridLayout(this);
   auto* image = new QLabel(this);
   image->setPixmap(picture);
@@ -58,6 +60,15 @@ CDeviceCommentsPage::CDeviceCommentsPage(const QPixmap& picture, std::string& co
   grid->addWidget(editor_, 1, 0, 1, 2);
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(1, 1);
+}
+
+bool CDeviceCommentsPage::validate() {
+  // Comments shown from the file always have their bytes; a typed character
+  // without one would be saved as "?".
+  const QString character = unstorableCharacter(rawText(*editor_).replace(kLoneCr, QLatin1Char('\r')));
+  if (character.isEmpty()) return true;
+  messages_.stop(unstorableText(QStringLiteral("The comments hold"), character).toStdString());
+  return refuse(editor_);
 }
 
 void CDeviceCommentsPage::writeBack() {

@@ -7,6 +7,7 @@
 #include "ui/sheets/property_page.h"
 
 class QPlainTextEdit;
+class UserMessages;
 
 // The "Comments" page of a device or unit: the comment lines that precede
 // it in a script, edited as one text.
@@ -15,14 +16,17 @@ class CDeviceCommentsPage : public CPropertyPage {
  public:
   // `comments` holds the stored text (lines joined with CR LF); it is
   // rewritten when the sheet is confirmed.
-  CDeviceCommentsPage(const QPixmap& picture, std::string& comments, QWidget* parent = nullptr);
+  CDeviceCommentsPage(const QPixmap& picture, std::string& comments, UserMessages& messages,
+                      QWidget* parent = nullptr);
 
+  bool validate() override;
   void writeBack() override;
 
   QPlainTextEdit* editor() const { return editor_; }
 
  private:
   std::string& comments_;
+  UserMessages& messages_;
   QString shown_;  // the text as the page first showed it
   QPlainTextEdit* editor_ = nullptr;
 };

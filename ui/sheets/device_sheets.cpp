@@ -14,7 +14,7 @@ CDeviceSheet::CDeviceSheet(const QString& caption, bool withGeneralPage, const D
                                         context_.values.general, this);
     addPage(general_, QStringLiteral("General"));
   }
-  comments_ = new CDeviceCommentsPage(picture_, context_.values.comments, this);
+  comments_ = new CDeviceCommentsPage(picture_, context_.values.comments, context_.messages, this);
   addPage(comments_, QStringLiteral("Comments"));
 }
 

@@ -49,6 +49,10 @@ CSystemPage::CSystemPage(const QPixmap& picture, SystemSheetValues& values, User
 }
 
 bool CSystemPage::validate() {
+  if (const QString character = unstorableCharacter(modelBox_->currentText()); !character.isEmpty()) {
+    messages_.stop(unstorableText(QStringLiteral("The CPU model holds"), character).toStdString());
+    return refuse(modelBox_);
+  }
   if (const std::string refusal = checkCpuModel(toBytes(modelBox_->currentText())); !refusal.empty()) {
     messages_.stop(refusal);
     return refuse(modelBox_);
@@ -70,6 +74,6 @@ CMainSystemProperties::CMainSystemProperties(SystemSheetValues& values, UserMess
   const QPixmap picture = sheetPicture(DeviceGroup::System);
   system_ = new CSystemPage(picture, values, messages, this);
   addPage(system_, QStringLiteral("Main System Properties"));
-  comments_ = new CDeviceCommentsPage(picture, values.comments, this);
+  comments_ = new CDeviceCommentsPage(picture, values.comments, messages, this);
   addPage(comments_, QStringLiteral("Comments"));
 }

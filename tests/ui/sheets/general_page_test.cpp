@@ -51,6 +51,15 @@ struct GeneralPageTest : ::testing::Test {
 
 }  // namespace
 
+TEST_F(GeneralPageTest, RefusesANameACharacterAScriptCannotStore) {
+  const std::string name = doc.AddDevice(AddKind::Serial, "DL11");
+  CBusDeviceProperties& general = open(name);
+  typeName(general, QString::fromUtf8("YL\u0416"));
+  EXPECT_FALSE(general.validate());
+  EXPECT_EQ(messages.shown, std::vector<std::string>{
+                                "stop: The name holds \"\u0416\", which a configuration file cannot store."});
+}
+
 TEST_F(GeneralPageTest, ShowsTheDevicesValues) {
   const std::string name = doc.AddDevice(AddKind::Serial, "DL11");
   CBusDeviceProperties& general = open(name);

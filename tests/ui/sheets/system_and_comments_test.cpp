@@ -141,7 +141,8 @@ TEST(CommentsPage, ConvertsLineEndsAtTheEdit) {
   EXPECT_EQ(commentsToEditText("a\rb"), QString("a") + QChar(0x240D) + "b");
   EXPECT_EQ(editTextToComments(QString("a") + QChar(0x240D) + "b"), "a\rb");
   std::string stored = "one\r\ntwo";
-  CDeviceCommentsPage page(sheetPicture(DeviceGroup::Disks), stored);
+  RecordingMessages messages;
+  CDeviceCommentsPage page(sheetPicture(DeviceGroup::Disks), stored, messages);
   EXPECT_EQ(page.editor()->toPlainText(), "one\ntwo");
   page.editor()->appendPlainText("three");
   page.writeBack();
@@ -153,25 +154,55 @@ TEST(CommentsPage, KeepsEveryByteThroughARoundTrip) {
   // Latin-1 letter and a line with a lone CR.
   const std::string original = "caf\xC3\xA9 \xC3\xA0 la \xE9t\xE9\r\nsecond\rstill";
   std::string stored = original;
-  CDeviceCommentsPage untouched(sheetPicture(DeviceGroup::Disks), stored);
+  RecordingMessages messages;
+  CDeviceCommentsPage untouched(sheetPicture(DeviceGroup::Disks), stored, messages);
   untouched.writeBack();
   EXPECT_EQ(stored, original);
   // A bare LF, as a hand-edited script may hold, is not turned into CR LF.
   stored = "a\nb";
-  CDeviceCommentsPage bare(sheetPicture(DeviceGroup::Disks), stored);
+  CDeviceCommentsPage bare(sheetPicture(DeviceGroup::Disks), stored, messages);
   bare.writeBack();
   EXPECT_EQ(stored, "a\nb");
 
   // An edit elsewhere in the text keeps the other bytes too.
   stored = "caf\xC3\xA9 \xC3\xA0\r\nend";
-  CDeviceCommentsPage edited(sheetPicture(DeviceGroup::Disks), stored);
+  CDeviceCommentsPage edited(sheetPicture(DeviceGroup::Disks), stored, messages);
   edited.editor()->appendPlainText("new");
   edited.writeBack();
   EXPECT_EQ(stored, "caf\xC3\xA9 \xC3\xA0\r\nend\r\nnew");
 
   stored = "a\rb\r\nc";
-  CDeviceCommentsPage loneCr(sheetPicture(DeviceGroup::Disks), stored);
+  CDeviceCommentsPage loneCr(sheetPicture(DeviceGroup::Disks), stored, messages);
   loneCr.editor()->appendPlainText("new");
   loneCr.writeBack();
   EXPECT_EQ(stored, "a\rb\r\nc\r\nnew");
+}
+
+// A typed character without a byte of the scripts' code page would be saved
+// as "?": the page is not left with it. The euro sign has its byte.
+TEST(CommentsPage, RefusesACharacterAScriptCannotStore) {
+  std::string stored = "old";
+  RecordingMessages messages;
+  CDeviceCommentsPage page(sheetPicture(DeviceGroup::Disks), stored, messages);
+  page.editor()->setPlainText(QString::fromUtf8("price 5 \u20AC, \u0416ukov"));
+  EXPECT_FALSE(page.validate());
+  EXPECT_EQ(messages.shown, std::vector<std::string>{
+                                "stop: The comments hold \"\u0416\", which a configuration file cannot store."});
+  page.editor()->setPlainText(QString::fromUtf8("price 5 \u20AC"));
+  EXPECT_TRUE(page.validate());
+  page.writeBack();
+  EXPECT_EQ(stored, "price 5 \x80");
+}
+
+TEST_F(SystemSheetTest, ACpuModelACharacterAScriptCannotStoreIsRefused) {
+  const std::string before = doc.configuration().system.model;
+  answer = [](CMainSystemProperties& sheet) {
+    sheet.systemPage()->modelBox()->setEditText(QString::fromUtf8("PDP 11/73 \u2116 2"));
+    sheet.accept();
+    if (sheet.result() != QDialog::Accepted) sheet.reject();
+  };
+  EXPECT_FALSE(opener.openSystemSheet());
+  EXPECT_EQ(messages.shown, std::vector<std::string>{
+                                "stop: The CPU model holds \"\u2116\", which a configuration file cannot store."});
+  EXPECT_EQ(doc.configuration().system.model, before);
 }
