@@ -89,6 +89,7 @@ TEST(Reader, HeaderLines) {
       {"##  User Name: Ann\n", "Default User", "Default Project"},  // two blanks: not the header line
       {"## User Name Ann\n", "Default User", "Default Project"},    // no colon
       {"## User Name:\n", "Default User", "Default Project"},
+      {"##  Project Name: Lab\n", "Default User", "Default Project"},  // two blanks, as for the user
   };
   for (const Case& c : cases) {
     Read r(std::string(c.text) + "load MSCP DUA\n");
@@ -113,6 +114,10 @@ TEST(Reader, TargetOs) {
   EXPECT_EQ(Read("#OS   Digital   UNIX\nload MSCP DUA\n").config.targetOs, "Digital UNIX");
   EXPECT_EQ(Read("#OS\nload MSCP DUA\n").config.targetOs, "");
   EXPECT_EQ(Read("load MSCP DUA\n").config.targetOs, "Windows NT 4.0");
+  // Only "#OS" in capitals: "#os" is a comment of the device that follows.
+  const Read lower("#os Digital UNIX\nload MSCP DUA\n");
+  EXPECT_EQ(lower.config.targetOs, "Windows NT 4.0");
+  EXPECT_EQ(lower.device(DeviceListId::Disks).comments, "os Digital UNIX");
 }
 
 TEST(Reader, CommentLinesGoToTheNextDevice) {
