@@ -233,9 +233,10 @@ std::optional<std::string> differingValue(const LineKey& key, const VelmorSerial
 // Line comments open with a line feed instead of ending with one, so the
 // block of a line starts with an empty line; a final LF gives no extra piece.
 void writeLineComments(std::string& out, const std::string& comments, const std::string& disabledSign) {
-  std::vector<std::string_view> pieces = splitLines(comments);
-  if (!comments.empty() && comments.back() == '\n') pieces.pop_back();
-  for (std::string_view piece : pieces) {
+  // Every piece is written, an empty last one too: the reader joins comment
+  // lines without a final line end, so a final LF stands for an empty last
+  // line, which a reread gives back as it was.
+  for (std::string_view piece : splitLines(comments)) {
     out += '\n';
     out += commentLine(piece, disabledSign);
   }

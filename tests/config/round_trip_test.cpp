@@ -120,6 +120,36 @@ TEST(RoundTrip, CommentsThatLookLikeOtherLinesStayComments) {
   }
 }
 
+// Empty comment lines before a unit's statements, first and last included,
+// are kept by every save: none is dropped without a word.
+TEST(RoundTrip, EmptyCommentLinesOfUnitsAreKept) {
+  const std::string script =
+      "load DL11 YLA\r\n#\r\n# note\r\n#\r\nset YLA line[0]=\"t\"\r\n"
+      "load MSCP DUA\r\n#\r\n#\r\nset DUA file[0]=a.dsk\r\n";
+  Configuration config;
+  RecordingMessages messages;
+  ReadReport report;
+  ASSERT_TRUE(ReadScriptBytes(config, script, messages, &report));
+  EXPECT_TRUE(report.lost.empty());
+  const auto& yla = static_cast<const VelmorUnitDevice&>(*config.list(DeviceListId::Serials).at(0));
+  const auto& dua = static_cast<const VelmorUnitDevice&>(*config.list(DeviceListId::Disks).at(0));
+  EXPECT_EQ(yla.unit(0).comments, "\r\n note\r\n");
+  EXPECT_EQ(dua.unit(0).comments, "\r\n");
+
+  const std::string saved = FormatScript(config);
+  Configuration back;
+  ReadReport backReport;
+  ASSERT_TRUE(ReadScriptBytes(back, saved, messages, &backReport));
+  EXPECT_TRUE(backReport.lost.empty()) << saved;
+  EXPECT_EQ(static_cast<const VelmorUnitDevice&>(*back.list(DeviceListId::Serials).at(0)).unit(0).comments,
+            yla.unit(0).comments)
+      << saved;
+  EXPECT_EQ(static_cast<const VelmorUnitDevice&>(*back.list(DeviceListId::Disks).at(0)).unit(0).comments,
+            dua.unit(0).comments)
+      << saved;
+  EXPECT_EQ(FormatScript(back), saved);
+}
+
 // A `units` count raised, used by a unit key and lowered again leaves a unit
 // that the saved file could not give back: it is not written (nor a boot from
 // it), so the saved file reads back without a refusal and saves the same.

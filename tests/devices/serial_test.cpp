@@ -261,8 +261,8 @@ TEST(SerialWrite, LineCommentsOpenWithALineFeed) {
       {"one", "\n#one\nset YLA line[0]=\"t\"\n"},
       // the CR of a stored CR LF stays at the end of its piece
       {"one\r\ntwo", "\n#one\r\n#two\nset YLA line[0]=\"t\"\n"},
-      // a final LF gives no empty piece, an inner empty line does
-      {"one\n\ntwo\n", "\n#one\n#\n#two\nset YLA line[0]=\"t\"\n"},
+      // an empty line is written wherever it stands, last included
+      {"one\n\ntwo\n", "\n#one\n#\n#two\n#\nset YLA line[0]=\"t\"\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.comments);
