@@ -106,6 +106,30 @@ TEST_F(EditingTest, OneActiveTimerAndClock) {
   ASSERT_FALSE(clock.empty());
   EXPECT_EQ(doc.AddDevice(AddKind::TimerOrClock, "TOY"), "");
   EXPECT_EQ(messages.shown.back(), "stop: Active clock device already exists.");
+  doc.Disable(clock);
+  const std::string secondClock = doc.AddDevice(AddKind::TimerOrClock, "TOY");
+  ASSERT_FALSE(secondClock.empty());
+  EXPECT_FALSE(doc.Enable(clock));
+  EXPECT_EQ(messages.shown.back(), "stop: Active clock device already exists");
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled(clock));
+}
+
+// Enable marks the document modified even when it is refused, and so do
+// the group operations: closing must ask to save what they changed.
+TEST_F(EditingTest, WhichOperationsMarkTheDocumentModified) {
+  doc.AddDevice(AddKind::TimerOrClock, "KW11-L");
+  doc.Disable("KWA");
+  doc.setModified(false);
+  EXPECT_TRUE(doc.Enable("KWA"));
+  EXPECT_TRUE(doc.isModified());
+  doc.Disable("KWA");
+  ASSERT_EQ(doc.AddDevice(AddKind::TimerOrClock, "KW11-L"), "KWB");
+  doc.setModified(false);
+  EXPECT_FALSE(doc.Enable("KWA"));
+  EXPECT_TRUE(doc.isModified());
+  doc.setModified(false);
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::TimerClock, false));
+  EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(EditingTest, ParallelInterfacesOnlyUnderWinNt) {
@@ -143,6 +167,14 @@ TEST_F(EditingTest, TimerAndClockGroup) {
   EXPECT_FALSE(doc.configuration().IsDeviceDisabled("KWA"));  // only the first timer
   EXPECT_TRUE(doc.configuration().IsDeviceDisabled("KWB"));
   EXPECT_FALSE(doc.SetGroupEnabled(DeviceGroup::System, true));
+  // Likewise only the first clock.
+  const std::string first = doc.AddDevice(AddKind::TimerOrClock, "TOY");
+  doc.Disable(first);
+  const std::string second = doc.AddDevice(AddKind::TimerOrClock, "TOY");
+  doc.Disable(second);
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::TimerClock, true));
+  EXPECT_FALSE(doc.configuration().IsDeviceDisabled(first));
+  EXPECT_TRUE(doc.configuration().IsDeviceDisabled(second));
 }
 
 // Disabling a disabled device changes nothing, so no save is asked for.
@@ -166,6 +198,11 @@ TEST_F(EditingTest, ConflictsFollowEnableAndDisable) {
   doc.Disable("DLB");
   EXPECT_FALSE(doc.checker().hasConflict("DLA"));
   EXPECT_TRUE(doc.Enable("DLB"));
+  EXPECT_TRUE(doc.checker().hasConflict("DLA"));
+  // The group operations tell the checker too.
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::Disks, false));
+  EXPECT_FALSE(doc.checker().hasConflict("DLA"));
+  EXPECT_TRUE(doc.SetGroupEnabled(DeviceGroup::Disks, true));
   EXPECT_TRUE(doc.checker().hasConflict("DLA"));
 }
 

@@ -143,6 +143,24 @@ TEST_F(PropertiesTest, NewTypeRebuildsTheUnitsToThePagesCount) {
   EXPECT_EQ(rewritten.bus, BusQbus);
 }
 
+// A new type or model sets the device's defaults afresh, comments included;
+// the Comments page's text is written after them, so it is kept.
+TEST_F(PropertiesTest, NewTypeOrModelKeepsTheCommentsOfThePage) {
+  const std::string name = add(AddKind::Disk, "MSCP");
+  device(name).comments = "system disk";
+  ASSERT_TRUE(doc.DeviceProperties(name, confirming([](DeviceSheetValues& values) {
+    values.general.type = "RL11";
+    values.comments = "system disk\r\nmoved to an RL11";
+  })));
+  EXPECT_EQ(device(name).type, "RL11");
+  EXPECT_EQ(device(name).comments, "system disk\r\nmoved to an RL11");
+  ASSERT_TRUE(doc.DeviceProperties(name, confirming([](DeviceSheetValues& values) {
+    values.general.model = "RLV12";
+  })));
+  EXPECT_EQ(device(name).model, "RLV12");
+  EXPECT_EQ(device(name).comments, "system disk\r\nmoved to an RL11");
+}
+
 TEST_F(PropertiesTest, UnchangedTypeKeepsAUnitCountAScriptSet) {
   const std::string name = add(AddKind::Disk, "MSCP");
   auto& disk = static_cast<VelmorUnitDevice&>(device(name));

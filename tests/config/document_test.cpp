@@ -200,6 +200,26 @@ TEST_F(DocumentTest, TheSystemOfTheLastFileIsForgotten) {
   EXPECT_EQ(doc.configuration().system.model, "PDP 11/94");
 }
 
+// A new document holds nothing of the last file's header, and is not
+// modified, so closing it asks nothing.
+TEST_F(DocumentTest, NewForgetsTheHeaderAndIsUnmodified) {
+  ASSERT_TRUE(doc.OnOpenDocument(file("a.cfg", std::string("## User Name: Ann\n## Project Name: Lab\n") + kScript)));
+  doc.configuration().fileName = "a.cfg";
+  doc.configuration().date = "1/12/2026 10:00:00";
+  doc.setModified(true);
+  ASSERT_TRUE(doc.OnNewDocument());
+  EXPECT_EQ(doc.configuration().fileName, "");
+  EXPECT_EQ(doc.configuration().userName, "");
+  EXPECT_EQ(doc.configuration().projectName, "");
+  EXPECT_EQ(doc.configuration().date, "");
+  EXPECT_FALSE(doc.isModified());
+  // A file without header lines takes the defaults, not the last file's names.
+  ASSERT_TRUE(doc.OnOpenDocument(file("a.cfg", std::string("## User Name: Ann\n## Project Name: Lab\n") + kScript)));
+  ASSERT_TRUE(doc.OnOpenDocument(file("b.cfg", kScript)));
+  EXPECT_EQ(doc.configuration().userName, "Default User");
+  EXPECT_EQ(doc.configuration().projectName, "Default Project");
+}
+
 TEST_F(DocumentTest, AFileWhoseOpenFailedIsNeverReleased) {
   const std::string a = file("a.cfg", kScript), bad = file("bad.cfg", "load MSCP DUA\nset DUA bogus=1\n");
   ASSERT_TRUE(doc.OnOpenDocument(a));

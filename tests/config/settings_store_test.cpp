@@ -44,3 +44,14 @@ TEST(DisabledSign, StoredAsTextReadAsBytes) {
     EXPECT_EQ(disabledSignFrom(&settings), "#$") << bad;
   }
 }
+
+// Every byte above ASCII survives the store: a sign that came back as the
+// default would turn the disabled devices of files saved with it into lost lines.
+TEST(DisabledSign, EveryHighByteComesBack) {
+  MapSettings settings;
+  for (int code = 0x80; code <= 0xFF; ++code) {
+    const std::string sign = std::string("#") + static_cast<char>(code);
+    ASSERT_TRUE(storeDisabledSign(settings, sign));
+    EXPECT_EQ(disabledSignFrom(&settings), sign) << code;
+  }
+}
