@@ -70,9 +70,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  // The framework's own settings, with the recent-file list.
-  QApplication::setOrganizationName("Tecorban");
-  QApplication::setApplicationName("Velmor11");
+  applyApplicationNames();
   QApplication::setWindowIcon(applicationIcon());
 
   QCommandLineParser parser;
@@ -90,7 +88,6 @@ int main(int argc, char** argv) {
   UserMessages& messages = screenshot ? static_cast<UserMessages&>(printed) : boxes;
   // The disabled sign is read here, once, as the document's configuration is made.
   CVelmorCfgEditorDoc document(messages, &settings, &hostLink);
-  document.setReportLostLines(true);
   DialogRunner dialogs;
   CMainFrame frame(document, dialogs, &settings, &classes);
   boxes.setParent(&frame);

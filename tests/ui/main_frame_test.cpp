@@ -396,6 +396,22 @@ TEST_F(MainFrameTest, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
   EXPECT_TRUE(frame->isVisible());
 }
 
+// A document never saved has no path: the question names it "Untitled",
+// before a new document replaces it and before the window closes.
+TEST_F(MainFrameTest, SaveChangesQuestionNamesANewDocumentUntitled) {
+  frame->show();
+  ASSERT_TRUE(frame->newDocument());
+  doc.setModified();
+  std::string question;
+  cancelTheQuestion(question);
+  EXPECT_FALSE(frame->newDocument());
+  EXPECT_EQ(question, "Save changes to Untitled?");
+  question.clear();
+  EXPECT_FALSE(frame->close());
+  EXPECT_EQ(question, "Save changes to Untitled?");
+  EXPECT_TRUE(frame->isVisible());
+}
+
 TEST_F(MainFrameTest, ClosingTheWindowClosesItsHelp) {
   frame->show();
   frame->showHelpTopics();
