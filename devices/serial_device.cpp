@@ -231,11 +231,10 @@ std::optional<std::string> differingValue(const LineKey& key, const VelmorSerial
 }
 
 // Line comments open with a line feed instead of ending with one, so the
-// block of a line starts with an empty line; a final LF gives no extra piece.
+// block of a line starts with an empty line. Every piece is written, an empty
+// last one too: the reader joins comment lines without a final line end, so a
+// final LF stands for an empty last line, which a reread gives back.
 void writeLineComments(std::string& out, const std::string& comments, const std::string& disabledSign) {
-  // Every piece is written, an empty last one too: the reader joins comment
-  // lines without a final line end, so a final LF stands for an empty last
-  // line, which a reread gives back as it was.
   for (std::string_view piece : splitLines(comments)) {
     out += '\n';
     out += commentLine(piece, disabledSign);

@@ -45,15 +45,16 @@ void CGeneralHeaderDialog::refuse(QLineEdit* field, const QString& why) {
 }
 
 void CGeneralHeaderDialog::accept() {
-  // The save at once that follows would write a file whose header gives
-  // the project name as the user name, and the project name would be lost.
   // A character without a byte of the scripts' code page would be saved as "?".
-  for (auto [edit, field] : {std::pair{userName_, "The user name holds"}, std::pair{projectName_, "The project name holds"}}) {
+  for (auto [edit, field] :
+       {std::pair{userName_, "The user name holds"}, std::pair{projectName_, "The project name holds"}}) {
     if (const QString character = unstorableCharacter(edit->text()); !character.isEmpty()) {
       refuse(edit, unstorableText(QLatin1String(field), character));
       return;
     }
   }
+  // The save at once that follows would write a file whose header gives
+  // the project name as the user name, and the project name would be lost.
   if (!ProjectNameReadsBack(toBytes(projectName_->text()))) {
     refuse(projectName_, QStringLiteral("A project name holding \"## User Name\" would be read back as the user name."));
     return;
