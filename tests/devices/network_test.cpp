@@ -132,6 +132,8 @@ TEST(NetworkDevice, VelnaWritesVector1OnlyWhenChanged) {
   ASSERT_TRUE(velna);
   EXPECT_TRUE(velna->parseSetStatement("set VNA vector1=344"));
   EXPECT_EQ(writtenForm(*velna), "load VELNA VNA\n");
+  EXPECT_TRUE(velna->parseSetStatement("set VNA vector1=300."));  // decimal: 454 octal
+  EXPECT_EQ(writtenForm(*velna), "load VELNA VNA\nset VNA vector1=454\n");
   EXPECT_TRUE(velna->parseSetStatement("set VNA vector1=350 interface=\"virtual :1600\""));
   velna->disabled = true;
   EXPECT_EQ(writtenForm(*velna), "#$load VELNA VNA\n#$set VNA vector1=350\n#$set VNA interface=\"virtual :1600\"\n");

@@ -140,8 +140,11 @@ TEST(SerialKeys, SetLineFields) {
   EXPECT_EQ(line.speed, 1200);
   EXPECT_EQ(line.bits, 7);
 
-  // unknown yes/no and parity words change nothing
+  // unknown yes/no and parity words change nothing, and each is counted as
+  // refused, so that the reader names the line a save would not keep ("NO"
+  // is a yes/no word: its case does not matter)
   ASSERT_TRUE(device->parseSetStatement("set YLA offline=maybe parity=mark hsync=NO"));
+  EXPECT_EQ(device->refusedPairs(), 2);
   EXPECT_FALSE(line.offline);
   EXPECT_EQ(line.parity, SerialParity::Odd);
   EXPECT_FALSE(line.hsync);
@@ -170,6 +173,9 @@ TEST(SerialKeys, UnitKeysMarkTheLineTheyTouched) {
   EXPECT_EQ(device->lastUnitIndex(), 5);
   EXPECT_TRUE(device->setParameter("vector1", 0, "304"));
   EXPECT_FALSE(device->unitTouched());
+  // a value ending in "." is decimal
+  EXPECT_TRUE(device->setParameter("vector1", 0, "100."));
+  EXPECT_EQ(device->vector1, 100);
   // a line the controller does not have is not touched
   EXPECT_FALSE(device->setParameter("speed", 40, "1"));
   EXPECT_FALSE(device->unitTouched());

@@ -92,8 +92,8 @@ TEST(CommonParameters, KeysAndNumbers) {
   EXPECT_EQ(device.registerAddress, 017774410);
   EXPECT_TRUE(device.setCommonParameter("vector0", 0, "300"));
   EXPECT_EQ(device.vector, 0300);
-  EXPECT_TRUE(device.setCommonParameter("priority", 0, "5."));
-  EXPECT_EQ(device.priority, 5);
+  EXPECT_TRUE(device.setCommonParameter("priority", 0, "10."));
+  EXPECT_EQ(device.priority, 10);  // a trailing "." makes it decimal
   EXPECT_TRUE(device.setCommonParameter("units", 0, "10"));
   EXPECT_EQ(device.units, 8);
   EXPECT_FALSE(device.setCommonParameter("speed", 0, "1"));

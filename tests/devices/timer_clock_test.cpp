@@ -189,3 +189,17 @@ TEST(ClockKeys, OnlyTheRegister) {
   }
   EXPECT_EQ(writtenForm(*clock), "load TOY TOA\nset TOA register=17777530\n");
 }
+
+// Every line clock writes a frequency other than its row's first; the KWV11's
+// options follow in their fixed order.
+TEST(TimerWrite, LineFrequencyOfEveryLineClockAndTheKwv11Options) {
+  for (const char* type : {"KW11-L", "KW11-P", "KWV11"}) {
+    SCOPED_TRACE(type);
+    auto device = timer(type);
+    ASSERT_TRUE(device->parseSetStatement("set KWA linefrequency=60."));
+    EXPECT_EQ(writtenForm(*device), std::string("load ") + type + " KWA\nset KWA linefrequency=60.\n");
+  }
+  auto kwv11 = timer("KWV11");
+  ASSERT_TRUE(kwv11->parseSetStatement("set KWA internal_only=1 overflow_pulse=1"));
+  EXPECT_EQ(writtenForm(*kwv11), "load KWV11 KWA\nset KWA overflow_pulse=1\nset KWA internal_only=1\n");
+}
