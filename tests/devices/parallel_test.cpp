@@ -145,7 +145,9 @@ TEST(DCI1300Device, ResetTakesTheRowOthersFillOnlyEmptyFields) {
   dci->applyModelDefaults(false);
   EXPECT_EQ(dci->image, "\\\\.\\DR0");
   EXPECT_EQ(dci->dtStrobe, 420);
+  dci->image = "x";
   dci->setType("DRV11");
+  EXPECT_EQ(dci->image, "\\\\.\\DR0");  // a new type takes its row's image
   EXPECT_TRUE(dci->maintenance);
   EXPECT_FALSE(dci->trace);
   EXPECT_EQ(dci->ndrStrobe, 420);
