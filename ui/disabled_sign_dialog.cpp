@@ -38,7 +38,7 @@ void CDisabledSignDialog::accept() {
   // Some signs would make disabled devices read back as headers, the target
   // OS or nothing at all; the save at once that follows would lose them.
   // A character without a byte of the scripts' code page would be written as "?".
-  if (fromBytes(toBytes(sign())) != sign() || !isUsableDisabledSign(toBytes(sign()))) {
+  if (!unstorableCharacter(sign()).isEmpty() || !isUsableDisabledSign(toBytes(sign()))) {
     problem_->show();
     sign_->setFocus();
     return;
