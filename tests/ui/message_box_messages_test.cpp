@@ -85,3 +85,23 @@ TEST(MessageBoxMessages, QuestionsCarryTheirIcons) {
   EXPECT_EQ(runner.icon, QMessageBox::Question);
   EXPECT_EQ(runner.buttons, QMessageBox::Yes | QMessageBox::No);
 }
+
+// A damaged file's line may be megabytes long (a file of NUL bytes is one
+// line): a box shows its start only, so that it opens at once and fits the
+// screen. Shorter lines, and the lines after a long one, are shown whole.
+TEST(MessageBoxMessages, AVeryLongLineIsCutShort) {
+  MessageBoxMessages boxes;
+  ShownBox shown;
+  const std::string longLine(100000, 'x');
+
+  boxes.warning("Some lines cannot be kept:\n\nline 1: " + longLine + "\nline 2: set A B=1");
+  EXPECT_EQ(shown.text, "Some lines cannot be kept:\n\nline 1: " + std::string(292, 'x') + "...\nline 2: set A B=1");
+
+  const std::string fits(300, 'y');
+  boxes.stop(fits + "\n");
+  EXPECT_EQ(shown.text, fits + "\n");
+
+  // U+1F600 takes two UTF-16 units; cutting between them would show half a character.
+  boxes.warning(std::string(299, 'z') + "\xF0\x9F\x98\x80" + longLine);
+  EXPECT_EQ(shown.text, std::string(299, 'z') + "...");
+}
