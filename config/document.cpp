@@ -7,8 +7,38 @@
 #include "config/user_messages.h"
 
 namespace {
+
 // The longest list of lost lines shown in one message.
 constexpr std::size_t kLostLinesShown = 12;
+
+// The reader's messages during one open. A damaged file may hold thousands of
+// statements that cannot be read, and a box for each would keep the user
+// clicking for as long: the first few are shown, the others counted and told
+// in one message after the read.
+class OpenMessages : public UserMessages {
+ public:
+  static constexpr std::size_t kShown = 10;
+
+  explicit OpenMessages(UserMessages& shown) : shown_(shown) {}
+  void warning(const std::string& text) override {
+    if (warnings_++ < kShown) shown_.warning(text);
+  }
+  void stop(const std::string& text) override { shown_.stop(text); }
+  bool askYesNo(const std::string& text) override { return shown_.askYesNo(text); }
+  bool askYesNoStop(const std::string& text) override { return shown_.askYesNoStop(text); }
+
+  void tellUnshown() {
+    if (warnings_ <= kShown) return;
+    const std::size_t unshown = warnings_ - kShown;
+    shown_.warning(std::to_string(unshown) + (unshown == 1 ? " more statement" : " more statements") +
+                   " of this file could not be read either.");
+  }
+
+ private:
+  UserMessages& shown_;
+  std::size_t warnings_ = 0;
+};
+
 }  // namespace
 
 CVelmorCfgEditorDoc::CVelmorCfgEditorDoc(UserMessages& messages, const SettingsStore* settings, HostLink* hostLink)
@@ -88,7 +118,10 @@ bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
   config_.ResetConfiguration();
   ReadReport report;
   lostLines_.clear();
-  if (!ReadScript(config_, path, messages_, &report)) {
+  OpenMessages openMessages(messages_);
+  const bool read = ReadScript(config_, path, openMessages, &report);
+  openMessages.tellUnshown();
+  if (!read) {
     messages_.stop("Unable to load configuration file.");
     // What was read stays on show, but no save at once may write it over the
     // file, and no "Save changes" question may offer to: the edits of the

@@ -188,6 +188,32 @@ TEST_F(DocumentTest, TheLostLinesListEndsWithTheCountOfTheRest) {
   }
 }
 
+// A damaged file may hold thousands of statements that cannot be read: ten
+// are told one by one, the rest in one count, so that the user is not kept
+// clicking through a box for each.
+TEST_F(DocumentTest, AfterTenReaderMessagesTheRestAreCounted) {
+  for (const int unread : {10, 11, 13}) {
+    std::string text;
+    for (int i = 0; i < unread; ++i) text += "set NO" + std::to_string(i) + " units=2\n";
+    text += kScript;
+    messages.shown.clear();
+    ASSERT_TRUE(doc.OnOpenDocument(file("unread.cfg", text))) << unread;
+    std::vector<std::string> expected;
+    for (int i = 0; i < std::min(unread, 10); ++i) {
+      const std::string name = "NO" + std::to_string(i);
+      expected.push_back("warning: Unable to set a parameter for " + name + "!\nDevice" + name +
+                         "isn't loaded or invalid device type has been specified!");
+    }
+    if (unread == 11) expected.push_back("warning: 1 more statement of this file could not be read either.");
+    if (unread == 13) expected.push_back("warning: 3 more statements of this file could not be read either.");
+    EXPECT_EQ(messages.shown, expected) << unread;
+  }
+  // The count is per open: the next file's messages are told again.
+  messages.shown.clear();
+  ASSERT_TRUE(doc.OnOpenDocument(file("one.cfg", std::string("load XYZ A\n") + kScript)));
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"warning: Unable to load device A!\nUnknown device type XYZ"});
+}
+
 // The next file, and a new document, start from the default system.
 TEST_F(DocumentTest, TheSystemOfTheLastFileIsForgotten) {
   ASSERT_TRUE(doc.OnOpenDocument(file("a.cfg", "set CPU model=\"PDP 11/23\"\nset MMU memory_size=2000\n")));
