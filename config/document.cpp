@@ -11,6 +11,11 @@ namespace {
 // The longest list of lost lines shown in one message.
 constexpr std::size_t kLostLinesShown = 12;
 
+// "1 more line", "2 more lines".
+std::string moreOf(std::size_t count, const char* one, const char* many) {
+  return std::to_string(count) + " more " + (count == 1 ? one : many);
+}
+
 // The reader's messages during one open. A damaged file may hold thousands of
 // statements that cannot be read, and a box for each would keep the user
 // clicking for as long: the first few are shown, the others counted and told
@@ -29,9 +34,7 @@ class OpenMessages : public UserMessages {
 
   void tellUnshown() {
     if (warnings_ <= kShown) return;
-    const std::size_t unshown = warnings_ - kShown;
-    shown_.warning(std::to_string(unshown) + (unshown == 1 ? " more statement" : " more statements") +
-                   " of this file could not be read either.");
+    shown_.warning(moreOf(warnings_ - kShown, "statement", "statements") + " of this file could not be read either.");
   }
 
  private:
@@ -148,7 +151,7 @@ void CVelmorCfgEditorDoc::tellLostLines(const std::string& path) {
   for (std::size_t i = 0; i < lostLines_.size() && i < kLostLinesShown; ++i)
     text += "\nline " + std::to_string(lostLines_[i].number) + ": " + lostLines_[i].text;
   if (lostLines_.size() > kLostLinesShown)
-    text += "\n... and " + std::to_string(lostLines_.size() - kLostLinesShown) + " more lines.";
+    text += "\n... and " + moreOf(lostLines_.size() - kLostLinesShown, "line", "lines") + ".";
   messages_.warning(text);
 }
 
