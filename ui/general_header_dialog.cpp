@@ -15,10 +15,13 @@ CGeneralHeaderDialog::CGeneralHeaderDialog(const Configuration& config, QWidget*
     : QDialog(parent),
       fileName_(new QLineEdit(QString::fromStdString(config.fileName))),
       date_(new QLineEdit(QString::fromStdString(config.date))),
-      userName_(new QLineEdit(fromBytes(config.userName))),
-      projectName_(new QLineEdit(fromBytes(config.projectName))),
+      userName_(new QLineEdit),
+      projectName_(new QLineEdit),
       problem_(new QLabel) {
   setWindowTitle("General Header ");
+  for (QLineEdit* field : {userName_, projectName_}) takeAnyLength(field);
+  userName_->setText(fromBytes(config.userName));
+  projectName_->setText(fromBytes(config.projectName));
   fileName_->setReadOnly(true);
   date_->setReadOnly(true);
   fileName_->setMinimumWidth(300);

@@ -1,6 +1,9 @@
 #include "ui/script_text.h"
 
+#include <QLineEdit>
 #include <QStringDecoder>
+
+#include <limits>
 
 namespace {
 
@@ -58,3 +61,5 @@ QString displayText(std::string_view bytes) {
   const QString decoded = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
   return utf8.hasError() ? fromBytes(bytes) : decoded;
 }
+
+void takeAnyLength(QLineEdit* edit) { edit->setMaxLength(std::numeric_limits<int>::max()); }

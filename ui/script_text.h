@@ -25,3 +25,9 @@ QString unstorableText(const QString& fieldHolds, const QString& character);
 // bytes with file paths: UTF-8 where the bytes are valid UTF-8, else one
 // character per byte.
 QString displayText(std::string_view bytes);
+
+class QLineEdit;
+// A field that shows script text takes values of any length: one read from a
+// file may be longer than the 32,767 characters a line edit keeps by default,
+// and a dialog confirmed without a change must hand it back whole.
+void takeAnyLength(QLineEdit* edit);

@@ -236,6 +236,15 @@ TEST_F(MainFrameTest, GeneralHeaderRefusesAProjectNameReadBackAsTheUserName) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
+// Header values longer than a line edit keeps by default come back whole.
+TEST_F(MainFrameTest, GeneralHeaderKeepsVeryLongNamesWhole) {
+  doc.configuration().userName = std::string(40000, 'U');
+  doc.configuration().projectName = std::string(33000, 'P');
+  CGeneralHeaderDialog dialog(doc.configuration());
+  EXPECT_EQ(dialog.userNameEdit()->text().size(), 40000);
+  EXPECT_EQ(dialog.projectNameEdit()->text().size(), 33000);
+}
+
 TEST_F(MainFrameTest, GeneralHeaderRefusesANameACharacterAScriptCannotStore) {
   CGeneralHeaderDialog dialog(doc.configuration());
   dialog.userNameEdit()->setText(QString::fromUtf8("J\u00F6rg \u0416"));

@@ -89,6 +89,7 @@ void CBusDeviceProperties::buildLayout(const QPixmap& picture) {
   typeBox_ = makeBox(false, this);
   modelBox_ = makeBox(false, this);
   nameEdit_ = new QLineEdit(this);
+  takeAnyLength(nameEdit_);
   busText_ = new QLabel(this);
   registerBox_ = makeBox(true, this);
   vectorBox_ = makeBox(true, this);

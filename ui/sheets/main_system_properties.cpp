@@ -22,6 +22,7 @@ CSystemPage::CSystemPage(const QPixmap& picture, SystemSheetValues& values, User
 
   modelBox_ = new QComboBox(this);
   modelBox_->setEditable(true);
+  takeAnyLength(modelBox_->lineEdit());
   modelBox_->setInsertPolicy(QComboBox::NoInsert);
   QStringList models;
   for (const std::string& word :

@@ -60,6 +60,17 @@ TEST_F(GeneralPageTest, RefusesANameACharacterAScriptCannotStore) {
                                 "stop: The name holds \"\u0416\", which a configuration file cannot store."});
 }
 
+// A name read from a damaged file may be longer than a line edit keeps by
+// default (32,767 characters); confirmed unchanged, it comes back whole.
+TEST_F(GeneralPageTest, AVeryLongNameComesBackWhole) {
+  const std::string longName(40000, 'Q');
+  doc.configuration().FindBusDevice(doc.AddDevice(AddKind::Serial, "DL11"))->name = longName;
+  CBusDeviceProperties& general = open(longName);
+  ASSERT_TRUE(general.validate());
+  general.writeBack();
+  EXPECT_EQ(out.name, longName);
+}
+
 TEST_F(GeneralPageTest, ShowsTheDevicesValues) {
   const std::string name = doc.AddDevice(AddKind::Serial, "DL11");
   CBusDeviceProperties& general = open(name);

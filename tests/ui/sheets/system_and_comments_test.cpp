@@ -123,6 +123,15 @@ TEST_F(SystemSheetTest, ACpuModelWithADoubleQuoteIsRefused) {
   EXPECT_EQ(doc.configuration().system.model, before);
 }
 
+// A CPU model longer than a line edit keeps by default comes back whole.
+TEST_F(SystemSheetTest, AVeryLongCpuModelComesBackWhole) {
+  const std::string longModel(40000, 'M');
+  doc.configuration().system.model = longModel;
+  answer = [](CMainSystemProperties& sheet) { sheet.accept(); };
+  EXPECT_TRUE(opener.openSystemSheet());
+  EXPECT_EQ(doc.configuration().system.model, longModel);
+}
+
 TEST_F(SystemSheetTest, TypedCpuModelIsKeptAndSetsTheBus) {
   answer = [](CMainSystemProperties& sheet) {
     sheet.systemPage()->modelBox()->setEditText("PDP 11/73");
