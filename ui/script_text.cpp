@@ -36,13 +36,18 @@ QString fromBytes(std::string_view bytes) {
 }
 
 std::string toBytes(const QString& text) {
+  // Composed first: "e" and a combining acute accent (as text pasted from
+  // some systems holds them) is the code page's "é". Text shown from bytes
+  // is left as it is, since no character of the code page composes.
+  const QString composed = text.normalized(QString::NormalizationForm_C);
   std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(text.size()));
-  for (const QChar character : text) bytes += byteOf(character.unicode());
+  bytes.reserve(static_cast<std::size_t>(composed.size()));
+  for (const QChar character : composed) bytes += byteOf(character.unicode());
   return bytes;
 }
 
-QString unstorableCharacter(const QString& text) {
+QString unstorableCharacter(const QString& typed) {
+  const QString text = typed.normalized(QString::NormalizationForm_C);
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t character = text[i].unicode();
     if (byteOf(character) != '?' || character == u'?') continue;
@@ -53,7 +58,16 @@ QString unstorableCharacter(const QString& text) {
 }
 
 QString unstorableText(const QString& fieldHolds, const QString& character) {
-  return QStringLiteral("%1 \"%2\", which a configuration file cannot store.").arg(fieldHolds, character);
+  // A character the user can see is shown in quotes; a combining accent would
+  // sit on the quote mark, and a blank, an invisible character or half of a
+  // pair would look like nothing, so those are named by their code.
+  const bool pair = character.size() == 2 && character[0].isHighSurrogate() && character[1].isLowSurrogate();
+  const char32_t code = pair ? QChar::surrogateToUcs4(character[0], character[1]) : character.at(0).unicode();
+  const QString hex = QString::number(code, 16).toUpper().rightJustified(4, u'0');
+  const QString named = QChar::isPrint(code) && !QChar::isSpace(code) && !QChar::isMark(code)
+                            ? QStringLiteral("\"%1\"").arg(character)
+                            : QStringLiteral("the character U+%1").arg(hex);
+  return QStringLiteral("%1 %2, which a configuration file cannot store.").arg(fieldHolds, named);
 }
 
 QString displayText(std::string_view bytes) {

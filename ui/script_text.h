@@ -18,7 +18,8 @@ std::string toBytes(const QString& text);
 // pair whole), or an empty text when every character has its byte.
 QString unstorableCharacter(const QString& text);
 // The refusal shown for such a character, e.g. for "The name holds": The name
-// holds "Ж", which a configuration file cannot store.
+// holds "Ж", which a configuration file cannot store. One that cannot be seen
+// in quotes is named by its code: ... holds the character U+0301, which ...
 QString unstorableText(const QString& fieldHolds, const QString& character);
 
 // For text that is only shown (messages, printed lines), which may mix script
