@@ -38,10 +38,12 @@ void CDisabledSignDialog::accept() {
   // Some signs would make disabled devices read back as headers, the target
   // OS or nothing at all; the save at once that follows would lose them.
   // A character without a byte of the scripts' code page would be written as "?".
-  if (!unstorableCharacter(sign()).isEmpty() || !isUsableDisabledSign(toBytes(sign()))) {
-    problem_->show();
-    sign_->setFocus();
-    return;
-  }
-  QDialog::accept();
+  if (const QString character = unstorableCharacter(sign()); !character.isEmpty())
+    problem_->setText(unstorableText(QStringLiteral("The disabled sign holds"), character));
+  else if (!isUsableDisabledSign(toBytes(sign())))
+    problem_->setText(kDisabledSignRule);
+  else
+    return QDialog::accept();
+  problem_->show();
+  sign_->setFocus();
 }

@@ -17,6 +17,7 @@ class CDisabledSignDialog : public QDialog {
 
   QString sign() const;
   QComboBox* signBox() const { return sign_; }
+  QLabel* problemLabel() const { return problem_; }
   void accept() override;
 
  private:

@@ -154,9 +154,15 @@ TEST_F(MainFrameTest, DisabledSignIsScriptBytes) {
   EXPECT_NE(readBytes(path).find("\r\n\xA7load MSCP DUA\r\n"), std::string::npos);
   // A character without a byte of the scripts' code page would be written as "?": refused.
   CDisabledSignDialog dialog("#$");
-  dialog.signBox()->setEditText(QString::fromUtf8("\u0414!"));
+  dialog.signBox()->setEditText(QString::fromUtf8("#\u0414"));
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  // The note names the character, not a rule the sign keeps.
+  EXPECT_EQ(dialog.problemLabel()->text().toStdString(),
+            "The disabled sign holds \"\u0414\", which a configuration file cannot store.");
+  dialog.signBox()->setEditText("##");
+  dialog.accept();
+  EXPECT_EQ(dialog.problemLabel()->text(), QString(kDisabledSignRule));
 }
 
 TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
