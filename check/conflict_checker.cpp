@@ -78,9 +78,19 @@ bool ConflictChecker::hasConflict(std::string_view name) const {
   return entry && entry->hasConflict;
 }
 
-std::string ConflictChecker::conflictText(std::string_view name) const {
-  const CheckEntry* entry = find(name);
-  return entry ? entry->conflictText : std::string();
+std::string ConflictChecker::conflictText(std::string_view name) const { return conflictTextAt(position(name)); }
+
+std::string ConflictChecker::conflictTextAt(std::size_t position) const {
+  if (position >= entries_.size()) return {};
+  const CheckEntry& entry = entries_[position];
+  std::string text;
+  for (const ConflictBlock& block : entry.conflicts) {
+    text.append("Device ").append(entry.name).append(block.sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
+    text.append(" With device ").append(entries_[block.other].name).append("\r\n");
+    if (block.sharedVector) text.append("      by the interrupt vectors\r\n");
+    if (block.overlap) text.append("      by the register area\r\n");
+  }
+  return text;
 }
 
 bool ConflictChecker::hasBusError(std::string_view name) const {
@@ -96,11 +106,10 @@ std::string ConflictChecker::busText(std::string_view name) const {
 void ConflictChecker::recompute() {
   for (CheckEntry& entry : entries_) {
     entry.hasConflict = false;
-    entry.conflictText.clear();
+    entry.conflicts.clear();
     entry.hasBusError = false;
     entry.busText.clear();
   }
-  blocks_.assign(entries_.size(), 0);
   busPass();
   pairPass();
   indexNames();
@@ -182,20 +191,16 @@ void ConflictChecker::comparePair(std::size_t l, std::size_t n) {
   const bool sharedVector = shareVector(entries_[l].vectors, entries_[n].vectors);
   const bool overlap = areasOverlap(entries_[l], entries_[n]);
   if (!sharedVector && !overlap) return;
-  appendBlock(l, n, sharedVector, overlap);
-  appendBlock(n, l, sharedVector, overlap);
+  addBlock(l, n, sharedVector, overlap);
+  addBlock(n, l, sharedVector, overlap);
 }
 
 // One block of a report: what `self` collides with in `other`.
-void ConflictChecker::appendBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap) {
+void ConflictChecker::addBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap) {
   CheckEntry& entry = entries_[self];
   entry.hasConflict = true;
-  if (blocks_[self]++ >= kMaxReportedDevices) return;
-  std::string& text = entry.conflictText;
-  text.append("Device ").append(entry.name).append(sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
-  text.append(" With device ").append(entries_[other].name).append("\r\n");
-  if (sharedVector) text.append("      by the interrupt vectors\r\n");
-  if (overlap) text.append("      by the register area\r\n");
+  if (entry.conflicts.size() < kMaxReportedDevices)
+    entry.conflicts.push_back({static_cast<std::uint32_t>(other), sharedVector, overlap});
 }
 
 // Lookups by name happen once per device on every tree rebuild; a sorted

@@ -43,6 +43,8 @@ class ConflictChecker {
 
   bool hasConflict(std::string_view name) const;
   std::string conflictText(std::string_view name) const;
+  // The conflict text of the entry at that position of entries().
+  std::string conflictTextAt(std::size_t position) const;
   bool hasBusError(std::string_view name) const;
   std::string busText(std::string_view name) const;
 
@@ -72,7 +74,7 @@ class ConflictChecker {
   void pairPass();
   // Decides on a pair of entries the quick test picked out.
   void comparePair(std::size_t left, std::size_t right);
-  void appendBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap);
+  void addBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap);
   void indexNames();
   // Position of the first entry of that name; entries_.size() when none.
   std::size_t position(std::string_view name) const;
@@ -83,6 +85,5 @@ class ConflictChecker {
   // Kept between recomputes so that their storage is reused.
   Probes probes_;
   std::vector<std::int32_t> candidates_;  // one row of the pair pass
-  std::vector<std::size_t> blocks_;        // blocks in each entry's report
   std::vector<std::size_t> byName_;  // entry positions ordered by name, then position
 };

@@ -18,8 +18,10 @@ int runCheck(const CommandLine& line, ToolContext& context) {
 
   bool findings = false;
   std::string report;
-  for (const CheckEntry& entry : document.checker().entries()) {
-    report += withBareLineFeeds(entry.conflictText) + withBareLineFeeds(entry.busText);
+  const ConflictChecker& checker = document.checker();
+  for (std::size_t position = 0; position < checker.entries().size(); ++position) {
+    const CheckEntry& entry = checker.entries()[position];
+    report += withBareLineFeeds(checker.conflictTextAt(position)) + withBareLineFeeds(entry.busText);
     findings = findings || entry.hasConflict || entry.hasBusError;
   }
   if (!writeOut(context, report) || !read) return kExitFailure;

@@ -252,6 +252,25 @@ TEST(ConflictChecker, RemovingARepeatedNameRemovesOnlyTheFirstEntry) {
   EXPECT_EQ(checker.conflictText("DUA"), block("DUA", "DUB", true, false));
 }
 
+// Each entry of a repeated name has its own report, which `check` prints in
+// the entries' order; a partner removed since is gone from the report.
+TEST(ConflictChecker, EveryEntryOfARepeatedNameHasItsOwnReport) {
+  ConflictChecker checker;
+  checker.addEntry(entry("DUA", 01000, 2, {0100}));
+  checker.addEntry(entry("DUB", 03000, 2, {0100}));
+  checker.addEntry(entry("DUA", 02000, 2, {0200}));
+  checker.addEntry(entry("DUC", 04000, 2, {0200}));
+  EXPECT_EQ(checker.conflictTextAt(0), block("DUA", "DUB", true, false));
+  EXPECT_EQ(checker.conflictTextAt(2), block("DUA", "DUC", true, false));
+  EXPECT_EQ(checker.conflictText("DUA"), checker.conflictTextAt(0));
+  EXPECT_EQ(checker.conflictTextAt(4), "");
+
+  checker.remove("DUB");
+  EXPECT_EQ(checker.conflictTextAt(0), "");
+  EXPECT_EQ(checker.conflictTextAt(1), block("DUA", "DUC", true, false));
+  EXPECT_EQ(checker.conflictText("DUC"), block("DUC", "DUA", true, false));
+}
+
 TEST(ConflictChecker, NamesAreComparedExactly) {
   ConflictChecker checker(BusUnibus);
   checker.addEntry(entry("DUA", 0, 0, {}, BusQbus));
