@@ -65,10 +65,23 @@ CDeviceCommentsPage::CDeviceCommentsPage(const QPixmap& picture, std::string& co
 bool CDeviceCommentsPage::validate() {
   // Comments shown from the file always have their bytes; a typed character
   // without one would be saved as "?".
-  const QString character = unstorableCharacter(rawText(*editor_).replace(kLoneCr, QLatin1Char('\r')));
-  if (character.isEmpty()) return true;
-  messages_.stop(unstorableText(QStringLiteral("The comments hold"), character).toStdString());
-  return refuse(editor_);
+  const QString text = rawText(*editor_);
+  const QString character = unstorableCharacter(QString(text).replace(kLoneCr, QLatin1Char('\r')));
+  if (!character.isEmpty()) {
+    messages_.stop(unstorableText(QStringLiteral("The comments hold"), character).toStdString());
+    return refuse(editor_);
+  }
+  // A CR typed at the end of a line would be dropped when the file is read
+  // again, as every line end's CR is. (None is shown there from a file.)
+  const bool typed = text != shown_;
+  if (typed && (text.contains(QString(kLoneCr) + u'\n') || text.endsWith(kLoneCr))) {
+    messages_.stop(QStringLiteral("The comments hold \"%1\" at the end of a line, which a configuration file "
+                                  "cannot store.")
+                       .arg(kLoneCr)
+                       .toStdString());
+    return refuse(editor_);
+  }
+  return true;
 }
 
 void CDeviceCommentsPage::writeBack() {

@@ -203,6 +203,26 @@ TEST(CommentsPage, RefusesACharacterAScriptCannotStore) {
   EXPECT_EQ(stored, "price 5 \x80");
 }
 
+// The CR symbol stands for a CR inside a line; typed at the end of a line
+// it would be dropped by the next read, so the page is not left with it.
+TEST(CommentsPage, RefusesACrSymbolAtTheEndOfALine) {
+  const QString cr(QChar(0x240D));
+  std::string stored = "old";
+  RecordingMessages messages;
+  CDeviceCommentsPage page(sheetPicture(DeviceGroup::Disks), stored, messages);
+  for (const QString& typed : {"a" + cr + "\nb", "a\nb" + cr, cr}) {
+    messages.shown.clear();
+    page.editor()->setPlainText(typed);
+    EXPECT_FALSE(page.validate()) << typed.toStdString();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"stop: The comments hold \"\u240D\" at the end of a line, "
+                                                       "which a configuration file cannot store."});
+  }
+  page.editor()->setPlainText("a" + cr + "b\nc");
+  EXPECT_TRUE(page.validate());
+  page.writeBack();
+  EXPECT_EQ(stored, "a\rb\r\nc");
+}
+
 TEST_F(SystemSheetTest, ACpuModelACharacterAScriptCannotStoreIsRefused) {
   const std::string before = doc.configuration().system.model;
   answer = [](CMainSystemProperties& sheet) {
