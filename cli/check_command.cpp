@@ -9,6 +9,10 @@
 #include "cli/tool.h"
 #include "config/document.h"
 
+namespace {
+constexpr std::size_t kReportChunk = std::size_t{1} << 20;
+}  // namespace
+
 int runCheck(const CommandLine& line, ToolContext& context) {
   TerminalMessages messages(context.err);
   CVelmorCfgEditorDoc document(messages, context.storedSettings);
@@ -23,6 +27,11 @@ int runCheck(const CommandLine& line, ToolContext& context) {
     const CheckEntry& entry = checker.entries()[position];
     report += withBareLineFeeds(checker.conflictTextAt(position)) + withBareLineFeeds(entry.busText);
     findings = findings || entry.hasConflict || entry.hasBusError;
+    // Written as it grows: the reports of a damaged file can be far larger than the file.
+    if (report.size() >= kReportChunk) {
+      if (!writeOut(context, report)) return kExitFailure;
+      report.clear();
+    }
   }
   if (!writeOut(context, report) || !read) return kExitFailure;
   return findings ? kExitFindings : kExitOk;

@@ -145,6 +145,33 @@ TEST_F(Tool, CheckReportsAFailedWrite) {
   EXPECT_NE(r.err.find("cannot write to standard output"), std::string::npos) << r.err;
 }
 
+// Long names shared by many devices at one address make a report far larger
+// than the script: it comes out whole, in the checker's order, and a failed
+// write is told once.
+TEST_F(Tool, CheckWritesAReportLargerThanTheScriptWhole) {
+  std::vector<std::string> names;
+  std::string script;
+  for (int i = 0; i < 40; ++i) {
+    names.push_back("T" + std::to_string(100 + i) + std::string(1000, 'X'));
+    script += "load DL11 " + names.back() + "\r\n";
+  }
+  writeBytes(path("many.cfg"), script);
+  std::string expected;
+  for (const std::string& self : names)
+    for (const std::string& other : names)
+      if (other != self)
+        expected += "Device " + self + " has conflict\n With device " + other +
+                    "\n      by the interrupt vectors\n      by the register area\n";
+  const ToolRun r = run({"check", "many.cfg"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_GT(r.out.size(), 3'000'000u);
+  EXPECT_TRUE(r.out == expected);
+
+  const ToolRun full = run({"check", "many.cfg"}, kFixedTime, "/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(countOf(full.err, '\n'), 1u) << full.err;
+}
+
 TEST_F(Tool, OutputFileGetsTheSameBytesAndStandardOutputStaysEmpty) {
   const ToolRun toStdout = run({"format", "in.cfg"});
   for (const std::vector<std::string>& args :
