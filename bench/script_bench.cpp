@@ -154,7 +154,7 @@ BENCHMARK(BM_SplitLines)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_SplitLinesByteLoop)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadScriptBytes)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_FormatScript)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
-BENCHMARK(BM_CheckerBuild)->Apply(sizes)->Complexity(benchmark::oNSquared);
-BENCHMARK(BM_CheckerRecompute)->Apply(sizes)->Complexity(benchmark::oNSquared);
+BENCHMARK(BM_CheckerBuild)->Apply(sizes)->Complexity(benchmark::oNLogN);
+BENCHMARK(BM_CheckerRecompute)->Apply(sizes)->Complexity(benchmark::oNLogN);
 
 BENCHMARK_MAIN();

@@ -9,14 +9,6 @@
 
 class VelmorBusDevice;
 
-// One block of a device's conflict report: the other device, by its position
-// among the checker's entries, and what the two share.
-struct ConflictBlock {
-  std::uint32_t other = 0;
-  bool sharedVector = false;
-  bool overlap = false;
-};
-
 // What the conflict checker keeps of one device, and what it last found.
 struct CheckEntry {
   std::uint16_t bus = BusBoth;
@@ -27,11 +19,7 @@ struct CheckEntry {
   bool disabled = false;
 
   // Findings, recomputed after every change of the checker.
-  bool hasConflict = false;
-  // The report's blocks in the other devices' list order; the checker makes
-  // the text from them when it is asked (conflictText), so that long names
-  // shared by many devices do not fill memory with copies of them.
-  std::vector<ConflictBlock> conflicts;
+  bool hasConflict = false;  // the report itself is made when it is asked for (conflictText)
   bool hasBusError = false;
   std::string busText;
 };

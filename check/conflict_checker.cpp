@@ -80,15 +80,25 @@ bool ConflictChecker::hasConflict(std::string_view name) const {
 
 std::string ConflictChecker::conflictText(std::string_view name) const { return conflictTextAt(position(name)); }
 
+// Made when asked, by comparing the entry with every other enabled one in list
+// order: the flags alone are kept, so that a script of long names at one
+// address does not fill memory with copies of them.
 std::string ConflictChecker::conflictTextAt(std::size_t position) const {
-  if (position >= entries_.size()) return {};
+  if (position >= entries_.size() || !entries_[position].hasConflict) return {};
   const CheckEntry& entry = entries_[position];
   std::string text;
-  for (const ConflictBlock& block : entry.conflicts) {
-    text.append("Device ").append(entry.name).append(block.sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
-    text.append(" With device ").append(entries_[block.other].name).append("\r\n");
-    if (block.sharedVector) text.append("      by the interrupt vectors\r\n");
-    if (block.overlap) text.append("      by the register area\r\n");
+  std::size_t blocks = 0;
+  for (std::size_t other = 0; other < entries_.size() && blocks < kMaxReportedDevices; ++other) {
+    const CheckEntry& partner = entries_[other];
+    if (other == position || partner.disabled) continue;
+    const bool sharedVector = shareVector(entry.vectors, partner.vectors);
+    const bool overlap = areasOverlap(entry, partner);
+    if (!sharedVector && !overlap) continue;
+    ++blocks;
+    text.append("Device ").append(entry.name).append(sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
+    text.append(" With device ").append(partner.name).append("\r\n");
+    if (sharedVector) text.append("      by the interrupt vectors\r\n");
+    if (overlap) text.append("      by the register area\r\n");
   }
   return text;
 }
@@ -106,12 +116,12 @@ std::string ConflictChecker::busText(std::string_view name) const {
 void ConflictChecker::recompute() {
   for (CheckEntry& entry : entries_) {
     entry.hasConflict = false;
-    entry.conflicts.clear();
     entry.hasBusError = false;
     entry.busText.clear();
   }
   busPass();
-  pairPass();
+  flagSharedVectors();
+  flagOverlappingAreas();
   indexNames();
 }
 
@@ -131,76 +141,62 @@ void ConflictChecker::busPass() {
   }
 }
 
-void ConflictChecker::collectProbes() {
-  Probes& p = probes_;
-  p.entry.clear();
-  p.first.clear();
-  p.last.clear();
-  for (auto& column : p.vectors) column.clear();
-  p.hasVectors.clear();
-  p.wide.clear();
-  for (std::size_t i = 0; i < entries_.size(); ++i) {
-    const CheckEntry& entry = entries_[i];
-    if (entry.disabled) continue;
-    p.entry.push_back(i);
-    p.first.push_back(entry.registerAddress);
-    p.last.push_back(static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(lastWord(entry), std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max())));
-    const std::vector<std::int32_t>& vectors = entry.vectors;
-    for (std::size_t k = 0; k < kInlineVectors; ++k)
-      p.vectors[k].push_back(vectors.empty() ? 0 : vectors[std::min(k, vectors.size() - 1)]);
-    p.hasVectors.push_back(vectors.empty() ? 0 : 1);
-    p.wide.push_back(vectors.size() > kInlineVectors ? 1 : 0);
+// Every vector of every enabled entry, sorted: a run of one value held by two
+// entries or more marks them all.
+void ConflictChecker::flagSharedVectors() {
+  std::vector<std::pair<std::int32_t, std::size_t>> holders;  // vector, entry
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (!entries_[i].disabled)
+      for (std::int32_t vector : entries_[i].vectors) holders.emplace_back(vector, i);
+  // An entry that lists a vector twice shares it with nobody.
+  std::sort(holders.begin(), holders.end());
+  holders.erase(std::unique(holders.begin(), holders.end()), holders.end());
+  for (std::size_t run = 0; run < holders.size();) {
+    std::size_t end = run + 1;
+    while (end < holders.size() && holders[end].first == holders[run].first) ++end;
+    if (end - run > 1)
+      for (std::size_t k = run; k < end; ++k) entries_[holders[k].second].hasConflict = true;
+    run = end;
   }
 }
 
-// Every pair of enabled entries, each pair once, in list order, so that a
-// device's report lists the others in their list order.
-void ConflictChecker::pairPass() {
-  collectProbes();
-  const std::size_t count = probes_.entry.size();
-  const std::int32_t* first = probes_.first.data();
-  const std::int32_t* last = probes_.last.data();
-  const std::int32_t* v0 = probes_.vectors[0].data();
-  const std::int32_t* v1 = probes_.vectors[1].data();
-  const std::int32_t* v2 = probes_.vectors[2].data();
-  const std::int32_t* hasVectors = probes_.hasVectors.data();
-  const std::int32_t* wide = probes_.wide.data();
-  candidates_.resize(count);
-  std::int32_t* candidate = candidates_.data();
-  for (std::size_t l = 0; l < count; ++l) {
-    const std::int32_t lFirst = first[l], lLast = last[l], a = v0[l], b = v1[l], c = v2[l];
-    const std::int32_t lHas = hasVectors[l], lWide = wide[l];
-    // Branch-free, so that it runs over several pairs at a time.
-    std::int32_t any = 0;
-    for (std::size_t n = l + 1; n < count; ++n) {
-      const std::int32_t overlap = (lFirst <= last[n]) & (first[n] <= lLast);
-      const std::int32_t shared = (v0[n] == a) | (v0[n] == b) | (v0[n] == c) | (v1[n] == a) | (v1[n] == b) |
-                                  (v1[n] == c) | (v2[n] == a) | (v2[n] == b) | (v2[n] == c);
-      candidate[n] = overlap | (shared & lHas & hasVectors[n]) | lWide | wide[n];
-      any |= candidate[n];
-    }
-    if (!any) continue;
-    for (std::size_t n = l + 1; n < count; ++n)
-      if (candidate[n]) comparePair(probes_.entry[l], probes_.entry[n]);
+// Entry l overlaps entry n when n's register address is at most l's last word
+// and n's last word at least l's register address. With the enabled entries
+// sorted by register address, those of the first condition are a prefix; the
+// largest last word in it (the second largest when that is l's own) decides.
+void ConflictChecker::flagOverlappingAreas() {
+  std::vector<std::size_t> order;
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    if (!entries_[i].disabled) order.push_back(i);
+  std::sort(order.begin(), order.end(),
+            [this](std::size_t a, std::size_t b) { return entries_[a].registerAddress < entries_[b].registerAddress; });
+  struct Top {
+    std::int64_t last;
+    std::size_t entry;
+  };
+  constexpr Top kNone{std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::size_t>::max()};
+  std::vector<std::pair<Top, Top>> best(order.size());  // the two largest last words of each prefix
+  std::pair<Top, Top> sofar{kNone, kNone};
+  for (std::size_t k = 0; k < order.size(); ++k) {
+    const Top here{lastWord(entries_[order[k]]), order[k]};
+    if (here.last > sofar.first.last)
+      sofar = {here, sofar.first};
+    else if (here.last > sofar.second.last)
+      sofar.second = here;
+    best[k] = sofar;
   }
-}
-
-void ConflictChecker::comparePair(std::size_t l, std::size_t n) {
-  const bool sharedVector = shareVector(entries_[l].vectors, entries_[n].vectors);
-  const bool overlap = areasOverlap(entries_[l], entries_[n]);
-  if (!sharedVector && !overlap) return;
-  addBlock(l, n, sharedVector, overlap);
-  addBlock(n, l, sharedVector, overlap);
-}
-
-// One block of a report: what `self` collides with in `other`.
-void ConflictChecker::addBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap) {
-  CheckEntry& entry = entries_[self];
-  entry.hasConflict = true;
-  if (entry.conflicts.size() < kMaxReportedDevices)
-    entry.conflicts.push_back({static_cast<std::uint32_t>(other), sharedVector, overlap});
+  for (std::size_t l : order) {
+    CheckEntry& entry = entries_[l];
+    const std::int64_t last = lastWord(entry);
+    const auto prefixEnd = std::upper_bound(order.begin(), order.end(), last,
+                                            [this](std::int64_t value, std::size_t i) {
+                                              return value < entries_[i].registerAddress;
+                                            });
+    if (prefixEnd == order.begin()) continue;
+    const std::pair<Top, Top>& top = best[static_cast<std::size_t>(prefixEnd - order.begin()) - 1];
+    const Top& other = top.first.entry == l ? top.second : top.first;
+    if (other.entry != kNone.entry && other.last >= entry.registerAddress) entry.hasConflict = true;
+  }
 }
 
 // Lookups by name happen once per device on every tree rebuild; a sorted

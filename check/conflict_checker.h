@@ -52,29 +52,13 @@ class ConflictChecker {
   const std::vector<CheckEntry>& entries() const { return entries_; }
 
  private:
-  // The enabled entries as the pair pass's quick test sees them, one array
-  // per field of 32-bit values so that the quadratic loop reads them in order,
-  // touches no strings and can be vectorised. The quick test may pick out a
-  // pair that does not collide (an area end clamped to 32 bits, a vector
-  // beyond the third), never miss one; comparePair decides.
-  static constexpr std::size_t kInlineVectors = 3;
-  struct Probes {
-    std::vector<std::size_t> entry;
-    std::vector<std::int32_t> first;  // register address
-    std::vector<std::int32_t> last;   // address of the area's last word, clamped
-    // The first vectors, padded by repeating the entry's last one.
-    std::vector<std::int32_t> vectors[kInlineVectors];
-    std::vector<std::int32_t> hasVectors;  // 1 or 0
-    std::vector<std::int32_t> wide;        // 1 when not all vectors are inline
-  };
-
   void recompute();
   void busPass();
-  void collectProbes();
-  void pairPass();
-  // Decides on a pair of entries the quick test picked out.
-  void comparePair(std::size_t left, std::size_t right);
-  void addBlock(std::size_t self, std::size_t other, bool sharedVector, bool overlap);
+  // Sets hasConflict on every enabled entry that collides with another; each
+  // in about n log n steps, so that a script of many thousand devices (a
+  // damaged one, say) does not hold the editor up after every change.
+  void flagSharedVectors();
+  void flagOverlappingAreas();
   void indexNames();
   // Position of the first entry of that name; entries_.size() when none.
   std::size_t position(std::string_view name) const;
@@ -82,8 +66,5 @@ class ConflictChecker {
 
   std::uint16_t systemBus_;
   std::vector<CheckEntry> entries_;
-  // Kept between recomputes so that their storage is reused.
-  Probes probes_;
-  std::vector<std::int32_t> candidates_;  // one row of the pair pass
   std::vector<std::size_t> byName_;  // entry positions ordered by name, then position
 };

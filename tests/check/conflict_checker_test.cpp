@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -359,3 +360,46 @@ TEST(ConflictChecker, BuildEntersEveryCheckedListInItsOrder) {
 }
 
 }  // namespace
+
+// The checker finds its flags without comparing every pair; here every pair
+// is compared, as the reports are defined, over random entries packed close
+// together (shared vectors, touching and overlapping areas, areas of size 0
+// and 1, addresses at the ends of the range, disabled entries, repeated names).
+TEST(ConflictChecker, FlagsAndReportsAgreeWithComparingEveryPair) {
+  std::mt19937 random(20261207);
+  auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  const std::int32_t extremes[] = {INT_MIN, INT_MIN + 2, INT_MAX - 4, INT_MAX};
+  for (int round = 0; round < 400; ++round) {
+    ConflictChecker checker;
+    const int count = 1 + pick(30);
+    for (int i = 0; i < count; ++i) {
+      std::vector<std::int32_t> vectors;
+      for (int v = pick(5); v > 0; --v) vectors.push_back(0100 + 4 * pick(8));
+      const std::int32_t address = pick(10) == 0 ? extremes[pick(4)] : 01000 + 2 * pick(40);
+      checker.addEntry(entry("D" + std::to_string(pick(count + 5)), address, pick(12), vectors));
+    }
+    for (int i = pick(4); i > 0; --i) checker.setDisabled(checker.entries()[pick(count)].name, true);
+
+    const std::vector<CheckEntry>& all = checker.entries();
+    for (std::size_t self = 0; self < all.size(); ++self) {
+      std::string expected;
+      std::size_t blocks = 0;
+      bool conflict = false;
+      for (std::size_t other = 0; other < all.size(); ++other) {
+        if (other == self || all[self].disabled || all[other].disabled) continue;
+        bool shared = false;
+        for (std::int32_t p : all[self].vectors)
+          for (std::int32_t q : all[other].vectors) shared = shared || p == q;
+        const std::int64_t selfLast = std::int64_t{all[self].registerAddress} + all[self].areaSize - 2;
+        const std::int64_t otherLast = std::int64_t{all[other].registerAddress} + all[other].areaSize - 2;
+        const bool overlap = all[self].registerAddress <= otherLast && all[other].registerAddress <= selfLast;
+        if (!shared && !overlap) continue;
+        conflict = true;
+        if (blocks++ < ConflictChecker::kMaxReportedDevices)
+          expected += block(all[self].name, all[other].name, shared, overlap);
+      }
+      ASSERT_EQ(all[self].hasConflict, conflict) << "round " << round << " entry " << self;
+      ASSERT_EQ(checker.conflictTextAt(self), expected) << "round " << round << " entry " << self;
+    }
+  }
+}
