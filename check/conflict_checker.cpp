@@ -63,8 +63,13 @@ void ConflictChecker::remove(std::string_view name) {
 }
 
 void ConflictChecker::setDisabled(std::string_view name, bool disabled) {
-  const std::size_t pos = position(name);
-  if (pos < entries_.size()) entries_[pos].disabled = disabled;
+  const std::pair<std::string_view, bool> change{name, disabled};
+  setDisabled(std::span(&change, 1));
+}
+
+void ConflictChecker::setDisabled(std::span<const std::pair<std::string_view, bool>> changes) {
+  for (const auto& [name, disabled] : changes)
+    if (const std::size_t pos = position(name); pos < entries_.size()) entries_[pos].disabled = disabled;
   recompute();
 }
 

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "check/check_entry.h"
@@ -38,6 +40,8 @@ class ConflictChecker {
   // Removes the first entry of that name; an unknown name removes nothing.
   void remove(std::string_view name);
   void setDisabled(std::string_view name, bool disabled);
+  // Several at once, with one recompute: a whole group enabled or disabled.
+  void setDisabled(std::span<const std::pair<std::string_view, bool>> changes);
   // The system entry's bus changed (a new CPU model).
   void setSystemBus(std::uint16_t bus);
 

@@ -1,4 +1,9 @@
 #include "config/document.h"
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "config/user_messages.h"
 #include "devices/device_registry.h"
 #include "devices/model_tables.h"
@@ -126,6 +131,7 @@ bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
   for (DeviceListId id : lists) any = any || !config_.list(id).empty();
   if (!any) return false;
   bool parallelRefused = false;
+  std::vector<std::pair<std::string_view, bool>> checked;  // told to the checker at once
   for (DeviceListId id : lists)
     for (auto& device : config_.list(id)) {
       bool disabled = !enable;
@@ -137,8 +143,9 @@ bool CVelmorCfgEditorDoc::SetGroupEnabled(DeviceGroup group, bool enable) {
         parallelRefused = true;
       }
       device->disabled = disabled;
-      if (device->kind() != DeviceKind::Loader) checker_.setDisabled(device->name, disabled);
+      if (device->kind() != DeviceKind::Loader) checked.emplace_back(device->name, disabled);
     }
+  checker_.setDisabled(checked);
   // One look at all names, not one per device: a group may hold thousands.
   if (config_.HasSharedName()) rebuildChecker();
   if (parallelRefused) messages_.stop(kParallelOnlyUnderWinNt);

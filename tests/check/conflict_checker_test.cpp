@@ -272,6 +272,24 @@ TEST(ConflictChecker, EveryEntryOfARepeatedNameHasItsOwnReport) {
   EXPECT_EQ(checker.conflictText("DUC"), block("DUC", "DUA", true, false));
 }
 
+// A group enabled or disabled at once gives the same findings as one device
+// after the other; an unknown name in the batch changes nothing.
+TEST(ConflictChecker, SeveralDevicesDisabledAtOnce) {
+  ConflictChecker one, batch;
+  for (ConflictChecker* checker : {&one, &batch})
+    for (const char* name : {"YLA", "YLB", "YLC"}) checker->addEntry(entry(name, 0177560, 8, {060}));
+  one.setDisabled("YLA", true);
+  one.setDisabled("YLB", true);
+  const std::pair<std::string_view, bool> changes[] = {{"YLA", true}, {"NONE", true}, {"YLB", true}};
+  batch.setDisabled(changes);
+  for (const char* name : {"YLA", "YLB", "YLC"}) {
+    EXPECT_EQ(batch.hasConflict(name), one.hasConflict(name)) << name;
+    EXPECT_EQ(batch.conflictText(name), one.conflictText(name)) << name;
+  }
+  EXPECT_FALSE(batch.hasConflict("YLC"));
+  EXPECT_TRUE(batch.entries()[1].disabled);
+}
+
 TEST(ConflictChecker, NamesAreComparedExactly) {
   ConflictChecker checker(BusUnibus);
   checker.addEntry(entry("DUA", 0, 0, {}, BusQbus));
