@@ -91,19 +91,32 @@ std::string ConflictChecker::conflictText(std::string_view name) const { return 
 std::string ConflictChecker::conflictTextAt(std::size_t position) const {
   if (position >= entries_.size() || !entries_[position].hasConflict) return {};
   const CheckEntry& entry = entries_[position];
-  std::string text;
-  std::size_t blocks = 0;
-  for (std::size_t other = 0; other < entries_.size() && blocks < kMaxReportedDevices; ++other) {
+  std::vector<ReportBlock> blocks;
+  for (std::size_t other = 0; other < entries_.size() && blocks.size() < kMaxReportedDevices; ++other) {
     const CheckEntry& partner = entries_[other];
     if (other == position || partner.disabled) continue;
-    const bool sharedVector = shareVector(entry.vectors, partner.vectors);
-    const bool overlap = areasOverlap(entry, partner);
-    if (!sharedVector && !overlap) continue;
-    ++blocks;
-    text.append("Device ").append(entry.name).append(sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
-    text.append(" With device ").append(partner.name).append("\r\n");
-    if (sharedVector) text.append("      by the interrupt vectors\r\n");
-    if (overlap) text.append("      by the register area\r\n");
+    const ReportBlock block{static_cast<std::uint32_t>(other), shareVector(entry.vectors, partner.vectors),
+                            areasOverlap(entry, partner)};
+    if (block.sharedVector || block.overlap) blocks.push_back(block);
+  }
+  return reportText(position, blocks);
+}
+
+void ConflictChecker::forEachConflictText(
+    const std::function<void(std::size_t position, const std::string& text)>& visit) const {
+  forEachReport(entries_, kMaxReportedDevices, [&](std::size_t position, const std::vector<ReportBlock>& blocks) {
+    visit(position, reportText(position, blocks));
+  });
+}
+
+std::string ConflictChecker::reportText(std::size_t position, const std::vector<ReportBlock>& blocks) const {
+  const std::string& name = entries_[position].name;
+  std::string text;
+  for (const ReportBlock& block : blocks) {
+    text.append("Device ").append(name).append(block.sharedVector ? " has conflict\r\n" : " has conflicts\r\n");
+    text.append(" With device ").append(entries_[block.other].name).append("\r\n");
+    if (block.sharedVector) text.append("      by the interrupt vectors\r\n");
+    if (block.overlap) text.append("      by the register area\r\n");
   }
   return text;
 }

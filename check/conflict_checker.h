@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "check/check_entry.h"
+#include "check/conflict_reports.h"
 #include "devices/device_kind.h"
 
 class Configuration;
@@ -49,6 +51,10 @@ class ConflictChecker {
   std::string conflictText(std::string_view name) const;
   // The conflict text of the entry at that position of entries().
   std::string conflictTextAt(std::size_t position) const;
+  // Every entry's conflict text in the order of entries(), for a report of the
+  // whole configuration: found together, which costs far less than asking
+  // conflictTextAt for each entry of a long list.
+  void forEachConflictText(const std::function<void(std::size_t position, const std::string& text)>& visit) const;
   bool hasBusError(std::string_view name) const;
   std::string busText(std::string_view name) const;
 
@@ -63,6 +69,8 @@ class ConflictChecker {
   // damaged one, say) does not hold the editor up after every change.
   void flagSharedVectors();
   void flagOverlappingAreas();
+  // The report of the entry at `position`, from its blocks.
+  std::string reportText(std::size_t position, const std::vector<ReportBlock>& blocks) const;
   void indexNames();
   // Position of the first entry of that name; entries_.size() when none.
   std::size_t position(std::string_view name) const;

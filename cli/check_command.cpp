@@ -22,17 +22,19 @@ int runCheck(const CommandLine& line, ToolContext& context) {
 
   bool findings = false;
   std::string report;
+  bool written = true;
   const ConflictChecker& checker = document.checker();
-  for (std::size_t position = 0; position < checker.entries().size(); ++position) {
+  checker.forEachConflictText([&](std::size_t position, const std::string& conflictText) {
+    if (!written) return;  // told once; the status says it
     const CheckEntry& entry = checker.entries()[position];
-    report += withBareLineFeeds(checker.conflictTextAt(position)) + withBareLineFeeds(entry.busText);
+    report += withBareLineFeeds(conflictText) + withBareLineFeeds(entry.busText);
     findings = findings || entry.hasConflict || entry.hasBusError;
     // Written as it grows: the reports of a damaged file can be far larger than the file.
     if (report.size() >= kReportChunk) {
-      if (!writeOut(context, report)) return kExitFailure;
+      written = writeOut(context, report);
       report.clear();
     }
-  }
-  if (!writeOut(context, report) || !read) return kExitFailure;
+  });
+  if (!written || !writeOut(context, report) || !read) return kExitFailure;
   return findings ? kExitFindings : kExitOk;
 }

@@ -177,6 +177,30 @@ TEST(ConflictChecker, ReportsStopAtTheirLimitButFlagsDoNot) {
   EXPECT_EQ(checker.conflictText(last).find(block(last, "D0", true, false)), 0u);
 }
 
+// A device among many sharing one vector, or one register area, names the
+// first 64 others in list order, those after it too: the same whether one
+// report is asked for or all of them.
+TEST(ConflictChecker, AMiddleDeviceOfManyNamesTheFirstOthers) {
+  const std::size_t count = ConflictChecker::kMaxReportedDevices + 6;
+  for (const bool byVector : {true, false}) {
+    ConflictChecker checker;
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto at = static_cast<std::int32_t>(byVector ? 01000 + 010 * i : 01000);
+      const auto vector = static_cast<std::int32_t>(byVector ? 0100 : 0100 + 4 * i);
+      checker.addEntry(entry("D" + std::to_string(i), at, 2, {vector}));
+    }
+    std::string expected;
+    for (std::size_t i = 0; i <= ConflictChecker::kMaxReportedDevices; ++i)
+      if (i != 10) expected += block("D10", "D" + std::to_string(i), byVector, !byVector);
+    EXPECT_EQ(checker.conflictText("D10"), expected) << byVector;
+    std::string together;
+    checker.forEachConflictText([&](std::size_t position, const std::string& text) {
+      if (position == 10) together = text;
+    });
+    EXPECT_EQ(together, expected) << byVector;
+  }
+}
+
 TEST(ConflictChecker, ReportOfAMiddleDeviceListsEarlierThenLaterPartners) {
   ConflictChecker checker;
   for (const char* name : {"A", "B", "C"}) checker.addEntry(entry(name, 0, 0, {0100}));
@@ -379,17 +403,20 @@ TEST(ConflictChecker, BuildEntersEveryCheckedListInItsOrder) {
 
 }  // namespace
 
-// The checker finds its flags without comparing every pair; here every pair
-// is compared, as the reports are defined, over random entries packed close
-// together (shared vectors, touching and overlapping areas, areas of size 0
-// and 1, addresses at the ends of the range, disabled entries, repeated names).
+// The checker finds its flags and its reports of a whole configuration without
+// comparing every pair; here every pair is compared, as the reports are
+// defined, over random entries packed close together (shared vectors,
+// touching and overlapping areas, areas of size 0 and 1, addresses at the ends
+// of the range, disabled entries, repeated names, more partners than a report
+// names).
 TEST(ConflictChecker, FlagsAndReportsAgreeWithComparingEveryPair) {
   std::mt19937 random(20261207);
   auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   const std::int32_t extremes[] = {INT_MIN, INT_MIN + 2, INT_MAX - 4, INT_MAX};
   for (int round = 0; round < 400; ++round) {
     ConflictChecker checker;
-    const int count = 1 + pick(30);
+    // Some rounds give a device more partners than its report names.
+    const int count = 1 + (round % 10 == 0 ? 70 + pick(60) : pick(30));
     for (int i = 0; i < count; ++i) {
       std::vector<std::int32_t> vectors;
       for (int v = pick(5); v > 0; --v) vectors.push_back(0100 + 4 * pick(8));
@@ -399,6 +426,8 @@ TEST(ConflictChecker, FlagsAndReportsAgreeWithComparingEveryPair) {
     for (int i = pick(4); i > 0; --i) checker.setDisabled(checker.entries()[pick(count)].name, true);
 
     const std::vector<CheckEntry>& all = checker.entries();
+    std::vector<std::string> together(all.size(), "<none>");
+    checker.forEachConflictText([&](std::size_t position, const std::string& text) { together.at(position) = text; });
     for (std::size_t self = 0; self < all.size(); ++self) {
       std::string expected;
       std::size_t blocks = 0;
@@ -418,6 +447,7 @@ TEST(ConflictChecker, FlagsAndReportsAgreeWithComparingEveryPair) {
       }
       ASSERT_EQ(all[self].hasConflict, conflict) << "round " << round << " entry " << self;
       ASSERT_EQ(checker.conflictTextAt(self), expected) << "round " << round << " entry " << self;
+      ASSERT_EQ(together[self], expected) << "round " << round << " entry " << self;
     }
   }
 }
