@@ -24,6 +24,12 @@ struct CheckEntry {
   std::string busText;
 };
 
+// The address of the entry's last register word: its base plus its size
+// minus 2, in 64 bits so that no register and size can overflow it.
+inline std::int64_t lastWordOf(const CheckEntry& entry) {
+  return std::int64_t{entry.registerAddress} + entry.areaSize - 2;
+}
+
 // The entry for a device, from the hooks each kind overrides; none for a
 // binary loader, which never takes part in the checks. `withConfiguration`
 // is true while a whole configuration is entered, false for a device added

@@ -26,13 +26,9 @@ bool shareVector(const std::vector<std::int32_t>& left, const std::vector<std::i
   return false;
 }
 
-// The address of an area's last word: its base plus its size minus 2, in 64
-// bits so that no register and size can overflow it.
-std::int64_t lastWord(const CheckEntry& entry) { return std::int64_t{entry.registerAddress} + entry.areaSize - 2; }
-
 // a <= b + t - 2 and b <= a + s - 2.
 bool areasOverlap(const CheckEntry& left, const CheckEntry& right) {
-  return left.registerAddress <= lastWord(right) && right.registerAddress <= lastWord(left);
+  return left.registerAddress <= lastWordOf(right) && right.registerAddress <= lastWordOf(left);
 }
 
 }  // namespace
@@ -196,7 +192,7 @@ void ConflictChecker::flagOverlappingAreas() {
   std::vector<std::pair<Top, Top>> best(order.size());  // the two largest last words of each prefix
   std::pair<Top, Top> sofar{kNone, kNone};
   for (std::size_t k = 0; k < order.size(); ++k) {
-    const Top here{lastWord(entries_[order[k]]), order[k]};
+    const Top here{lastWordOf(entries_[order[k]]), order[k]};
     if (here.last > sofar.first.last)
       sofar = {here, sofar.first};
     else if (here.last > sofar.second.last)
@@ -205,7 +201,7 @@ void ConflictChecker::flagOverlappingAreas() {
   }
   for (std::size_t l : order) {
     CheckEntry& entry = entries_[l];
-    const std::int64_t last = lastWord(entry);
+    const std::int64_t last = lastWordOf(entry);
     const auto prefixEnd = std::upper_bound(order.begin(), order.end(), last,
                                             [this](std::int64_t value, std::size_t i) {
                                               return value < entries_[i].registerAddress;

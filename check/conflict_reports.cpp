@@ -57,7 +57,7 @@ class AreaIndex {
     for (std::size_t k = 0; k < order_.size(); ++k) slotOf_[order_[k]] = k;
     while (leaves_ < order_.size()) leaves_ *= 2;
     largest_.assign(2 * leaves_, kGone);
-    for (std::size_t k = 0; k < order_.size(); ++k) largest_[leaves_ + k] = lastWord(entries_[order_[k]]);
+    for (std::size_t k = 0; k < order_.size(); ++k) largest_[leaves_ + k] = lastWordOf(entries_[order_[k]]);
     for (std::size_t node = leaves_ - 1; node > 0; --node)
       largest_[node] = std::max(largest_[2 * node], largest_[2 * node + 1]);
   }
@@ -66,7 +66,7 @@ class AreaIndex {
   // word and n's last word at least its register address.
   void overlapping(const CheckEntry& entry, Positions& found) const {
     found.clear();
-    const std::int64_t last = lastWord(entry);
+    const std::int64_t last = lastWordOf(entry);
     const auto end = std::upper_bound(order_.begin(), order_.end(), last, [&](std::int64_t value, std::uint32_t i) {
       return value < entries_[i].registerAddress;
     });
@@ -81,10 +81,6 @@ class AreaIndex {
 
  private:
   static constexpr std::int64_t kGone = std::numeric_limits<std::int64_t>::min();
-
-  static std::int64_t lastWord(const CheckEntry& entry) {
-    return std::int64_t{entry.registerAddress} + entry.areaSize - 2;
-  }
 
   void collect(std::size_t node, std::size_t from, std::size_t to, std::size_t end, std::int64_t atLeast,
                Positions& found) const {
