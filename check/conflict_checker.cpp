@@ -155,23 +155,12 @@ void ConflictChecker::busPass() {
   }
 }
 
-// Every vector of every enabled entry, sorted: a run of one value held by two
-// entries or more marks them all.
+// A vector held by two entries or more marks them all.
 void ConflictChecker::flagSharedVectors() {
-  std::vector<std::pair<std::int32_t, std::size_t>> holders;  // vector, entry
-  for (std::size_t i = 0; i < entries_.size(); ++i)
-    if (!entries_[i].disabled)
-      for (std::int32_t vector : entries_[i].vectors) holders.emplace_back(vector, i);
-  // An entry that lists a vector twice shares it with nobody.
-  std::sort(holders.begin(), holders.end());
-  holders.erase(std::unique(holders.begin(), holders.end()), holders.end());
-  for (std::size_t run = 0; run < holders.size();) {
-    std::size_t end = run + 1;
-    while (end < holders.size() && holders[end].first == holders[run].first) ++end;
-    if (end - run > 1)
-      for (std::size_t k = run; k < end; ++k) entries_[holders[k].second].hasConflict = true;
-    run = end;
-  }
+  const VectorHolders holders = sortedVectorHolders(entries_);
+  forEachSharedRun(holders, [&](std::size_t run, std::size_t end) {
+    for (std::size_t k = run; k < end; ++k) entries_[holders[k].second].hasConflict = true;
+  });
 }
 
 // Entry l overlaps entry n when n's register address is at most l's last word

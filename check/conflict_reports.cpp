@@ -8,24 +8,15 @@ namespace {
 
 using Positions = std::vector<std::uint32_t>;
 
-// Every enabled entry's vectors, sorted by vector and entry: a run of one
-// vector lists the entries that share it in list order, and only the first
-// limit + 1 of a run can be among anyone's first `limit` partners.
+// The runs of shared vectors each entry is in. Only the first limit + 1
+// entries of a run can be among anyone's first `limit` partners.
 class VectorRuns {
  public:
-  explicit VectorRuns(const std::vector<CheckEntry>& entries) : runsOf_(entries.size()) {
-    for (std::size_t i = 0; i < entries.size(); ++i)
-      if (!entries[i].disabled)
-        for (std::int32_t vector : entries[i].vectors) holders_.emplace_back(vector, static_cast<std::uint32_t>(i));
-    std::sort(holders_.begin(), holders_.end());
-    holders_.erase(std::unique(holders_.begin(), holders_.end()), holders_.end());
-    for (std::size_t run = 0; run < holders_.size();) {
-      std::size_t end = run + 1;
-      while (end < holders_.size() && holders_[end].first == holders_[run].first) ++end;
-      if (end - run > 1)
-        for (std::size_t member = run; member < end; ++member) runsOf_[holders_[member].second].push_back({run, end});
-      run = end;
-    }
+  explicit VectorRuns(const std::vector<CheckEntry>& entries)
+      : holders_(sortedVectorHolders(entries)), runsOf_(entries.size()) {
+    forEachSharedRun(holders_, [&](std::size_t run, std::size_t end) {
+      for (std::size_t member = run; member < end; ++member) runsOf_[holders_[member].second].push_back({run, end});
+    });
   }
 
   // The entries that share a vector with `entry`, at least its first `limit`, in list order.
@@ -39,7 +30,7 @@ class VectorRuns {
   }
 
  private:
-  std::vector<std::pair<std::int32_t, std::uint32_t>> holders_;           // vector, entry
+  VectorHolders holders_;
   std::vector<std::vector<std::pair<std::size_t, std::size_t>>> runsOf_;  // each entry's shared runs
 };
 
@@ -122,6 +113,16 @@ std::vector<Positions> areaPartners(const std::vector<CheckEntry>& entries, std:
 }
 
 }  // namespace
+
+VectorHolders sortedVectorHolders(const std::vector<CheckEntry>& entries) {
+  VectorHolders holders;
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    if (!entries[i].disabled)
+      for (std::int32_t vector : entries[i].vectors) holders.emplace_back(vector, static_cast<std::uint32_t>(i));
+  std::sort(holders.begin(), holders.end());
+  holders.erase(std::unique(holders.begin(), holders.end()), holders.end());
+  return holders;
+}
 
 void forEachReport(const std::vector<CheckEntry>& entries, std::size_t limit,
                    const std::function<void(std::size_t entry, const std::vector<ReportBlock>& blocks)>& visit) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "check/check_entry.h"
@@ -14,6 +15,24 @@ struct ReportBlock {
   bool sharedVector = false;
   bool overlap = false;
 };
+
+// Every vector of every enabled entry with the entry, sorted by vector and then
+// by entry, each pair once (an entry that lists a vector twice shares it with
+// nobody): a run of one vector lists the entries that hold it in list order.
+using VectorHolders = std::vector<std::pair<std::int32_t, std::uint32_t>>;
+VectorHolders sortedVectorHolders(const std::vector<CheckEntry>& entries);
+
+// Calls visit(first, end) for each run of holders [first, end) of one vector
+// held by two entries or more.
+template <class Visit>
+void forEachSharedRun(const VectorHolders& holders, Visit visit) {
+  for (std::size_t run = 0; run < holders.size();) {
+    std::size_t end = run + 1;
+    while (end < holders.size() && holders[end].first == holders[run].first) ++end;
+    if (end - run > 1) visit(run, end);
+    run = end;
+  }
+}
 
 // Visits every entry in list order with the first `limit` other enabled
 // entries it collides with, in list order (none for a disabled entry or one
