@@ -78,6 +78,10 @@ bool hasUnits(const VelmorDevice& device) {
   }
 }
 
+std::size_t unitsOf(const VelmorDevice& device) {
+  return hasUnits(device) ? static_cast<const VelmorUnitDevice&>(device).unitCount() : 0;
+}
+
 // A line of the script being read, kept as a view until it is reported lost.
 struct SourceLine {
   std::size_t number;
@@ -97,7 +101,11 @@ class ScriptReader {
   ScriptReader(Configuration& config, UserMessages& messages, ReadReport* report)
       : config_(config), messages_(messages), report_(report) {
     for (DeviceListId id : kFindOrder)
-      for (auto& device : config_.list(id)) names_.add(*device);
+      for (auto& device : config_.list(id)) {
+        names_.add(*device);
+        ++devices_;
+        units_ += unitsOf(*device);
+      }
     activeTimer_ = config_.HasActiveTimer();
     activeClock_ = config_.HasActiveClock();
   }
@@ -114,10 +122,13 @@ class ScriptReader {
       std::string_view line = bytes.substr(start, end - start);
       if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
       ++lineNumber_;
-      if (afterBoot_)
+      if (stopped_)
+        loseUnlessBlank(line);
+      else if (afterBoot_)
         readLineAfterBoot(line);
       else
         readLine(line);
+      if (!stopped_ && (devices_ > kMaxReadDevices || units_ > kMaxReadUnits)) stopReading();
       start = lf == std::string_view::npos ? bytes.size() : lf + 1;
     }
     noteUnwrittenStarts();
@@ -294,7 +305,10 @@ class ScriptReader {
       if (activeClock_) device->disabled = true;
       activeClock_ = activeClock_ || !device->disabled;
     }
-    names_.add(config_.append(std::move(device)));
+    VelmorBusDevice& added = config_.append(std::move(device));
+    names_.add(added);
+    ++devices_;
+    units_ += unitsOf(added);
     succeeded_ = true;
   }
 
@@ -313,7 +327,9 @@ class ScriptReader {
     const NetworkPairs pairsBefore = adapter ? NetworkPairs{adapter->protocolsPairs(), adapter->addressPairs()}
                                              : NetworkPairs{};
     const bool systemHadComments = device == &config_.system && !device->comments.empty();
+    const std::size_t unitsBefore = unitsOf(*device);
     succeeded_ = device->parseSetPairs(pairs);
+    units_ = units_ - unitsBefore + unitsOf(*device);
     // A `model` key clears the comments earlier statements gave the system entry.
     if (systemHadComments && device->comments.empty()) {
       for (const SourceLine& source : systemCommentLines_) lose(source.number, source.text);
@@ -357,7 +373,10 @@ class ScriptReader {
       auto* controller = static_cast<VelmorUnitDevice*>(device);
       // A unit the controller does not have is reported like an unknown
       // device; one below a raised count is there, as for unit keys.
-      if (VelmorUnit* unit = controller->unitWithinCount(number)) {
+      const std::size_t unitsBefore = controller->unitCount();
+      VelmorUnit* unit = controller->unitWithinCount(number);
+      units_ = units_ - unitsBefore + controller->unitCount();
+      if (unit) {
         unit->setBoot(true);
         bootController_ = controller;
         bootLine_ = SourceLine{lineNumber_, line};
@@ -490,8 +509,23 @@ class ScriptReader {
     std::size_t keywordEnd = 0;
     if (statementKeywordOf(line, config_.disabledSign, &keywordEnd) == StatementKeyword::Start)
       readStatement(line, StatementKeyword::Start, keywordEnd);
-    else if (!trim(line).empty())
-      lose(lineNumber_, line);
+    else
+      loseUnlessBlank(line);
+  }
+
+  void loseUnlessBlank(std::string_view line) {
+    if (!trim(line).empty()) lose(lineNumber_, line);
+  }
+
+  // The line just read took the configuration past what the editor holds:
+  // it is kept, and everything after it is reported lost.
+  void stopReading() {
+    stopped_ = true;
+    const bool devices = devices_ > kMaxReadDevices;
+    messages_.warning("Unable to read the rest of the file!\nAfter line " + std::to_string(lineNumber_) +
+                      " the configuration holds more than " +
+                      std::to_string(devices ? kMaxReadDevices : kMaxReadUnits) +
+                      (devices ? " devices" : " units") + ", more than the editor can hold.");
   }
 
   void lose(std::size_t number, std::string_view text) {
@@ -521,6 +555,8 @@ class ScriptReader {
   std::vector<UnitLine> unitLines_;
   std::unordered_map<const VelmorNetworkDevice*, NetworkTextLines> networkTextLines_;
   std::size_t lineNumber_ = 0;
+  std::size_t devices_ = 0, units_ = 0;  // what the configuration holds, against the limits
+  bool stopped_ = false;
   bool succeeded_ = false;
   bool afterBoot_ = false;
   bool activeTimer_ = false;

@@ -23,6 +23,11 @@ struct ReadReport {
 
 // Real scripts are kilobytes; a file beyond this is not read at all.
 inline constexpr std::size_t kMaxScriptBytes = std::size_t{64} << 20;
+// A line of a few bytes can load a device with 16 units, or give one 256:
+// past these counts the reader stops, so that a hostile file cannot fill
+// memory. Real configurations hold a few dozen devices.
+inline constexpr std::size_t kMaxReadDevices = 65536;
+inline constexpr std::size_t kMaxReadUnits = 65536;
 
 // Fills a freshly reset configuration from the script at `path`. False when
 // the file cannot be opened or read, is longer than kMaxScriptBytes, or the

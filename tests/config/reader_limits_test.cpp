@@ -1,0 +1,96 @@
+// A few bytes of script can ask for a device with 16 units, or for 256 units:
+// past the device and unit limits the reader keeps the line that went past
+// and reports the rest of the file lost.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/configuration.h"
+#include "config/script_reader.h"
+#include "devices/velmor_unit_device.h"
+#include "support/recording_messages.h"
+
+namespace {
+
+// `count` lines of `line`, "%" replaced by the line's own number (a name).
+std::string repeated(const std::string& line, std::size_t count) {
+  std::string out;
+  const std::size_t mark = line.find('%');
+  for (std::size_t i = 0; i < count; ++i) out += line.substr(0, mark) + std::to_string(i) + line.substr(mark + 1) + "\r\n";
+  return out;
+}
+
+std::size_t unitsHeld(const Configuration& config) {
+  std::size_t units = 0;
+  for (std::size_t id = 0; id < kDeviceListCount; ++id)
+    for (const auto& device : config.list(static_cast<DeviceListId>(id)))
+      if (const auto* controller = dynamic_cast<const VelmorUnitDevice*>(device.get())) units += controller->unitCount();
+  return units;
+}
+
+std::size_t devicesHeld(const Configuration& config) {
+  std::size_t devices = 0;
+  for (std::size_t id = 0; id < kDeviceListCount; ++id) devices += config.list(static_cast<DeviceListId>(id)).size();
+  return devices;
+}
+
+// After the line that goes past: a statement, a comment, a blank line and a statement.
+const std::string kTail = "load TOY LATE\r\n# late comment\r\n  \r\nset LATE register=17777000\r\n";
+
+}  // namespace
+
+TEST(ReaderLimits, StopsAfterTheLineThatGoesPastALimit) {
+  // DJ11 lines come with 16 units each: 4,096 of them hold exactly the limit.
+  const std::size_t fullOfUnits = kMaxReadUnits / 16;
+  const std::string nearlyFull = repeated("load DJ11 Y%", fullOfUnits - 1);
+  struct Case {
+    const char* what;
+    std::string script;
+    std::size_t passingLine;
+    std::string limit;
+  } cases[] = {
+      {"devices", repeated("load TOY C%", kMaxReadDevices + 1), kMaxReadDevices + 1, "65536 devices"},
+      {"units of a load", repeated("load DJ11 Y%", fullOfUnits + 1), fullOfUnits + 1, "65536 units"},
+      {"units of a model", nearlyFull + "load MSCP DU\r\nset DU units=400 model=UDA50\r\n", fullOfUnits + 1,
+       "65536 units"},
+      {"units of a unit key", nearlyFull + "load MSCP DU\r\nset DU units=400\r\nset DU file[255]=\"a.dsk\"\r\n",
+       fullOfUnits + 2, "65536 units"},
+      {"units of a boot", nearlyFull + "load MSCP DU\r\nset DU units=400\r\nboot DU 255\r\n", fullOfUnits + 2,
+       "65536 units"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Configuration config;
+    RecordingMessages messages;
+    ReadReport report;
+    EXPECT_TRUE(ReadScriptBytes(config, c.script + kTail, messages, &report));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0], "warning: Unable to read the rest of the file!\nAfter line " +
+                                     std::to_string(c.passingLine) + " the configuration holds more than " + c.limit +
+                                     ", more than the editor can hold.");
+    EXPECT_EQ(config.FindDevice("LATE"), nullptr);
+    // Everything after the passing line but the blank one, in file order.
+    ASSERT_EQ(report.lost.size(), 3u);
+    EXPECT_EQ(report.lost[0].number, c.passingLine + 1);
+    EXPECT_EQ(report.lost[0].text, "load TOY LATE");
+    EXPECT_EQ(report.lost[1].text, "# late comment");
+    EXPECT_EQ(report.lost[2].number, c.passingLine + 4);
+    // What the line that went past asked for is kept: one step past the limit at most.
+    EXPECT_LE(devicesHeld(config), kMaxReadDevices + 1);
+    EXPECT_LE(unitsHeld(config), kMaxReadUnits + kMaxUnits);
+  }
+}
+
+TEST(ReaderLimits, UnitsGivenBackCountNoMore) {
+  Configuration config;
+  RecordingMessages messages;
+  ReadReport report;
+  // 256 units (400 octal) lowered to 4 again, then 65,520 more: 16 below the limit.
+  const std::string script = "load MSCP DU\r\nset DU units=400 model=UDA50\r\nset DU units=4 model=UDA50\r\n" +
+                             repeated("load DJ11 Y%", kMaxReadUnits / 16 - 1) + "load TOY C\r\n";
+  EXPECT_TRUE(ReadScriptBytes(config, script, messages, &report));
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(report.lost.empty());
+  EXPECT_EQ(unitsHeld(config), kMaxReadUnits - 12);
+  EXPECT_NE(config.FindDevice("C"), nullptr);
+}
