@@ -140,7 +140,9 @@ class ScriptReader {
     // Some losses are only known at the end; the user reads them in file order.
     if (report_) {
       std::vector<LostLine>& lost = report_->lost;
-      std::stable_sort(lost.begin(), lost.end(), [](const LostLine& a, const LostLine& b) { return a.number < b.number; });
+      const auto byNumber = [](const LostLine& a, const LostLine& b) { return a.number < b.number; };
+      // Sorting takes a second list as long as the first: most files need none.
+      if (!std::is_sorted(lost.begin(), lost.end(), byNumber)) std::stable_sort(lost.begin(), lost.end(), byNumber);
       // A line can be lost for two reasons (a refused pair, then a unit
       // rebuild); it is listed once.
       lost.erase(std::unique(lost.begin(), lost.end(),
@@ -529,7 +531,10 @@ class ScriptReader {
   }
 
   void lose(std::size_t number, std::string_view text) {
-    if (report_) report_->lost.push_back({number, std::string(text)});
+    if (!report_) return;
+    // A line that set 256 units comes once per unit: one copy of it is enough.
+    if (!report_->lost.empty() && report_->lost.back().number == number) return;
+    report_->lost.push_back({number, std::string(text)});
   }
 
   Configuration& config_;

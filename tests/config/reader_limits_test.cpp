@@ -7,6 +7,7 @@
 
 #include "config/configuration.h"
 #include "config/script_reader.h"
+#include "devices/device_registry.h"
 #include "devices/velmor_unit_device.h"
 #include "support/recording_messages.h"
 
@@ -93,4 +94,17 @@ TEST(ReaderLimits, UnitsGivenBackCountNoMore) {
   EXPECT_TRUE(report.lost.empty());
   EXPECT_EQ(unitsHeld(config), kMaxReadUnits - 12);
   EXPECT_NE(config.FindDevice("C"), nullptr);
+}
+
+TEST(ReaderLimits, DevicesAlreadyThereCount) {
+  Configuration config;
+  for (std::size_t i = 0; i < kMaxReadUnits / 16; ++i)
+    config.append(createDeviceForLoadWord("DJ11", "Y" + std::to_string(i)));
+  RecordingMessages messages;
+  ReadReport report;
+  EXPECT_TRUE(ReadScriptBytes(config, "load DJ11 Z\r\nload TOY C\r\n", messages, &report));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].find("After line 1 "), std::string::npos);
+  ASSERT_EQ(report.lost.size(), 1u);
+  EXPECT_EQ(report.lost[0].text, "load TOY C");
 }
