@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -610,7 +611,16 @@ std::string FormatReadDate(int day, int month, int year, int hour, int minute, i
 }
 
 bool ReadScriptBytes(Configuration& config, std::string_view bytes, UserMessages& messages, ReadReport* report) {
-  return ScriptReader(config, messages, report).read(bytes);
+  try {
+    return ScriptReader(config, messages, report).read(bytes);
+  } catch (const std::bad_alloc&) {
+    // Within the limits a file cannot ask for much, but a machine can still
+    // run short: give back what was read rather than end the program.
+    config.ResetConfiguration();
+    if (report) std::vector<LostLine>().swap(report->lost);
+    messages.warning("Unable to read the file!\nThe editor ran out of memory while reading it.");
+    return false;
+  }
 }
 
 bool ReadScript(Configuration& config, const std::string& path, UserMessages& messages, ReadReport* report) {

@@ -3,7 +3,9 @@
 // and reports the rest of the file lost.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
+#include <vector>
 
 #include "config/configuration.h"
 #include "config/script_reader.h"
@@ -107,4 +109,30 @@ TEST(ReaderLimits, DevicesAlreadyThereCount) {
   EXPECT_NE(messages.shown[0].find("After line 1 "), std::string::npos);
   ASSERT_EQ(report.lost.size(), 1u);
   EXPECT_EQ(report.lost[0].text, "load TOY C");
+}
+
+// Memory that runs out in the middle of a read, as on a machine without
+// overcommit, stands in for by a message that cannot be shown.
+TEST(ReaderLimits, RunningOutOfMemoryGivesBackWhatWasRead) {
+  class FailingOnce : public RecordingMessages {
+   public:
+    void warning(const std::string& text) override {
+      if (!failed_) {
+        failed_ = true;
+        throw std::bad_alloc();
+      }
+      RecordingMessages::warning(text);
+    }
+
+   private:
+    bool failed_ = false;
+  } messages;
+  Configuration config;
+  ReadReport report;
+  const std::string script = "load MSCP DUA\r\nset DUA file[0]=\"a\" nokey=1\r\nload NONE X\r\nload MSCP DUB\r\n";
+  EXPECT_FALSE(ReadScriptBytes(config, script, messages, &report));
+  EXPECT_EQ(messages.shown,
+            std::vector<std::string>{"warning: Unable to read the file!\nThe editor ran out of memory while reading it."});
+  EXPECT_EQ(devicesHeld(config), 0u);
+  EXPECT_TRUE(report.lost.empty());
 }
