@@ -135,9 +135,7 @@ class ScriptReader {
     noteUnwrittenStarts();
     noteUnwrittenUnits();
     noteUnwrittenNetworkTexts();
-    if (report_ && !pending_.empty())
-      for (const SourceLine& line : pendingSource_)
-        if (line.text != kBootHeading) lose(line.number, line.text);
+    if (report_ && !pending_.empty()) loseUnattachedComments();
     // Some losses are only known at the end; the user reads them in file order.
     if (report_) {
       std::vector<LostLine>& lost = report_->lost;
@@ -179,6 +177,26 @@ class ScriptReader {
       if (!line.empty() && line.front() != '#') lose(lineNumber_, line);
       pending_.addLine(line.empty() ? line : line.substr(1));
       pendingSource_.push_back({lineNumber_, line});
+    }
+  }
+
+  // Comment lines that no device or unit follows are lost. A line that was
+  // neither statement nor comment was reported as it was read: a file of
+  // such lines would otherwise list each twice before dropping the copies.
+  void loseUnattachedComments() {
+    const std::vector<LostLine>& lost = report_->lost;
+    const std::size_t before = lost.size();
+    const auto byNumber = [](const LostLine& a, const LostLine& b) { return a.number < b.number; };
+    const bool sorted = std::is_sorted(lost.begin(), lost.end(), byNumber);
+    for (const SourceLine& line : pendingSource_) {
+      if (line.text == kBootHeading) continue;
+      if (sorted) {
+        const auto end = lost.begin() + static_cast<std::ptrdiff_t>(before);
+        const auto found = std::lower_bound(lost.begin(), end, line.number,
+                                            [](const LostLine& a, std::size_t number) { return a.number < number; });
+        if (found != end && found->number == line.number) continue;
+      }
+      lose(line.number, line.text);
     }
   }
 

@@ -1,7 +1,9 @@
 #include "devices/text_utils.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <random>
 
 void lowerInPlace(std::string& text) {
   for (char& c : text) c = asciiLower(c);
@@ -13,17 +15,46 @@ std::string toLower(std::string_view text) {
   return out;
 }
 
+namespace {
+
+// Every byte of `word` that is an ASCII capital turned into its small letter,
+// eight at a time: the exact fold equalsIgnoreCase compares by. Folding more
+// (say, setting bit 5 of every byte) would let names such as "R~^" and "R^~"
+// hash alike, and a file of such names would make every look-up walk them all.
+std::uint64_t foldCapitals(std::uint64_t word) {
+  constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+  constexpr std::uint64_t kEach = 0x0101010101010101ull;
+  const std::uint64_t low = word & kLow7;  // no carry can cross a byte below
+  const std::uint64_t atLeastA = low + (0x80 - 'A') * kEach;
+  const std::uint64_t pastZ = low + (0x80 - 'Z' - 1) * kEach;
+  const std::uint64_t capital = atLeastA & ~pastZ & ~word & kHigh;
+  return word | (capital >> 2);  // bit 7 of each capital's byte becomes its bit 5
+}
+
+// Names come from files: a seed of the run's own keeps anyone from preparing
+// names that all land in one slot.
+std::uint64_t hashSeed() {
+  static const std::uint64_t seed = []() -> std::uint64_t {
+    try {
+      std::random_device device;
+      return (std::uint64_t{device()} << 32) ^ device();
+    } catch (const std::exception&) {  // no source of randomness here: the clock will do
+      return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+  }();
+  return seed;
+}
+
+}  // namespace
+
 std::size_t CaseBlindHash::operator()(std::string_view text) const noexcept {
-  // Eight bytes at a time. Setting bit 5 of every byte maps both cases of a
-  // letter to one value (it also merges a few punctuation pairs, which only
-  // costs a comparison), so texts equal but for case hash alike.
-  constexpr std::uint64_t kCaseBits = 0x2020202020202020ull;
   constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-  std::uint64_t hash = text.size() * kMultiplier;
+  std::uint64_t hash = (hashSeed() ^ text.size()) * kMultiplier;
   const char* bytes = text.data();
   std::size_t left = text.size();
   auto mix = [&](std::uint64_t word) {
-    hash = (hash ^ (word | kCaseBits)) * kMultiplier;
+    hash = (hash ^ foldCapitals(word)) * kMultiplier;
     hash ^= hash >> 29;
   };
   for (; left >= 8; bytes += 8, left -= 8) {

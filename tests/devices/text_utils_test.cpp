@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,27 @@ TEST(CaseBlindHash, TextsEqualButForCaseHashAlike) {
   // Only ASCII letters fold: "@" and "`" differ by the case bit but are not equal.
   EXPECT_FALSE(equal("@", "`"));
   EXPECT_FALSE(equal("\xc0", "\xe0"));
+}
+
+// The hash folds exactly what equality folds, in the eight-byte steps and in
+// the bytes after them: texts that are not equal hash apart, so a file of
+// names built to differ only where a careless fold would merge them (the case
+// bit of "~" and "^", "@" and "`", "\xc0" and "\xe0") cannot pile them into
+// one slot of the name index.
+TEST(CaseBlindHash, TextsNotEqualHashApart) {
+  const CaseBlindHash hash;
+  for (std::size_t length : {1, 8, 11}) {
+    std::set<std::size_t> hashes;
+    for (int c = 0; c < 256; ++c) hashes.insert(hash(std::string(length, static_cast<char>(c))));
+    EXPECT_EQ(hashes.size(), 256u - 26u) << length;  // the capitals join their small letters
+  }
+  std::set<std::size_t> hashes;
+  for (int bits = 0; bits < 4096; ++bits) {
+    std::string name = "R";
+    for (int b = 0; b < 12; ++b) name += (bits >> b & 1) ? '~' : '^';
+    hashes.insert(hash(name));
+  }
+  EXPECT_EQ(hashes.size(), 4096u);
 }
 
 TEST(NextWord, SkipsWhiteSpaceAndStopsAfterTheWord) {
