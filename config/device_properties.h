@@ -46,11 +46,17 @@ using DeviceSheetRunner = std::function<bool(VelmorBusDevice& copy, DeviceSheetV
 using SystemSheetRunner = std::function<bool(SystemSheetValues& values)>;
 
 // Why a device name cannot be taken.
-enum class NameProblem { None, Empty, Taken, HasBlank };
+enum class NameProblem { None, Empty, Taken, HasBlank, TooLong };
+
+// Every statement a save writes for a device or one of its units starts with
+// its name, so a device of 256 units repeats it thousands of times: a longer
+// name could turn a small file into gigabytes. Real names are a few letters.
+inline constexpr std::size_t kMaxDeviceNameLength = 255;
 
 // A name the device called `ownName` may take: not empty, no blanks (the tree
-// finds a device by the text before the first blank), and no other device's
-// name, letter case ignored. Its own name in any case is fine.
+// finds a device by the text before the first blank), at most
+// kMaxDeviceNameLength bytes, and no other device's name, letter case
+// ignored. Its own name in any case is fine.
 NameProblem checkDeviceName(Configuration& configuration, std::string_view name, std::string_view ownName);
 // The text shown for a refused name; empty for NameProblem::None.
 std::string nameProblemText(NameProblem problem);

@@ -12,6 +12,7 @@
 NameProblem checkDeviceName(Configuration& configuration, std::string_view name, std::string_view ownName) {
   if (name.empty()) return NameProblem::Empty;
   if (std::any_of(name.begin(), name.end(), isSpace)) return NameProblem::HasBlank;
+  if (name.size() > kMaxDeviceNameLength) return NameProblem::TooLong;
   const VelmorDevice* found = configuration.FindDevice(name);
   if (found && found != configuration.FindDevice(ownName)) return NameProblem::Taken;
   return NameProblem::None;
@@ -23,6 +24,9 @@ std::string nameProblemText(NameProblem problem) {
     case NameProblem::Empty: return "Empty device name is not allowed.Specify valid name.";
     case NameProblem::Taken: return "Device with such name already exists. Specify another name.";
     case NameProblem::HasBlank: return "Device name must not contain blanks. Specify valid name.";
+    case NameProblem::TooLong:
+      return "Device name must not be longer than " + std::to_string(kMaxDeviceNameLength) +
+             " characters. Specify valid name.";
   }
   return {};
 }

@@ -13,6 +13,7 @@
 
 #include "config/configuration.h"
 #include "config/device_name_index.h"
+#include "config/device_properties.h"
 #include "config/script_writer.h"
 #include "config/user_messages.h"
 #include "devices/device_registry.h"
@@ -305,6 +306,12 @@ class ScriptReader {
     // lines a save writes for it would fail or change another device.
     if (name.empty() || std::any_of(name.begin(), name.end(), isSpace)) {
       messages_.warning("Unable to load device " + name + "!\nA device name must be one word.");
+      lose(lineNumber_, line);
+      return;
+    }
+    if (name.size() > kMaxDeviceNameLength) {
+      messages_.warning("Unable to load device " + name + "!\nA device name must not be longer than " +
+                        std::to_string(kMaxDeviceNameLength) + " characters.");
       lose(lineNumber_, line);
       return;
     }

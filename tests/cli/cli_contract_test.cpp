@@ -151,8 +151,9 @@ TEST_F(Tool, CheckReportsAFailedWrite) {
 TEST_F(Tool, CheckWritesAReportLargerThanTheScriptWhole) {
   std::vector<std::string> names;
   std::string script;
-  for (int i = 0; i < 40; ++i) {
-    names.push_back("T" + std::to_string(100 + i) + std::string(1000, 'X'));
+  // 65 devices, so that each report names all 64 others it may name.
+  for (int i = 0; i < 65; ++i) {
+    names.push_back("T" + std::to_string(100 + i) + std::string(246, 'X'));
     script += "load DL11 " + names.back() + "\r\n";
   }
   writeBytes(path("many.cfg"), script);
@@ -164,7 +165,7 @@ TEST_F(Tool, CheckWritesAReportLargerThanTheScriptWhole) {
                     "\n      by the interrupt vectors\n      by the register area\n";
   const ToolRun r = run({"check", "many.cfg"});
   EXPECT_EQ(r.status, 2);
-  EXPECT_GT(r.out.size(), 3'000'000u);
+  EXPECT_GT(r.out.size(), 2'000'000u);  // more than one piece of the tool's writing
   EXPECT_TRUE(r.out == expected);
 
   const ToolRun full = run({"check", "many.cfg"}, kFixedTime, "/dev/full");

@@ -345,7 +345,10 @@ TEST_F(PropertiesTest, NameRules) {
     NameProblem expected;
     const char* why;
   };
+  const std::string longest(kMaxDeviceNameLength, 'N'), tooLong(kMaxDeviceNameLength + 1, 'N');
   const Case cases[] = {
+      {longest.c_str(), NameProblem::None, "as long as a name may be"},
+      {tooLong.c_str(), NameProblem::TooLong, "a save repeats the name on every line"},
       {"DUA", NameProblem::None, "its own name"},
       {"dua", NameProblem::None, "its own name in other letter case"},
       {"DUB", NameProblem::None, "a free name"},
@@ -359,6 +362,8 @@ TEST_F(PropertiesTest, NameRules) {
   for (const Case& c : cases) EXPECT_EQ(checkDeviceName(config, c.name, dua), c.expected) << c.why;
   EXPECT_EQ(nameProblemText(NameProblem::Empty), "Empty device name is not allowed.Specify valid name.");
   EXPECT_EQ(nameProblemText(NameProblem::Taken), "Device with such name already exists. Specify another name.");
+  EXPECT_EQ(nameProblemText(NameProblem::TooLong),
+            "Device name must not be longer than 255 characters. Specify valid name.");
   EXPECT_EQ(nameProblemText(NameProblem::None), "");
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "config/configuration.h"
+#include "config/device_properties.h"
 #include "config/script_reader.h"
 #include "devices/device_registry.h"
 #include "devices/velmor_unit_device.h"
@@ -135,4 +136,19 @@ TEST(ReaderLimits, RunningOutOfMemoryGivesBackWhatWasRead) {
             std::vector<std::string>{"warning: Unable to read the file!\nThe editor ran out of memory while reading it."});
   EXPECT_EQ(devicesHeld(config), 0u);
   EXPECT_TRUE(report.lost.empty());
+}
+
+// Every line a save writes for a device starts with its name.
+TEST(ReaderLimits, ANameLongerThanAnyRealOneIsRefused) {
+  const std::string longest(kMaxDeviceNameLength, 'N'), tooLong(kMaxDeviceNameLength + 1, 'T');
+  Configuration config;
+  RecordingMessages messages;
+  ReadReport report;
+  EXPECT_TRUE(ReadScriptBytes(config, "load DZ11 " + tooLong + "\r\nload DZ11 " + longest + "\r\n", messages, &report));
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"warning: Unable to load device " + tooLong +
+                                                     "!\nA device name must not be longer than 255 characters."});
+  ASSERT_EQ(devicesHeld(config), 1u);
+  EXPECT_NE(config.FindDevice(longest), nullptr);
+  ASSERT_EQ(report.lost.size(), 1u);
+  EXPECT_EQ(report.lost[0].number, 1u);
 }

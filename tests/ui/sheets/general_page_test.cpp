@@ -60,15 +60,19 @@ TEST_F(GeneralPageTest, RefusesANameACharacterAScriptCannotStore) {
                                 "stop: The name holds \"\u0416\", which a configuration file cannot store."});
 }
 
-// A name read from a damaged file may be longer than a line edit keeps by
-// default (32,767 characters); confirmed unchanged, it comes back whole.
-TEST_F(GeneralPageTest, AVeryLongNameComesBackWhole) {
-  const std::string longName(40000, 'Q');
+// The longest name comes back whole; one byte more is refused with its reason.
+TEST_F(GeneralPageTest, ANameAsLongAsMayBeComesBackWhole) {
+  const std::string longName(kMaxDeviceNameLength, 'Q');
   doc.configuration().FindBusDevice(doc.AddDevice(AddKind::Serial, "DL11"))->name = longName;
   CBusDeviceProperties& general = open(longName);
   ASSERT_TRUE(general.validate());
   general.writeBack();
   EXPECT_EQ(out.name, longName);
+
+  typeName(general, QString::fromStdString(longName + "Q"));
+  EXPECT_FALSE(general.validate());
+  EXPECT_EQ(messages.shown, std::vector<std::string>{
+                                "stop: Device name must not be longer than 255 characters. Specify valid name."});
 }
 
 TEST_F(GeneralPageTest, ShowsTheDevicesValues) {
