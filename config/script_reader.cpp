@@ -130,7 +130,7 @@ class ScriptReader {
         readLineAfterBoot(line);
       else
         readLine(line);
-      if (!stopped_ && (devices_ > kMaxReadDevices || units_ > kMaxReadUnits)) stopReading();
+      if (!stopped_ && units_ > kMaxReadUnits) stopReading(false, true);
       start = lf == std::string_view::npos ? bytes.size() : lf + 1;
     }
     noteUnwrittenStarts();
@@ -318,6 +318,14 @@ class ScriptReader {
     if (names_.contains(name)) {
       messages_.warning("Unable to load device " + name + "!\nDevice with such name already exists.");
       lose(lineNumber_, line);
+      return;
+    }
+    // A load past a limit is not kept, so that a save of what was read reads
+    // back whole.
+    const bool tooManyDevices = devices_ + 1 > kMaxReadDevices;
+    if (tooManyDevices || units_ + unitsOf(*device) > kMaxReadUnits) {
+      lose(lineNumber_, line);
+      stopReading(tooManyDevices, false);
       return;
     }
     if (!pending_.empty()) {
@@ -545,15 +553,18 @@ class ScriptReader {
     if (!trim(line).empty()) lose(lineNumber_, line);
   }
 
-  // The line just read took the configuration past what the editor holds:
-  // it is kept, and everything after it is reported lost.
-  void stopReading() {
+  // The line just read takes the configuration past what the editor holds;
+  // everything after it is reported lost. A `load` is refused whole; a `set`
+  // or `boot` has done its work, and is kept.
+  void stopReading(bool devices, bool lineKept) {
     stopped_ = true;
-    const bool devices = devices_ > kMaxReadDevices;
-    messages_.warning("Unable to read the rest of the file!\nAfter line " + std::to_string(lineNumber_) +
-                      " the configuration holds more than " +
-                      std::to_string(devices ? kMaxReadDevices : kMaxReadUnits) +
-                      (devices ? " devices" : " units") + ", more than the editor can hold.");
+    const std::string limit =
+        devices ? std::to_string(kMaxReadDevices) + " devices" : std::to_string(kMaxReadUnits) + " units";
+    const std::string number = std::to_string(lineNumber_);
+    messages_.warning("Unable to read the rest of the file!\n" +
+                      (lineKept ? "After line " + number + " the configuration holds more than "
+                                : "Line " + number + " would take the configuration past ") +
+                      limit + ", more than the editor can hold.");
   }
 
   void lose(std::size_t number, std::string_view text) {

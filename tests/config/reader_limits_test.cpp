@@ -43,7 +43,7 @@ const std::string kTail = "load TOY LATE\r\n# late comment\r\n  \r\nset LATE reg
 
 }  // namespace
 
-TEST(ReaderLimits, StopsAfterTheLineThatGoesPastALimit) {
+TEST(ReaderLimits, StopsAtTheLineThatGoesPastALimit) {
   // DJ11 lines come with 16 units each: 4,096 of them hold exactly the limit.
   const std::size_t fullOfUnits = kMaxReadUnits / 16;
   const std::string nearlyFull = repeated("load DJ11 Y%", fullOfUnits - 1);
@@ -51,15 +51,16 @@ TEST(ReaderLimits, StopsAfterTheLineThatGoesPastALimit) {
     const char* what;
     std::string script;
     std::size_t passingLine;
+    bool kept;  // a `load` past a limit is refused; a `set` or `boot` has done its work
     std::string limit;
   } cases[] = {
-      {"devices", repeated("load TOY C%", kMaxReadDevices + 1), kMaxReadDevices + 1, "65536 devices"},
-      {"units of a load", repeated("load DJ11 Y%", fullOfUnits + 1), fullOfUnits + 1, "65536 units"},
-      {"units of a model", nearlyFull + "load MSCP DU\r\nset DU units=400 model=UDA50\r\n", fullOfUnits + 1,
+      {"devices", repeated("load TOY C%", kMaxReadDevices + 1), kMaxReadDevices + 1, false, "65536 devices"},
+      {"units of a load", repeated("load DJ11 Y%", fullOfUnits + 1), fullOfUnits + 1, false, "65536 units"},
+      {"units of a model", nearlyFull + "load MSCP DU\r\nset DU units=400 model=UDA50\r\n", fullOfUnits + 1, true,
        "65536 units"},
       {"units of a unit key", nearlyFull + "load MSCP DU\r\nset DU units=400\r\nset DU file[255]=\"a.dsk\"\r\n",
-       fullOfUnits + 2, "65536 units"},
-      {"units of a boot", nearlyFull + "load MSCP DU\r\nset DU units=400\r\nboot DU 255\r\n", fullOfUnits + 2,
+       fullOfUnits + 2, true, "65536 units"},
+      {"units of a boot", nearlyFull + "load MSCP DU\r\nset DU units=400\r\nboot DU 255\r\n", fullOfUnits + 2, true,
        "65536 units"},
   };
   for (const Case& c : cases) {
@@ -68,20 +69,27 @@ TEST(ReaderLimits, StopsAfterTheLineThatGoesPastALimit) {
     RecordingMessages messages;
     ReadReport report;
     EXPECT_TRUE(ReadScriptBytes(config, c.script + kTail, messages, &report));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], "warning: Unable to read the rest of the file!\nAfter line " +
-                                     std::to_string(c.passingLine) + " the configuration holds more than " + c.limit +
-                                     ", more than the editor can hold.");
+    const std::string line = std::to_string(c.passingLine);
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"warning: Unable to read the rest of the file!\n" +
+                                                       (c.kept ? "After line " + line +
+                                                                     " the configuration holds more than "
+                                                               : "Line " + line + " would take the configuration past ") +
+                                                       c.limit + ", more than the editor can hold."});
     EXPECT_EQ(config.FindDevice("LATE"), nullptr);
-    // Everything after the passing line but the blank one, in file order.
-    ASSERT_EQ(report.lost.size(), 3u);
-    EXPECT_EQ(report.lost[0].number, c.passingLine + 1);
-    EXPECT_EQ(report.lost[0].text, "load TOY LATE");
-    EXPECT_EQ(report.lost[1].text, "# late comment");
-    EXPECT_EQ(report.lost[2].number, c.passingLine + 4);
-    // What the line that went past asked for is kept: one step past the limit at most.
-    EXPECT_LE(devicesHeld(config), kMaxReadDevices + 1);
-    EXPECT_LE(unitsHeld(config), kMaxReadUnits + kMaxUnits);
+    // The lines after the passing one but the blank one, in file order,
+    // and the passing one itself when it is refused.
+    std::vector<std::size_t> lost;
+    for (const LostLine& l : report.lost) lost.push_back(l.number);
+    std::vector<std::size_t> expected = {c.passingLine + 1, c.passingLine + 2, c.passingLine + 4};
+    if (!c.kept) expected.insert(expected.begin(), c.passingLine);
+    EXPECT_EQ(lost, expected);
+    // A refused load leaves the configuration at the limit; a kept line takes it one step past at most.
+    if (c.kept) {
+      EXPECT_LE(unitsHeld(config), kMaxReadUnits + kMaxUnits);
+    } else {
+      EXPECT_LE(unitsHeld(config), kMaxReadUnits);
+      EXPECT_LE(devicesHeld(config), kMaxReadDevices);
+    }
   }
 }
 
@@ -105,11 +113,12 @@ TEST(ReaderLimits, DevicesAlreadyThereCount) {
     config.append(createDeviceForLoadWord("DJ11", "Y" + std::to_string(i)));
   RecordingMessages messages;
   ReadReport report;
-  EXPECT_TRUE(ReadScriptBytes(config, "load DJ11 Z\r\nload TOY C\r\n", messages, &report));
+  // The configuration is full before the first line: nothing of the file is read.
+  EXPECT_FALSE(ReadScriptBytes(config, "load DJ11 Z\r\nload TOY C\r\n", messages, &report));
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].find("After line 1 "), std::string::npos);
-  ASSERT_EQ(report.lost.size(), 1u);
-  EXPECT_EQ(report.lost[0].text, "load TOY C");
+  EXPECT_NE(messages.shown[0].find("Line 1 would take"), std::string::npos);
+  ASSERT_EQ(report.lost.size(), 2u);
+  EXPECT_EQ(report.lost[1].text, "load TOY C");
 }
 
 // Memory that runs out in the middle of a read, as on a machine without
