@@ -84,6 +84,9 @@ std::size_t unitsOf(const VelmorDevice& device) {
   return hasUnits(device) ? static_cast<const VelmorUnitDevice&>(device).unitCount() : 0;
 }
 
+// Lost lines are listed in file order.
+bool comesBefore(const LostLine& a, const LostLine& b) { return a.number < b.number; }
+
 // A line of the script being read, kept as a view until it is reported lost.
 struct SourceLine {
   std::size_t number;
@@ -140,9 +143,9 @@ class ScriptReader {
     // Some losses are only known at the end; the user reads them in file order.
     if (report_) {
       std::vector<LostLine>& lost = report_->lost;
-      const auto byNumber = [](const LostLine& a, const LostLine& b) { return a.number < b.number; };
       // Sorting takes a second list as long as the first: most files need none.
-      if (!std::is_sorted(lost.begin(), lost.end(), byNumber)) std::stable_sort(lost.begin(), lost.end(), byNumber);
+      if (!std::is_sorted(lost.begin(), lost.end(), comesBefore))
+        std::stable_sort(lost.begin(), lost.end(), comesBefore);
       // A line can be lost for two reasons (a refused pair, then a unit
       // rebuild); it is listed once.
       lost.erase(std::unique(lost.begin(), lost.end(),
@@ -187,14 +190,12 @@ class ScriptReader {
   void loseUnattachedComments() {
     const std::vector<LostLine>& lost = report_->lost;
     const std::size_t before = lost.size();
-    const auto byNumber = [](const LostLine& a, const LostLine& b) { return a.number < b.number; };
-    const bool sorted = std::is_sorted(lost.begin(), lost.end(), byNumber);
+    const bool sorted = std::is_sorted(lost.begin(), lost.end(), comesBefore);
     for (const SourceLine& line : pendingSource_) {
       if (line.text == kBootHeading) continue;
       if (sorted) {
         const auto end = lost.begin() + static_cast<std::ptrdiff_t>(before);
-        const auto found = std::lower_bound(lost.begin(), end, line.number,
-                                            [](const LostLine& a, std::size_t number) { return a.number < number; });
+        const auto found = std::lower_bound(lost.begin(), end, LostLine{line.number, {}}, comesBefore);
         if (found != end && found->number == line.number) continue;
       }
       lose(line.number, line.text);
