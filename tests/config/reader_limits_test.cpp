@@ -1,6 +1,7 @@
 // A few bytes of script can ask for a device with 16 units, or for 256 units:
-// past the device and unit limits the reader keeps the line that went past
-// and reports the rest of the file lost.
+// at the line that goes past the device or unit limit the reader stops and
+// reports the rest of the file lost. Also here: the limit on name length and
+// what a read does when memory runs out.
 #include <gtest/gtest.h>
 
 #include <new>
