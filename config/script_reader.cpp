@@ -84,6 +84,12 @@ std::size_t unitsOf(const VelmorDevice& device) {
   return hasUnits(device) ? static_cast<const VelmorUnitDevice&>(device).unitCount() : 0;
 }
 
+// A file without header lines gets these.
+void giveDefaultNames(Configuration& config) {
+  if (config.userName.empty()) config.userName = "Default User";
+  if (config.projectName.empty()) config.projectName = "Default Project";
+}
+
 // Lost lines are listed in file order.
 bool comesBefore(const LostLine& a, const LostLine& b) { return a.number < b.number; }
 
@@ -152,8 +158,7 @@ class ScriptReader {
                              [](const LostLine& a, const LostLine& b) { return a.number == b.number; }),
                  lost.end());
     }
-    if (config_.userName.empty()) config_.userName = "Default User";
-    if (config_.projectName.empty()) config_.projectName = "Default Project";
+    giveDefaultNames(config_);
     return succeeded_;
   }
 
@@ -648,12 +653,16 @@ std::string FormatReadDate(int day, int month, int year, int hour, int minute, i
 }
 
 bool ReadScriptBytes(Configuration& config, std::string_view bytes, UserMessages& messages, ReadReport* report) {
+  const bool warningsBefore = config.warnings;
   try {
     return ScriptReader(config, messages, report).read(bytes);
   } catch (const std::bad_alloc&) {
     // Within the limits a file cannot ask for much, but a machine can still
-    // run short: give back what was read rather than end the program.
+    // run short: free what was read and keep nothing of the file, rather
+    // than end the program.
     config.ResetConfiguration();
+    config.warnings = warningsBefore;
+    giveDefaultNames(config);
     if (report) std::vector<LostLine>().swap(report->lost);
     messages.warning("Unable to read the file!\nThe editor ran out of memory while reading it.");
     return false;

@@ -124,7 +124,7 @@ TEST(ReaderLimits, DevicesAlreadyThereCount) {
 
 // Memory that runs out in the middle of a read, as on a machine without
 // overcommit, stands in for by a message that cannot be shown.
-TEST(ReaderLimits, RunningOutOfMemoryGivesBackWhatWasRead) {
+TEST(ReaderLimits, RunningOutOfMemoryKeepsNothingOfTheFile) {
   class FailingOnce : public RecordingMessages {
    public:
     void warning(const std::string& text) override {
@@ -140,12 +140,19 @@ TEST(ReaderLimits, RunningOutOfMemoryGivesBackWhatWasRead) {
   } messages;
   Configuration config;
   ReadReport report;
-  const std::string script = "load MSCP DUA\r\nset DUA file[0]=\"a\" nokey=1\r\nload NONE X\r\nload MSCP DUB\r\n";
+  const std::string script =
+      "## User Name: Ann\r\nwarning off\r\nset CPU model=\"PDP 11/73\"\r\nload MSCP DUA\r\n"
+      "set DUA file[0]=\"a\" nokey=1\r\nload NONE X\r\nload MSCP DUB\r\n";
   EXPECT_FALSE(ReadScriptBytes(config, script, messages, &report));
   EXPECT_EQ(messages.shown,
             std::vector<std::string>{"warning: Unable to read the file!\nThe editor ran out of memory while reading it."});
   EXPECT_EQ(devicesHeld(config), 0u);
   EXPECT_TRUE(report.lost.empty());
+  // As a new configuration, as an empty file would give.
+  EXPECT_TRUE(config.warnings);
+  EXPECT_EQ(config.system.model, "PDP 11/94");
+  EXPECT_EQ(config.userName, "Default User");
+  EXPECT_EQ(config.projectName, "Default Project");
 }
 
 // Every line a save writes for a device starts with its name.
