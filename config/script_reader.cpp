@@ -371,7 +371,7 @@ class ScriptReader {
     const bool systemHadComments = device == &config_.system && !device->comments.empty();
     const std::size_t unitsBefore = unitsOf(*device);
     succeeded_ = device->parseSetPairs(pairs);
-    units_ = units_ - unitsBefore + unitsOf(*device);
+    recountUnits(*device, unitsBefore);
     // A `model` key clears the comments earlier statements gave the system entry.
     if (systemHadComments && device->comments.empty()) {
       for (const SourceLine& source : systemCommentLines_) lose(source.number, source.text);
@@ -415,9 +415,9 @@ class ScriptReader {
       auto* controller = static_cast<VelmorUnitDevice*>(device);
       // A unit the controller does not have is reported like an unknown
       // device; one below a raised count is there, as for unit keys.
-      const std::size_t unitsBefore = controller->unitCount();
+      const std::size_t unitsBefore = unitsOf(*controller);
       VelmorUnit* unit = controller->unitWithinCount(number);
-      units_ = units_ - unitsBefore + controller->unitCount();
+      recountUnits(*controller, unitsBefore);
       if (unit) {
         unit->setBoot(true);
         bootController_ = controller;
@@ -553,6 +553,11 @@ class ScriptReader {
       readStatement(line, StatementKeyword::Start, keywordEnd);
     else
       loseUnlessBlank(line);
+  }
+
+  // A statement may grow or shrink a device's unit list.
+  void recountUnits(const VelmorDevice& device, std::size_t unitsBefore) {
+    units_ = units_ - unitsBefore + unitsOf(device);
   }
 
   void loseUnlessBlank(std::string_view line) {
