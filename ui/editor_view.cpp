@@ -213,10 +213,15 @@ void CVelmorEditorView::selectionChanged(QTreeWidgetItem* item) {
 }
 
 bool CVelmorEditorView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == tree_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-    deleteSelected();
-    return true;
+  if (watched == tree_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Delete alone, on either keypad: Shift+Delete and the like are editing
+    // keys with no command behind them, and must not delete a device.
+    const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
+    if (key->key() == Qt::Key_Delete && held == Qt::NoModifier) {
+      deleteSelected();
+      return true;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }

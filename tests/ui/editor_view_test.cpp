@@ -223,6 +223,21 @@ TEST_F(EditorViewTest, DeleteKeyOnAGroupNodeDoesNothing) {
   EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+TEST_F(EditorViewTest, OnlyDeleteAloneAsksToDelete) {
+  load(kTwoConsoles);
+  view.select(device("YLA"));
+  for (Qt::KeyboardModifier held : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, held);
+    QCoreApplication::sendEvent(view.tree(), &press);
+  }
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(group(DeviceGroup::Serials)->childCount(), 2);
+  // The keypad's Delete is the same key.
+  QKeyEvent keypad(QEvent::KeyPress, Qt::Key_Delete, Qt::KeypadModifier);
+  QCoreApplication::sendEvent(view.tree(), &keypad);
+  EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 TEST_F(EditorViewTest, DeviceCommandsOnGroupNodesDoNothing) {
   load("#$load MSCP DUA\n");
   view.select(group(DeviceGroup::Disks));
