@@ -12,6 +12,10 @@ const Command* findCommand(std::string_view name, std::span<const Command> comma
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
+// An option whose value is the next argument: that argument is a value, even
+// when it reads "-h" (an output file of that name).
+bool takesNextArgument(std::string_view arg) { return arg == "-o" || arg == "--output" || arg == "--disabled-sign"; }
+
 // A sign with a line break would split every statement it marks.
 
 class Parser {
@@ -91,9 +95,11 @@ class Parser {
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::span<const Command> commands) {
   ParsedCommandLine result;
-  for (const std::string& arg : args) {
-    if (arg == "--") break;
-    if (isHelp(arg)) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") break;
+    if (takesNextArgument(args[i])) {
+      ++i;
+    } else if (isHelp(args[i])) {
       result.help = true;
       return result;
     }

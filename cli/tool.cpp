@@ -48,10 +48,7 @@ void print(std::FILE* file, const std::string& text) { std::fwrite(text.data(), 
 
 int runTool(const std::vector<std::string>& args, ToolContext& context) {
   const ParsedCommandLine parsed = parseCommandLine(args, kCommands);
-  if (parsed.help) {
-    print(context.out, kHelp);
-    return kExitOk;
-  }
+  if (parsed.help) return writeOut(context, kHelp) ? kExitOk : kExitFailure;
   if (!parsed.line) {
     // Some reasons are whole sentences already.
     const std::string stop = !parsed.error.empty() && parsed.error.back() == '.' ? " " : ". ";

@@ -307,6 +307,25 @@ TEST_F(Tool, WrongCommandLinesGetOneUsageLineAndStatus64) {
   EXPECT_FALSE(fs::exists(path("a.cfg")));
 }
 
+// "-h" as the value of an option is that value, not a request for help.
+TEST_F(Tool, AnOptionValueIsNeverTakenForHelp) {
+  writeBytes(path("in.cfg"), "load DL11 TTA\r\n");
+  const ToolRun r = run({"format", "in.cfg", "-o", "-h"}, kFixedTime);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(fs::exists(path("-h")));
+  const ToolRun sign = run({"print", "in.cfg", "--disabled-sign", "-h"}, kFixedTime);
+  EXPECT_EQ(sign.status, 0) << sign.err;
+  EXPECT_NE(sign.out.find("load DL11 TTA"), std::string::npos) << sign.out;
+}
+
+// Help that cannot be written is a failure, as for every other output.
+TEST_F(Tool, HelpReportsAFailedWrite) {
+  const ToolRun r = run({"--help"}, kFixedTime, "/dev/full");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("cannot write to standard output"), std::string::npos) << r.err;
+}
+
 TEST_F(Tool, HelpExplainsTheCommands) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--help"}, {"-h"}, {"help"}, {"format", "--help"}, {"print", "in.cfg", "-h"}}) {
