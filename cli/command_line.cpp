@@ -16,6 +16,31 @@ bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 // when it reads "-h" (an output file of that name).
 bool takesNextArgument(std::string_view arg) { return arg == "-o" || arg == "--output" || arg == "--disabled-sign"; }
 
+ParsedCommandLine helpAsked() {
+  ParsedCommandLine result;
+  result.help = true;
+  return result;
+}
+
+ParsedCommandLine refused(std::string error) {
+  ParsedCommandLine result;
+  result.error = std::move(error);
+  return result;
+}
+
+// The command "help", or "-h" or "--help" anywhere before "--".
+bool asksForHelp(const std::vector<std::string>& args) {
+  if (!args.empty() && args[0] == "help") return true;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") return false;
+    if (takesNextArgument(args[i]))
+      ++i;
+    else if (isHelp(args[i]))
+      return true;
+  }
+  return false;
+}
+
 // A sign with a line break would split every statement it marks.
 
 class Parser {
@@ -94,29 +119,10 @@ class Parser {
 }  // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::span<const Command> commands) {
-  ParsedCommandLine result;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--") break;
-    if (takesNextArgument(args[i])) {
-      ++i;
-    } else if (isHelp(args[i])) {
-      result.help = true;
-      return result;
-    }
-  }
-  if (args.empty()) {
-    result.error = "no command given";
-    return result;
-  }
-  if (args[0] == "help") {
-    result.help = true;
-    return result;
-  }
+  if (asksForHelp(args)) return helpAsked();
+  if (args.empty()) return refused("no command given");
   const Command* command = findCommand(args[0], commands);
-  if (!command) {
-    result.error = "unknown command '" + args[0] + "'";
-    return result;
-  }
+  if (!command) return refused("unknown command '" + args[0] + "'");
   return Parser(args, *command).parse();
 }
 
