@@ -88,20 +88,25 @@ void BM_SplitLinesByteLoop(benchmark::State& state) {
   setSizes(state, script);
 }
 
+// As the editor reads: into a new configuration, with the report of lines a
+// save would not keep.
+void readEachIteration(benchmark::State& state, const std::string& script) {
+  SilentMessages messages;
+  for (auto _ : state) {
+    Configuration config;
+    ReadReport report;
+    benchmark::DoNotOptimize(ReadScriptBytes(config, script, messages, &report));
+  }
+  setSizes(state, script);
+}
+
 void BM_ReadScriptBytes(benchmark::State& state) {
   std::string script;
   {
     Configuration probe;
     if (!prepare(state, script, probe)) return;
   }
-  SilentMessages messages;
-  for (auto _ : state) {
-    // As the editor reads: with the report of lines a save would not keep.
-    Configuration config;
-    ReadReport report;
-    benchmark::DoNotOptimize(ReadScriptBytes(config, script, messages, &report));
-  }
-  setSizes(state, script);
+  readEachIteration(state, script);
 }
 
 void BM_FormatScript(benchmark::State& state) {
@@ -136,6 +141,16 @@ void BM_CheckerRecompute(benchmark::State& state) {
   setSizes(state, script);
 }
 
+// A hostile file: one controller of 256 units, then lines of nothing but
+// `model` pairs, each of which throws the units away. Units are built only
+// when asked for, so a pair costs what any pair costs, not 256 new units.
+void BM_ReadModelPairs(benchmark::State& state) {
+  std::string script = "load MSCP DU\r\nset DU units=400\r\n";
+  for (std::int64_t line = 0; line < state.range(0); ++line)
+    script += "set DU model=UDA50 model=RQDX3 model=UDA50 model=RQDX3\r\n";
+  readEachIteration(state, script);
+}
+
 void sizes(benchmark::internal::Benchmark* bench) {
   for (int devices : {10, 100, 1000, 10000}) bench->Arg(devices);
   bench->Unit(benchmark::kMicrosecond);
@@ -154,6 +169,7 @@ BENCHMARK(BM_SplitLines)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_SplitLinesByteLoop)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadScriptBytes)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_FormatScript)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadModelPairs)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_CheckerBuild)->Apply(sizes)->Complexity(benchmark::oNLogN);
 BENCHMARK(BM_CheckerRecompute)->Apply(sizes)->Complexity(benchmark::oNLogN);
 

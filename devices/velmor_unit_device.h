@@ -45,13 +45,16 @@ class VelmorUnitDevice : public VelmorBusDevice {
 
   void applyModelDefaults(bool reset) override;
   bool isComplete() const override;
-  void deleteUnits() override { unitList_.clear(); }
+  void deleteUnits() override {
+    unitList_.clear();
+    unbuilt_ = 0;
+  }
 
   // Builds unit `number` with the kind's initial values and its defaults, and appends it.
   void createUnit(int number);
   int bootUnitNumber() const;
 
-  std::size_t unitCount() const { return unitList_.size(); }
+  std::size_t unitCount() const { return unbuilt_ > 0 ? static_cast<std::size_t>(unbuilt_) : unitList_.size(); }
   // How many units a script written now gives back when read: `load` creates
   // the count of the type's first row and unit keys add units up to the
   // written `units`. Units beyond it (a count lowered after the list grew)
@@ -70,8 +73,14 @@ class VelmorUnitDevice : public VelmorBusDevice {
   bool unitHoldsSettings(int number) const;
   // The blocks of every readable unit the kind writes, in list order.
   void writeUnits(std::string& out, const std::string& disabledSign) const;
-  VelmorUnit& unit(std::size_t position) { return *unitList_[position]; }
-  const VelmorUnit& unit(std::size_t position) const { return *unitList_[position]; }
+  VelmorUnit& unit(std::size_t position) {
+    buildUnits();
+    return *unitList_[position];
+  }
+  const VelmorUnit& unit(std::size_t position) const {
+    buildUnits();
+    return *unitList_[position];
+  }
   // Units 0 to n - 1 become copies of `from`'s units of the same numbers, n
   // being the shorter list's length; the list keeps its length. Both devices
   // must be of one kind (the sheet's copy of this device, for instance).
@@ -95,5 +104,15 @@ class VelmorUnitDevice : public VelmorBusDevice {
   virtual std::unique_ptr<VelmorUnit> makeUnit(int number) const = 0;
 
  private:
-  std::vector<std::unique_ptr<VelmorUnit>> unitList_;
+  // A rebuild only notes how many units it would build; they are built when
+  // first asked for. A line of many `model` pairs would otherwise build up to
+  // 256 units at each pair, and a hostile file of such lines would take
+  // minutes. Every change of type or model is followed by a rebuild (setType,
+  // the `model` key, the General page), so units built later are those the
+  // rebuild would have built.
+  void buildUnits() const;
+
+  // Together they are one list: built, or still to be built.
+  mutable std::vector<std::unique_ptr<VelmorUnit>> unitList_;
+  mutable int unbuilt_ = 0;
 };

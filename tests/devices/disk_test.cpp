@@ -207,3 +207,26 @@ TEST(DiskUnits, BootMarkAndCopies) {
   EXPECT_EQ(unitOf<VelmorDiskUnit>(copied, 2).file, "a.dsk");
   EXPECT_TRUE(unitOf<VelmorDiskUnit>(copied, 2).writeprotect);
 }
+
+TEST(DiskUnits, RebuiltUnitsAreTheSameWhenFirstAskedForLater) {
+  // A line of many model pairs, then a unit key: the units are those the last
+  // model gives, exactly as after that one pair.
+  std::string pairs = "set DRA units=400";
+  for (int i = 0; i < 50; ++i) pairs += i % 2 ? " model=RP04" : " model=RP05";
+  auto many = loaded<VelmorDiskDevice>("RH11", "DRA");
+  EXPECT_TRUE(many->parseSetStatement(pairs + " model=RP06 file[200]=x.dsk"));
+  auto once = loaded<VelmorDiskDevice>("RH11", "DRA");
+  EXPECT_TRUE(once->parseSetStatement("set DRA units=400 model=RP06 file[200]=x.dsk"));
+  EXPECT_EQ(many->unitCount(), 256u);
+  EXPECT_EQ(writtenForm(*many), writtenForm(*once));
+  EXPECT_EQ(unitOf<VelmorDiskUnit>(*many, 255).number, 255);
+
+  // A copy taken before any unit was asked for has units of its own.
+  auto dua = loaded<VelmorDiskDevice>("MSCP", "DUA");
+  std::unique_ptr<VelmorDevice> copy = dua->clone();
+  auto& copied = static_cast<VelmorDiskDevice&>(*copy);
+  dua->parseSetStatement("set DUA file[0]=a.dsk");
+  ASSERT_EQ(copied.unitCount(), 4u);
+  EXPECT_TRUE(unitOf<VelmorDiskUnit>(copied, 0).file.empty());
+  EXPECT_EQ(unitOf<VelmorDiskUnit>(copied, 3).number, 3);
+}
