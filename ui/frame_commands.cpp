@@ -117,7 +117,8 @@ void CMainFrame::updateRecentMenu() {
     const bool used = i < files.size();
     recentActions_[i]->setVisible(used);
     if (!used) continue;
-    recentActions_[i]->setText(QString("&%1 %2").arg(i + 1).arg(files[i]));
+    // An "&" of the path is doubled, or the menu would take it for a mnemonic and hide it.
+    recentActions_[i]->setText(QString("&%1 %2").arg(i + 1).arg(QString(files[i]).replace('&', "&&")));
     recentActions_[i]->setData(files[i]);
   }
   noRecentAction_->setVisible(files.isEmpty());

@@ -365,6 +365,17 @@ TEST_F(MainFrameTest, AReopenedFileMovesToTheTopOnceNumberedFromOne) {
   EXPECT_TRUE(entries[1].starts_with("&2 ")) << entries[1];
 }
 
+TEST_F(MainFrameTest, ARecentPathWithAnAmpersandShowsIt) {
+  const std::string path = writeScript("load MSCP DUA\n", "R&D.cfg");
+  ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+  QAction* entry = nullptr;
+  for (QAction* action : frame->fileMenu()->actions())
+    if (action->isVisible() && action->text().startsWith("&1 ")) entry = action;
+  ASSERT_NE(entry, nullptr);
+  EXPECT_TRUE(entry->text().endsWith("R&&D.cfg")) << entry->text().toStdString();
+  EXPECT_TRUE(entry->data().toString().endsWith("R&D.cfg"));
+}
+
 // Save of an untitled document asks for a name, suggesting "Velmor.cfg",
 // and lists the written file among the recent ones.
 TEST_F(MainFrameTest, SaveOfAnUntitledDocumentAsksForAName) {
