@@ -19,6 +19,7 @@
 #include "ui/general_header_dialog.h"
 #include "ui/help_window.h"
 #include "ui/main_frame.h"
+#include "ui/path_text.h"
 #include "ui/print_pagination.h"
 #include "ui/script_printer.h"
 
@@ -29,7 +30,7 @@ const char* const kRecentKey = "Recent File List";
 
 bool CMainFrame::saveModified() {
   if (!doc_.isModified()) return true;
-  const QString path = QString::fromStdString(doc_.configuration().currentPath);
+  const QString path = pathText(doc_.configuration().currentPath);
   QMessageBox question(QMessageBox::Warning, "VelmorCfgEditor",
                        QString("Save changes to %1?").arg(path.isEmpty() ? "Untitled" : path),
                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
@@ -54,7 +55,7 @@ bool CMainFrame::openWithDialog() {
 
 bool CMainFrame::openFile(const QString& path) {
   if (!saveModified()) return false;
-  const bool opened = doc_.OnOpenDocument(path.toStdString());
+  const bool opened = doc_.OnOpenDocument(pathBytes(path));
   if (opened)
     addRecentFile(QFileInfo(path).absoluteFilePath());
   else
@@ -72,11 +73,11 @@ bool CMainFrame::save() {
 }
 
 bool CMainFrame::saveAs() {
-  const QString current = QString::fromStdString(doc_.configuration().currentPath);
+  const QString current = pathText(doc_.configuration().currentPath);
   const QString suggested = current.isEmpty() ? QString("Velmor.cfg") : current;
   const QString path = dialogs_.saveFileName(this, suggested);
   if (path.isEmpty()) return false;
-  const bool saved = doc_.OnSaveDocument(path.toStdString());
+  const bool saved = doc_.OnSaveDocument(pathBytes(path));
   if (saved) addRecentFile(QFileInfo(path).absoluteFilePath());
   updateTitle();
   return saved;

@@ -9,11 +9,12 @@
 
 #include "config/configuration.h"
 #include "config/script_reader.h"
+#include "ui/path_text.h"
 #include "ui/script_text.h"
 
 CGeneralHeaderDialog::CGeneralHeaderDialog(const Configuration& config, QWidget* parent)
     : QDialog(parent),
-      fileName_(new QLineEdit(QString::fromStdString(config.fileName))),
+      fileName_(new QLineEdit(pathText(config.fileName))),
       date_(new QLineEdit(QString::fromStdString(config.date))),
       userName_(new QLineEdit),
       projectName_(new QLineEdit),

@@ -11,6 +11,7 @@
 #include "ui/about_dialog.h"
 #include "ui/editor_view.h"
 #include "ui/help_window.h"
+#include "ui/path_text.h"
 #include "ui/sheet_opener_factory.h"
 
 namespace {
@@ -218,7 +219,7 @@ void CMainFrame::fitToTree() {
 }
 
 QString CMainFrame::titleText() const {
-  const QString path = QString::fromStdString(doc_.configuration().currentPath);
+  const QString path = pathText(doc_.configuration().currentPath);
   return (path.isEmpty() ? QString("Untitled") : QFileInfo(path).fileName()) + " - VelmorCfgEditor";
 }
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -363,6 +364,21 @@ TEST_F(MainFrameTest, AReopenedFileMovesToTheTopOnceNumberedFromOne) {
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_TRUE(entries[0].starts_with("&1 ")) << entries[0];
   EXPECT_TRUE(entries[1].starts_with("&2 ")) << entries[1];
+}
+
+// A path is handed to the file calls in the system's own encoding; the
+// title, the recent list and a save find the same file again.
+TEST_F(MainFrameTest, APathOutsideAsciiOpensAndSaves) {
+  const QString name = QString::fromUtf8("\xC3\x9C" "bung caf\xC3\xA9.cfg");
+  const std::string path = writeScript("load MSCP DUA\n", QFile::encodeName(name).toStdString());
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
+  ASSERT_TRUE(frame->openFile(shown));
+  EXPECT_EQ(frame->titleText(), name + " - VelmorCfgEditor");
+  ASSERT_EQ(frame->recentFiles().size(), 1);
+  EXPECT_TRUE(frame->recentFiles()[0].endsWith(name));
+  doc.setModified();
+  EXPECT_TRUE(frame->save());
+  EXPECT_NE(readBytes(path).find("load MSCP DUA\r\n"), std::string::npos);
 }
 
 TEST_F(MainFrameTest, ARecentPathWithAnAmpersandShowsIt) {
