@@ -28,18 +28,29 @@ TEST(DisabledSign, StoredValuesThatCannotServeFallBackToTheDefault) {
   EXPECT_EQ(disabledSignFrom(nullptr), "#$");
 }
 
-// The sign is script bytes, one character each; the store holds text.
+// The sign is script bytes, one character each of the Western code page; the
+// store holds text, as Windows holds it for such a program.
 TEST(DisabledSign, StoredAsTextReadAsBytes) {
   MapSettings settings;
   ASSERT_TRUE(storeDisabledSign(settings, "\xA7!"));
   EXPECT_EQ(settings.values["DisabledSign"], "\xC2\xA7!");
   EXPECT_EQ(disabledSignFrom(&settings), "\xA7!");
+  ASSERT_TRUE(storeDisabledSign(settings, "\x80\x99"));
+  EXPECT_EQ(settings.values["DisabledSign"], "\xE2\x82\xAC\xE2\x84\xA2");  // "€™"
+  // "€" written by another program is the byte 0x80; U+0080, as earlier
+  // versions stored it, is that byte too.
+  for (const char* euro : {"\xE2\x82\xAC", "\xC2\x80"}) {
+    settings.values["DisabledSign"] = euro;
+    EXPECT_EQ(disabledSignFrom(&settings), "\x80") << euro;
+  }
   // Eleven such characters are eleven bytes of the file: still honoured.
-  const std::string eleven(11, '\xA7');
+  const std::string eleven(11, '\x80');
   ASSERT_TRUE(storeDisabledSign(settings, eleven));
   EXPECT_EQ(disabledSignFrom(&settings), eleven);
-  // A character beyond one byte, or text that is not UTF-8, cannot be a sign.
-  for (const char* bad : {"\xE2\x82\xAC", "\xA7", "\xC2"}) {
+  // A character the code page lacks, or text that is not UTF-8 (a lone lead
+  // byte, an overlong "$", a surrogate, four bytes), cannot be a sign.
+  for (const char* bad : {"\xE2\x82\xAD", "\xA7", "\xC2", "\xC0\xA4", "\xED\xA0\x80", "\xF0\x9F\x98\x80",
+                          "\xE2\x82"}) {
     settings.values["DisabledSign"] = bad;
     EXPECT_EQ(disabledSignFrom(&settings), "#$") << bad;
   }
