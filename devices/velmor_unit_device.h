@@ -105,11 +105,13 @@ class VelmorUnitDevice : public VelmorBusDevice {
 
  private:
   // A rebuild only notes how many units it would build; they are built when
-  // first asked for. A line of many `model` pairs would otherwise build up to
-  // 256 units at each pair, and a hostile file of such lines would take
-  // minutes. Every change of type or model is followed by a rebuild (setType,
-  // the `model` key, the General page), so units built later are those the
-  // rebuild would have built.
+  // first asked for, with the defaults of the type and model the device has
+  // then. A line of many `model` pairs would otherwise build up to 256 units
+  // at each pair, and a hostile file of such lines would take minutes. Every
+  // change of type or model is followed by a rebuild (setType, the `model`
+  // key, the General page), so units built later are those the rebuild would
+  // have built; a type or model assigned without one would give the units
+  // its own defaults.
   void buildUnits() const;
 
   // Together they are one list: built, or still to be built.
