@@ -141,14 +141,22 @@ void BM_CheckerRecompute(benchmark::State& state) {
   setSizes(state, script);
 }
 
-// A hostile file: one controller of 256 units, then lines of nothing but
-// `model` pairs, each of which throws the units away. Units are built only
-// when asked for, so a pair costs what any pair costs, not 256 new units.
-void BM_ReadModelPairs(benchmark::State& state) {
+// Hostile files: one controller of 256 units, then lines of nothing but
+// `model` pairs, each of which throws the units away, alone or each followed
+// by a key of the last unit. A unit is built only when asked for, so a pair
+// costs what any pair costs, not 256 new units.
+void readModelPairs(benchmark::State& state, const std::string& pairs) {
   std::string script = "load MSCP DU\r\nset DU units=400\r\n";
-  for (std::int64_t line = 0; line < state.range(0); ++line)
-    script += "set DU model=UDA50 model=RQDX3 model=UDA50 model=RQDX3\r\n";
+  for (std::int64_t line = 0; line < state.range(0); ++line) script += "set DU" + pairs + "\r\n";
   readEachIteration(state, script);
+}
+
+void BM_ReadModelPairs(benchmark::State& state) {
+  readModelPairs(state, " model=UDA50 model=RQDX3 model=UDA50 model=RQDX3");
+}
+
+void BM_ReadModelAndUnitPairs(benchmark::State& state) {
+  readModelPairs(state, " model=UDA50 file[255]=a.dsk model=RQDX3 file[255]=b.dsk");
 }
 
 void sizes(benchmark::internal::Benchmark* bench) {
@@ -170,6 +178,7 @@ BENCHMARK(BM_SplitLinesByteLoop)->Apply(sizesWithDoublings)->Complexity(benchmar
 BENCHMARK(BM_ReadScriptBytes)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_FormatScript)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadModelPairs)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadModelAndUnitPairs)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_CheckerBuild)->Apply(sizes)->Complexity(benchmark::oNLogN);
 BENCHMARK(BM_CheckerRecompute)->Apply(sizes)->Complexity(benchmark::oNLogN);
 

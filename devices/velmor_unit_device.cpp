@@ -4,36 +4,47 @@
 
 #include "devices/model_tables.h"
 
-VelmorUnitDevice::VelmorUnitDevice(const VelmorUnitDevice& other) : VelmorBusDevice(other), unbuilt_(other.unbuilt_) {
+VelmorUnitDevice::VelmorUnitDevice(const VelmorUnitDevice& other)
+    : VelmorBusDevice(other), unbuilt_(other.unbuilt_), unlisted_(other.unlisted_) {
   unitList_.reserve(other.unitList_.size());
-  for (const auto& unit : other.unitList_) unitList_.push_back(unit->clone());
+  for (const auto& unit : other.unitList_) unitList_.push_back(unit ? unit->clone() : nullptr);
 }
 
 void VelmorUnitDevice::applyModelDefaults(bool reset) {
   applyCommonModelDefaults(reset);
   deleteUnits();
   unitsRebuilt();
-  const int count = std::min(units, kMaxUnits);
-  if (count <= 0) return;
-  unbuilt_ = count;
+  listUnits(std::min(units, kMaxUnits));
+}
+
+void VelmorUnitDevice::listUnits(int count) {
+  const auto listed = static_cast<int>(unitList_.size());
+  if (count > listed + unlisted_) unlisted_ = count - listed;
+}
+
+void VelmorUnitDevice::makePlaces() const {
+  if (unlisted_ == 0) return;
+  unitList_.resize(unitList_.size() + static_cast<std::size_t>(unlisted_));
+  unbuilt_ += unlisted_;
+  unlisted_ = 0;
+}
+
+VelmorUnit& VelmorUnitDevice::builtUnit(std::size_t position) const {
+  makePlaces();
+  std::unique_ptr<VelmorUnit>& place = unitList_[position];
+  if (!place) {
+    // Built aside, so that running out of memory leaves the place still to be built.
+    std::unique_ptr<VelmorUnit> unit = makeUnit(static_cast<int>(position));
+    unit->applyUnitDefaults(type, model);
+    place = std::move(unit);
+    --unbuilt_;
+  }
+  return *place;
 }
 
 void VelmorUnitDevice::buildUnits() const {
-  if (unbuilt_ <= 0) return;
-  // Built aside, so that running out of memory leaves the list still to be built.
-  std::vector<std::unique_ptr<VelmorUnit>> built;
-  built.reserve(static_cast<std::size_t>(unbuilt_));
-  built.push_back(makeUnit(0));
-  built.front()->applyUnitDefaults(type, model);
-  // A new unit's creation values and defaults depend on the controller's
-  // type and model only, so the others start as copies of the first.
-  for (int i = 1; i < unbuilt_; ++i) {
-    std::unique_ptr<VelmorUnit> unit = built.front()->clone();
-    unit->number = i;
-    built.push_back(std::move(unit));
-  }
-  unitList_ = std::move(built);
-  unbuilt_ = 0;
+  makePlaces();
+  for (std::size_t position = 0; unbuilt_ > 0 && position < unitList_.size(); ++position) builtUnit(position);
 }
 
 bool VelmorUnitDevice::isComplete() const {
@@ -43,7 +54,7 @@ bool VelmorUnitDevice::isComplete() const {
 }
 
 void VelmorUnitDevice::createUnit(int number) {
-  buildUnits();
+  makePlaces();
   std::unique_ptr<VelmorUnit> unit = makeUnit(number);
   unit->applyUnitDefaults(type, model);
   unitList_.push_back(std::move(unit));
@@ -62,26 +73,22 @@ std::size_t VelmorUnitDevice::readableUnitCount() const {
 
 bool VelmorUnitDevice::unitIsWritten(int number) const {
   if (number < 0 || static_cast<std::size_t>(number) >= readableUnitCount()) return false;
-  buildUnits();
-  return writesUnit(*unitList_[static_cast<std::size_t>(number)]);
+  return writesUnit(builtUnit(static_cast<std::size_t>(number)));
 }
 
 bool VelmorUnitDevice::unitHoldsSettings(int number) const {
-  buildUnits();
-  if (number < 0 || static_cast<std::size_t>(number) >= unitList_.size()) return false;
+  if (number < 0 || static_cast<std::size_t>(number) >= unitCount()) return false;
   std::unique_ptr<VelmorUnit> fresh = makeUnit(number);
   fresh->applyUnitDefaults(type, model);
   std::string held, freshText;
-  writeUnit(held, *unitList_[static_cast<std::size_t>(number)], {});
+  writeUnit(held, builtUnit(static_cast<std::size_t>(number)), {});
   writeUnit(freshText, *fresh, {});
   return held != freshText;
 }
 
 VelmorUnit* VelmorUnitDevice::unitWithinCount(int index) {
-  buildUnits();
   const int count = std::min(units, kMaxUnits);
-  if (index >= static_cast<int>(unitList_.size()) && index < count)
-    for (int number = static_cast<int>(unitList_.size()); number < count; ++number) createUnit(number);
+  if (index >= static_cast<int>(unitCount()) && index < count) listUnits(count);
   return unitAt(index);
 }
 
@@ -97,16 +104,14 @@ void VelmorUnitDevice::takeUnitsFrom(const VelmorUnitDevice& from) {
 }
 
 int VelmorUnitDevice::bootUnitNumber() const {
-  buildUnits();
   for (const auto& unit : unitList_)
-    if (unit->isBoot()) return unit->number;
+    if (unit && unit->isBoot()) return unit->number;  // a unit not yet built is no boot unit
   return -1;
 }
 
 VelmorUnit* VelmorUnitDevice::unitAt(int index) {
-  buildUnits();
-  if (index < 0 || static_cast<std::size_t>(index) >= unitList_.size()) return nullptr;
-  return unitList_[static_cast<std::size_t>(index)].get();
+  if (index < 0 || static_cast<std::size_t>(index) >= unitCount()) return nullptr;
+  return &builtUnit(static_cast<std::size_t>(index));
 }
 
 void VelmorUnitDevice::writeUnits(std::string& out, const std::string& disabledSign) const {

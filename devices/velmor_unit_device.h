@@ -48,13 +48,14 @@ class VelmorUnitDevice : public VelmorBusDevice {
   void deleteUnits() override {
     unitList_.clear();
     unbuilt_ = 0;
+    unlisted_ = 0;
   }
 
   // Builds unit `number` with the kind's initial values and its defaults, and appends it.
   void createUnit(int number);
   int bootUnitNumber() const;
 
-  std::size_t unitCount() const { return unbuilt_ > 0 ? static_cast<std::size_t>(unbuilt_) : unitList_.size(); }
+  std::size_t unitCount() const { return unitList_.size() + static_cast<std::size_t>(unlisted_); }
   // How many units a script written now gives back when read: `load` creates
   // the count of the type's first row and unit keys add units up to the
   // written `units`. Units beyond it (a count lowered after the list grew)
@@ -73,20 +74,14 @@ class VelmorUnitDevice : public VelmorBusDevice {
   bool unitHoldsSettings(int number) const;
   // The blocks of every readable unit the kind writes, in list order.
   void writeUnits(std::string& out, const std::string& disabledSign) const;
-  VelmorUnit& unit(std::size_t position) {
-    buildUnits();
-    return *unitList_[position];
-  }
-  const VelmorUnit& unit(std::size_t position) const {
-    buildUnits();
-    return *unitList_[position];
-  }
+  VelmorUnit& unit(std::size_t position) { return builtUnit(position); }
+  const VelmorUnit& unit(std::size_t position) const { return builtUnit(position); }
   // Units 0 to n - 1 become copies of `from`'s units of the same numbers, n
   // being the shorter list's length; the list keeps its length. Both devices
   // must be of one kind (the sheet's copy of this device, for instance).
   void takeUnitsFrom(const VelmorUnitDevice& from);
   // The unit a unit key or a `boot` names, or nullptr. An index beyond the
-  // unit list but below the device's unit count first completes the list up
+  // unit list but below the device's unit count first lengthens the list up
   // to that count: the writer puts a raised `units` line before the unit lines
   // and the boot, and a script read back must find those units again.
   VelmorUnit* unitWithinCount(int index);
@@ -104,17 +99,23 @@ class VelmorUnitDevice : public VelmorBusDevice {
   virtual std::unique_ptr<VelmorUnit> makeUnit(int number) const = 0;
 
  private:
-  // A rebuild only notes how many units it would build; they are built when
-  // first asked for, with the defaults of the type and model the device has
-  // then. A line of many `model` pairs would otherwise build up to 256 units
-  // at each pair, and a hostile file of such lines would take minutes. Every
-  // change of type or model is followed by a rebuild (setType, the `model`
-  // key, the General page), so units built later are those the rebuild would
-  // have built; a type or model assigned without one would give the units
-  // its own defaults.
+  // A unit is built the first time it is asked for, with the defaults of
+  // the type and model the device has then; until then its place in the list
+  // is empty. A rebuild or a raised count only notes how many places the list
+  // is to have, and they are made when a unit is first asked for. A line of
+  // `model` pairs, each followed by a unit key, would otherwise build up to
+  // 256 units at each pair, and a hostile file of such lines would take
+  // minutes. Every change of type or model is followed by a rebuild (setType,
+  // the `model` key, the General page), so units built later are those the
+  // rebuild would have built; a type or model assigned without one would give
+  // the units its own defaults.
+  VelmorUnit& builtUnit(std::size_t position) const;
   void buildUnits() const;
+  // Lengthens the list to `count` units, still to be built.
+  void listUnits(int count);
+  void makePlaces() const;
 
-  // Together they are one list: built, or still to be built.
   mutable std::vector<std::unique_ptr<VelmorUnit>> unitList_;
-  mutable int unbuilt_ = 0;
+  mutable int unbuilt_ = 0;   // the empty places in the list
+  mutable int unlisted_ = 0;  // the units after the list's end, without a place yet
 };

@@ -209,17 +209,20 @@ TEST(DiskUnits, BootMarkAndCopies) {
 }
 
 TEST(DiskUnits, RebuiltUnitsAreTheSameWhenFirstAskedForLater) {
-  // A line of many model pairs, then a unit key: the units are those the last
+  // A line of many model pairs, each alone or followed by unit keys that the
+  // next model throws away, then a unit key: the units are those the last
   // model gives, exactly as after that one pair.
-  std::string pairs = "set DRA units=400";
-  for (int i = 0; i < 50; ++i) pairs += i % 2 ? " model=RP04" : " model=RP05";
-  auto many = loaded<VelmorDiskDevice>("RH11", "DRA");
-  EXPECT_TRUE(many->parseSetStatement(pairs + " model=RP06 file[200]=x.dsk"));
-  auto once = loaded<VelmorDiskDevice>("RH11", "DRA");
-  EXPECT_TRUE(once->parseSetStatement("set DRA units=400 model=RP06 file[200]=x.dsk"));
-  EXPECT_EQ(many->unitCount(), 256u);
-  EXPECT_EQ(writtenForm(*many), writtenForm(*once));
-  EXPECT_EQ(unitOf<VelmorDiskUnit>(*many, 255).number, 255);
+  for (const char* keysAfterModel : {"", " file[255]=a.dsk writeprotect[3]=1"}) {
+    std::string pairs = "set DRA units=400";
+    for (int i = 0; i < 50; ++i) pairs += std::string(i % 2 ? " model=RP04" : " model=RP05") + keysAfterModel;
+    auto many = loaded<VelmorDiskDevice>("RH11", "DRA");
+    EXPECT_TRUE(many->parseSetStatement(pairs + " model=RP06 file[200]=x.dsk"));
+    auto once = loaded<VelmorDiskDevice>("RH11", "DRA");
+    EXPECT_TRUE(once->parseSetStatement("set DRA units=400 model=RP06 file[200]=x.dsk"));
+    EXPECT_EQ(many->unitCount(), 256u);
+    EXPECT_EQ(writtenForm(*many), writtenForm(*once)) << keysAfterModel;
+    EXPECT_EQ(unitOf<VelmorDiskUnit>(*many, 255).number, 255);
+  }
 
   // A copy taken before any unit was asked for has units of its own.
   auto dua = loaded<VelmorDiskDevice>("MSCP", "DUA");
@@ -229,4 +232,14 @@ TEST(DiskUnits, RebuiltUnitsAreTheSameWhenFirstAskedForLater) {
   ASSERT_EQ(copied.unitCount(), 4u);
   EXPECT_TRUE(unitOf<VelmorDiskUnit>(copied, 0).file.empty());
   EXPECT_EQ(unitOf<VelmorDiskUnit>(copied, 3).number, 3);
+
+  // So does a copy taken when only some were: unit 1 was asked for, unit 2 not.
+  dua->parseSetStatement("set DUA file[1]=b.dsk");
+  std::unique_ptr<VelmorDevice> later = dua->clone();
+  auto& laterCopy = static_cast<VelmorDiskDevice&>(*later);
+  dua->parseSetStatement("set DUA file[1]=c.dsk file[2]=d.dsk");
+  EXPECT_EQ(unitOf<VelmorDiskUnit>(laterCopy, 1).file, "b.dsk");
+  EXPECT_TRUE(unitOf<VelmorDiskUnit>(laterCopy, 2).file.empty());
+  EXPECT_EQ(unitOf<VelmorDiskUnit>(laterCopy, 2).number, 2);
+  EXPECT_EQ(writtenForm(laterCopy), "load MSCP DUA\n\nset DUA file[0]=\"a.dsk\"\n\nset DUA file[1]=\"b.dsk\"\n");
 }
