@@ -266,12 +266,16 @@ class ScriptReader {
     const bool pairsQuote = keyword == StatementKeyword::Set;
     bool quoted = pairsQuote && words.size() > 2 && quotes(words[2]) % 2 != 0;
     bool inComment = false;
+    std::size_t commentFrom = std::string_view::npos;  // in setPairs
     for (std::size_t i = 3; i < words.size(); ++i) {
       std::string_view word = words[i];
       if (!quoted && !word.empty() && word.front() == '#') {
         // Every "#" word starts a comment line of its own.
         pending_.addLine(word.substr(1));
-        if (!inComment) pendingSource_.push_back({lineNumber_, line});
+        if (!inComment) {
+          pendingSource_.push_back({lineNumber_, line});
+          if (pairsQuote) commentFrom = static_cast<std::size_t>(word.data() - setPairs.data());
+        }
         inComment = true;
       } else if (inComment) {
         pending_.addWord(word);
@@ -284,7 +288,7 @@ class ScriptReader {
 
     switch (keyword) {
       case StatementKeyword::Load: readLoad(line, word2, word3, disabledStatement); break;
-      case StatementKeyword::Set: readSet(line, setName, setPairs); break;
+      case StatementKeyword::Set: readSet(line, setName, setPairs, commentFrom); break;
       case StatementKeyword::Boot: readBoot(line, word2, word3); break;
       case StatementKeyword::Warning: readWarning(line, word2, word3); break;
       case StatementKeyword::Start: readStart(line, word2, word3); break;
@@ -354,7 +358,9 @@ class ScriptReader {
     succeeded_ = true;
   }
 
-  void readSet(std::string_view line, std::string_view name, std::string_view pairs) {
+  // The pairs hold the line's trailing comment words from `commentFrom` on.
+  void readSet(std::string_view line, std::string_view name, std::string_view pairs,
+               std::size_t commentFrom = std::string_view::npos) {
     DeviceNameIndex::Entry* entry = nullptr;
     VelmorDevice* device = names_.find(config_, name, &entry);
     if (!device) {
@@ -370,7 +376,7 @@ class ScriptReader {
                                              : NetworkPairs{};
     const bool systemHadComments = device == &config_.system && !device->comments.empty();
     const std::size_t unitsBefore = unitsOf(*device);
-    succeeded_ = device->parseSetPairs(pairs);
+    succeeded_ = device->parseSetPairs(pairs, commentFrom);
     recountUnits(*device, unitsBefore);
     // A `model` key clears the comments earlier statements gave the system entry.
     if (systemHadComments && device->comments.empty()) {

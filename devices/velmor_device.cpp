@@ -85,8 +85,9 @@ bool VelmorDevice::parseSetStatement(std::string_view line) {
   return parseSetPairs(line.substr(pos));
 }
 
-bool VelmorDevice::parseSetPairs(std::string_view line) {
+bool VelmorDevice::parseSetPairs(std::string_view line, std::size_t commentFrom) {
   std::size_t pos = 0;
+  std::size_t pairStart = std::string_view::npos;  // where the pair being read began
   refusedPairs_ = 0;
   unitsSet_.clear();
   unitPairsDropped_ = false;
@@ -100,8 +101,11 @@ bool VelmorDevice::parseSetPairs(std::string_view line) {
   auto handOn = [&] {
     int index = 0;
     const std::string_view name = lowered(splitIndex(key.text(), index), lowerKey);
+    const int refusedBefore = refusedPairs_;
     answer = setParameter(name, index, value.text());
     if (!answer) ++refusedPairs_;
+    if (pairStart >= commentFrom) refusedPairs_ = refusedBefore;
+    pairStart = std::string_view::npos;
     key.clear();
     value.clear();
     readingKey = true;
@@ -113,6 +117,7 @@ bool VelmorDevice::parseSetPairs(std::string_view line) {
   for (; pos < line.size(); ++pos) {
     const char c = line[pos];
     if (skipBlanks && isSpace(c)) continue;
+    if (pairStart == std::string_view::npos) pairStart = pos;
     if (c == terminator) {
       if (readingKey) {
         readingKey = false;
@@ -139,7 +144,7 @@ bool VelmorDevice::parseSetPairs(std::string_view line) {
   }
   if (valueStarted)
     handOn();
-  else if (!key.text().empty())
+  else if (!key.text().empty() && pairStart < commentFrom)
     ++refusedPairs_;  // a key without a value at the end is never handed on: nothing of it is kept
   return answer;
 }

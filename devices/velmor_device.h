@@ -59,7 +59,10 @@ class VelmorDevice {
   // answer of the last pair handed on (true when there was none).
   bool parseSetStatement(std::string_view line);
   // The same for the key=value pairs alone, the line after the device name.
-  bool parseSetPairs(std::string_view pairs);
+  // From `commentFrom` on the pairs are the line's trailing comment words:
+  // they are still handed on, but a refusal of a pair starting there is not
+  // counted, since the comment keeps their text.
+  bool parseSetPairs(std::string_view pairs, std::size_t commentFrom = std::string_view::npos);
   // How many pairs of the last parseSetStatement were refused, counting a
   // last key that never got a value and values that changed nothing.
   int refusedPairs() const { return refusedPairs_; }

@@ -452,6 +452,12 @@ TEST(Reader, ReportsALostLineExactlyWhenASaveDropsSomething) {
       {"blanks after the boot are no line", "load MSCP DUA\nset DUA file[0]=a\nboot DUA 0\n   \n", {}},
       {"an empty text the adapter does not write loses nothing",
        "load DEQNA XQA\nset XQA interface=\"virtual\" protocols=\"\"\n", {}},
+      // The comment words are still handed to the device as pairs, which refuse them.
+      {"a trailing comment is kept as the unit's comment",
+       "load MSCP DUA\nset DUA file[0]=a.dsk #system disk #second\n", {}},
+      {"and as the system entry's", "set CPU model=\"PDP 11/70\" #the big one\n", {}},
+      {"a refused pair before the comment still loses its line", "load MSCP DUA\nset DUA bogus=1 #note\n", {2}},
+      {"the word after the name is a pair, even with a #", "load MSCP DUA\nset DUA #note\n", {2}},
   };
   for (const auto& row : rows) {
     Read r(row.script);
