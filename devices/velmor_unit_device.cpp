@@ -29,14 +29,17 @@ void VelmorUnitDevice::makePlaces() const {
   unlisted_ = 0;
 }
 
+std::unique_ptr<VelmorUnit> VelmorUnitDevice::freshUnit(int number) const {
+  std::unique_ptr<VelmorUnit> unit = makeUnit(number);
+  unit->applyUnitDefaults(type, model);
+  return unit;
+}
+
 VelmorUnit& VelmorUnitDevice::builtUnit(std::size_t position) const {
   makePlaces();
   std::unique_ptr<VelmorUnit>& place = unitList_[position];
   if (!place) {
-    // Built aside, so that running out of memory leaves the place still to be built.
-    std::unique_ptr<VelmorUnit> unit = makeUnit(static_cast<int>(position));
-    unit->applyUnitDefaults(type, model);
-    place = std::move(unit);
+    place = freshUnit(static_cast<int>(position));  // the place stays empty if memory runs out
     --unbuilt_;
   }
   return *place;
@@ -55,9 +58,7 @@ bool VelmorUnitDevice::isComplete() const {
 
 void VelmorUnitDevice::createUnit(int number) {
   makePlaces();
-  std::unique_ptr<VelmorUnit> unit = makeUnit(number);
-  unit->applyUnitDefaults(type, model);
-  unitList_.push_back(std::move(unit));
+  unitList_.push_back(freshUnit(number));
 }
 
 std::size_t VelmorUnitDevice::readableUnitCount() const {
@@ -78,11 +79,9 @@ bool VelmorUnitDevice::unitIsWritten(int number) const {
 
 bool VelmorUnitDevice::unitHoldsSettings(int number) const {
   if (number < 0 || static_cast<std::size_t>(number) >= unitCount()) return false;
-  std::unique_ptr<VelmorUnit> fresh = makeUnit(number);
-  fresh->applyUnitDefaults(type, model);
   std::string held, freshText;
   writeUnit(held, builtUnit(static_cast<std::size_t>(number)), {});
-  writeUnit(freshText, *fresh, {});
+  writeUnit(freshText, *freshUnit(number), {});
   return held != freshText;
 }
 

@@ -109,6 +109,8 @@ class VelmorUnitDevice : public VelmorBusDevice {
   // the `model` key, the General page), so units built later are those the
   // rebuild would have built; a type or model assigned without one would give
   // the units its own defaults.
+  // Unit `number` with the kind's initial values and its defaults.
+  std::unique_ptr<VelmorUnit> freshUnit(int number) const;
   VelmorUnit& builtUnit(std::size_t position) const;
   void buildUnits() const;
   // Lengthens the list to `count` units, still to be built.
