@@ -110,11 +110,31 @@ bool SafeFileWriter::open() {
     if (file) {
       file_.reset(file);
       temporary_ = candidate.string();
-      return true;
+      return takeOverOwnerAndPermissions();
     }
     if (errno != EEXIST) return fail(lastError("cannot create a file in its folder"));
   }
   return fail("cannot create a temporary file in its folder");
+}
+
+// Before a byte is written, so that the new text is never open to more
+// people than the old one was.
+bool SafeFileWriter::takeOverOwnerAndPermissions() {
+  if (!targetExisted_) return true;
+#ifdef VELMOR_HAVE_POSIX_FILES
+  // The owner stays who it was (possible for root, as with sudo); where
+  // it cannot be kept the file becomes the writer's, as a new file does.
+  struct stat before {};
+  if (::stat(replaced_.c_str(), &before) == 0) {
+    const bool ownerKept = ::chown(temporary_.c_str(), before.st_uid, before.st_gid) == 0;
+    static_cast<void>(ownerKept);
+  }
+#endif
+  std::error_code error;
+  const fs::perms permissions = fs::status(replaced_, error).permissions();
+  if (!error) fs::permissions(temporary_, permissions, fs::perm_options::replace, error);
+  if (error) return fail(error.message());
+  return true;
 }
 
 bool SafeFileWriter::write(std::string_view bytes) {
@@ -139,20 +159,6 @@ bool SafeFileWriter::commit() {
   if (closed != 0) return fail(lastError("write failed"));
 
   std::error_code error;
-  if (targetExisted_) {
-#ifdef VELMOR_HAVE_POSIX_FILES
-    // The owner stays who it was (possible for root, as with sudo); where
-    // it cannot be kept the file becomes the writer's, as a new file does.
-    struct stat before {};
-    if (::stat(replaced_.c_str(), &before) == 0) {
-      const bool ownerKept = ::chown(temporary_.c_str(), before.st_uid, before.st_gid) == 0;
-      static_cast<void>(ownerKept);
-    }
-#endif
-    const fs::perms permissions = fs::status(replaced_, error).permissions();
-    if (!error) fs::permissions(temporary_, permissions, fs::perm_options::replace, error);
-    if (error) return fail(error.message());
-  }
   fs::rename(temporary_, replaced_, error);
   if (error) return fail(error.message());
   temporary_.clear();

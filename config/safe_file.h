@@ -21,13 +21,14 @@ class SafeFileWriter {
   SafeFileWriter(const SafeFileWriter&) = delete;
   SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-  // Makes sure the target may be written and creates the temporary file.
-  // False when the target cannot be replaced (read-only file, not a regular
-  // file, missing or unwritable folder).
+  // Makes sure the target may be written and creates the temporary file,
+  // with the target's owner and permissions where it exists. False when the
+  // target cannot be replaced (read-only file, not a regular file, missing or
+  // unwritable folder).
   bool open();
   // Appends bytes; false (and the temporary file is gone) once any write failed.
   bool write(std::string_view bytes);
-  // Flushes, gives the new file the target's permissions and renames it over
+  // Flushes and renames the new file over
   // the target. False when any step failed; the target is then unchanged.
   bool commit();
 
@@ -40,6 +41,7 @@ class SafeFileWriter {
   };
   bool fail(const std::string& what);
   void discardTemporary();
+  bool takeOverOwnerAndPermissions();
 
   std::string target_;
   std::string replaced_;  // the target with symbolic links followed

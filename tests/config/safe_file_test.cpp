@@ -58,6 +58,22 @@ TEST_F(SafeFile, ReplacesAnOldFileAndKeepsItsPermissions) {
   EXPECT_EQ(entries(), std::vector<std::string>{"old.cfg"});
 }
 
+// A private file's new text is private from its first byte on.
+TEST_F(SafeFile, TheNewTextIsNeverOpenToMoreThanTheOld) {
+  const std::string target = path("private.cfg");
+  ASSERT_TRUE(writeBytes(target, "old"));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  ::mode_t modeWhileWriting = 0;
+  ChunkWriter noteMode = [&modeWhileWriting](std::FILE* file, std::string_view piece) {
+    struct stat written {};
+    if (::fstat(::fileno(file), &written) == 0) modeWhileWriting = written.st_mode & 0777;
+    return std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+  };
+  ASSERT_TRUE(save(target, "new", noteMode));
+  EXPECT_EQ(modeWhileWriting, 0600u);
+  EXPECT_EQ(readBytes(target), "new");
+}
+
 // Rewritten by root (as with sudo), a user's file stays that user's.
 TEST_F(SafeFile, ReplacingKeepsTheOwner) {
   if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
