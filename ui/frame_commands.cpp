@@ -53,13 +53,16 @@ bool CMainFrame::openWithDialog() {
   return !path.isEmpty() && openFile(path);
 }
 
-bool CMainFrame::openFile(const QString& path) {
+bool CMainFrame::openFile(const QString& given) {
   if (!saveModified()) return false;
+  // A name given relative (on the command line) is made whole: the host link
+  // and every later message must name the same file from any folder.
+  const QString path = QFileInfo(given).absoluteFilePath();
   const bool opened = doc_.OnOpenDocument(pathBytes(path));
   if (opened)
-    addRecentFile(QFileInfo(path).absoluteFilePath());
+    addRecentFile(path);
   else
-    removeRecentFile(QFileInfo(path).absoluteFilePath());
+    removeRecentFile(path);
   updateTitle();
   return opened;
 }

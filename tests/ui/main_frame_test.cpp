@@ -3,9 +3,11 @@
 #include <filesystem>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -379,6 +381,21 @@ TEST_F(MainFrameTest, APathOutsideAsciiOpensAndSaves) {
   doc.setModified();
   EXPECT_TRUE(frame->save());
   EXPECT_NE(readBytes(path).find("load MSCP DUA\r\n"), std::string::npos);
+}
+
+// A file named relative to the working folder, as on the command line, is
+// held by its full path: the host link must recognise it from any folder.
+TEST_F(MainFrameTest, ARelativePathIsHeldInFull) {
+  const std::string path = writeScript("load MSCP DUA\n", "relative.cfg");
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir)));
+  const bool opened = frame->openFile("relative.cfg");
+  QDir::setCurrent(before);
+  ASSERT_TRUE(opened);
+  const QFileInfo held(QString::fromStdString(doc.configuration().currentPath));
+  EXPECT_TRUE(held.isAbsolute());
+  EXPECT_EQ(held.canonicalFilePath(), QFileInfo(QString::fromStdString(path)).canonicalFilePath());
+  EXPECT_EQ(frame->recentFiles()[0].toStdString(), doc.configuration().currentPath);
 }
 
 TEST_F(MainFrameTest, ARecentPathWithAnAmpersandShowsIt) {
