@@ -46,12 +46,14 @@ bool openInput(const CommandLine& line, ToolContext& context, CVelmorCfgEditorDo
     return false;
   }
   if (line.disabledSign) document.configuration().disabledSign = *line.disabledSign;
+  document.setReadsStreams(true);
   // The editor's own open: a fresh configuration, the reader, the checker;
   // it says "Unable to load configuration file." itself when the read fails.
   const bool opened = document.OnOpenDocument(line.input);
   // The editor shows these lines when it opens the file; here they go to
   // standard error, so no output (above all `-o INPUT`) drops them unsaid.
-  if (!document.lostLines().empty()) {
+  // A refused file gives no output to hold them.
+  if (opened && !document.lostLines().empty()) {
     say(context, "some lines of " + line.input + " cannot be kept; the output does not hold them:");
     for (const LostLine& lost : document.lostLines()) say(context, "line " + std::to_string(lost.number) + ": " + lost.text);
   }

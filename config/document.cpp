@@ -97,7 +97,9 @@ bool CVelmorCfgEditorDoc::OnNewDocument() {
 bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
   // A folder opens as a stream on some systems but is no script.
   std::error_code error;
-  if (std::filesystem::is_directory(path, error) || !std::ifstream(path, std::ios::binary)) {
+  const bool readable =
+      readsStreams_ ? !std::filesystem::is_directory(path, error) : std::filesystem::is_regular_file(path, error);
+  if (!readable || !std::ifstream(path, std::ios::binary)) {
     messages_.stop("Cannot open the file " + path + ".");
     return false;
   }
@@ -124,19 +126,21 @@ bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
   OpenMessages openMessages(messages_);
   const bool read = ReadScript(config_, path, openMessages, &report);
   openMessages.tellUnshown();
+  lostLines_ = std::move(report.lost);
   if (!read) {
     messages_.stop("Unable to load configuration file.");
     // What was read stays on show, but no save at once may write it over the
     // file, and no "Save changes" question may offer to: the edits of the
     // document before are gone, and nothing of this one has been changed.
+    // A save the user asks for may, so the user hears what it would drop.
     openFailed_ = true;
     modified_ = false;
     rebuildChecker();
     resetView();
+    if (reportLostLines_ && !lostLines_.empty()) tellLostLines(path);
     return false;
   }
   openFailed_ = false;
-  lostLines_ = std::move(report.lost);
   rebuildChecker();
   modified_ = false;
   claimFile(config_.currentPath);

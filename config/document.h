@@ -58,6 +58,10 @@ class CVelmorCfgEditorDoc {
   // The editor tells the user once which lines an opened file loses; the
   // command-line tool leaves that to its own output.
   void setReportLostLines(bool report) { reportLostLines_ = report; }
+  // The command-line tool reads pipes and devices too (/dev/stdin, a shell's
+  // <(...)), where waiting for the bytes is expected. The editor opens
+  // regular files only: a pipe nothing writes to would freeze it.
+  void setReadsStreams(bool reads) { readsStreams_ = reads; }
 
   Configuration& configuration() { return config_; }
   const Configuration& configuration() const { return config_; }
@@ -134,6 +138,7 @@ class CVelmorCfgEditorDoc {
   bool modified_ = false;
   bool reportLostLines_ = false;
   bool openFailed_ = false;
+  bool readsStreams_ = false;
   std::vector<LostLine> lostLines_;
   std::string pendingStatusPath_;
   std::string heldPath_;  // the file the host link was told this editor holds

@@ -234,6 +234,14 @@ TEST_F(Tool, RefusedFileWritesNothing) {
   EXPECT_FALSE(fs::exists(path("new.cfg")));
 }
 
+// Unlike the editor, the tool reads what is no regular file: a pipe, or
+// standard input (empty here, so the default configuration).
+TEST_F(Tool, StandardInputIsReadLikeAFile) {
+  const ToolRun r = run({"print", "/dev/stdin"}, {{"SOURCE_DATE_EPOCH", "1000000000"}});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\nset CPU model=\"PDP 11/94\"\n"), std::string::npos) << r.out;
+}
+
 TEST_F(Tool, FileThatCannotBeOpenedIsNamed) {
   fs::create_directory(path("folder"));
   // "-" is a file name like any other, as are words after "--".

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#if __has_include(<sys/stat.h>)
+#include <sys/stat.h>
+#endif
+
 #include <filesystem>
 
 #include "config/document.h"
@@ -134,6 +138,30 @@ TEST_F(DocumentTest, FailedOpenIsNeverSavedAtOnce) {
   EXPECT_FALSE(doc.OnOpenDocument(dir + "/missing.cfg"));
   EXPECT_EQ(messages.shown.back(), "stop: Cannot open the file " + dir + "/missing.cfg.");
 }
+
+// The user may still save what a failed open read, so the lines it would
+// drop are told as after any open.
+TEST_F(DocumentTest, FailedOpenStillTellsTheLinesASaveWouldDrop) {
+  const std::string a = file("a.cfg", "## site notes\nload MSCP DUA\nset DUA bogus=1\n");
+  doc.setReportLostLines(true);
+  EXPECT_FALSE(doc.OnOpenDocument(a));
+  EXPECT_EQ(messages.shown, (std::vector<std::string>{
+                                "stop: Unable to load configuration file.",
+                                "warning: Some lines of " + a +
+                                    " cannot be kept by the editor. Saving will not write them back to the file:\n"
+                                    "\nline 1: ## site notes\nline 3: set DUA bogus=1"}));
+  EXPECT_EQ(doc.lostLines().size(), 2u);
+}
+
+#if __has_include(<sys/stat.h>)
+// A named pipe no program writes to would keep the open waiting for ever.
+TEST_F(DocumentTest, NamedPipeIsRefusedWithoutWaiting) {
+  const std::string pipe = dir + "/pipe.cfg";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_FALSE(doc.OnOpenDocument(pipe));
+  EXPECT_EQ(messages.shown.back(), "stop: Cannot open the file " + pipe + ".");
+}
+#endif
 
 // A folder cannot be read as a file: the open stops before the document
 // leaves the file it has.
