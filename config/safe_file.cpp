@@ -130,6 +130,10 @@ bool SafeFileWriter::takeOverOwnerAndPermissions() {
     static_cast<void>(ownerKept);
   }
 #endif
+  return copyPermissions();
+}
+
+bool SafeFileWriter::copyPermissions() {
   std::error_code error;
   const fs::perms permissions = fs::status(replaced_, error).permissions();
   if (!error) fs::permissions(temporary_, permissions, fs::perm_options::replace, error);
@@ -157,6 +161,8 @@ bool SafeFileWriter::commit() {
 #endif
   const int closed = std::fclose(file_.release());
   if (closed != 0) return fail(lastError("write failed"));
+  // Once more: writing has cleared any set-user-ID and set-group-ID bits.
+  if (targetExisted_ && !copyPermissions()) return false;
 
   std::error_code error;
   fs::rename(temporary_, replaced_, error);

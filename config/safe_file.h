@@ -42,6 +42,7 @@ class SafeFileWriter {
   bool fail(const std::string& what);
   void discardTemporary();
   bool takeOverOwnerAndPermissions();
+  bool copyPermissions();
 
   std::string target_;
   std::string replaced_;  // the target with symbolic links followed

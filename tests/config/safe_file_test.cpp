@@ -174,6 +174,22 @@ TEST_F(SafeFile, UnwritableFolderKeepsTheOldFile) {
   EXPECT_EQ(entries(), std::vector<std::string>{"keep.cfg"});
 }
 
+// Writing to a file clears its set-user-ID and set-group-ID bits; the saved
+// file has them all the same.
+TEST_F(SafeFile, SetIdBitsSurviveASave) {
+  const std::string target = path("setid.cfg");
+  ASSERT_TRUE(writeBytes(target, "old"));
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(target.c_str(), kNobody, kNobody), 0);
+  }
+  fs::permissions(dir_, fs::perms::all);
+  const fs::perms setId = fs::perms::set_uid | fs::perms::set_gid | fs::perms::owner_all | fs::perms::group_read;
+  fs::permissions(target, setId);
+  ASSERT_TRUE(saveAsOrdinaryUser(target, "new"));
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::mask, setId);
+  EXPECT_EQ(readBytes(target), "new");
+}
+
 TEST_F(SafeFile, ReadOnlyFileIsNotReplaced) {
   // The folder would let a new file in, but the user may not change this one.
   const std::string target = path("locked.cfg");
