@@ -53,16 +53,15 @@ bool CMainFrame::openWithDialog() {
   return !path.isEmpty() && openFile(path);
 }
 
-bool CMainFrame::openFile(const QString& given) {
+bool CMainFrame::openFile(const QString& path) {
   if (!saveModified()) return false;
   // A name given relative (on the command line) is made whole: the host link
   // and every later message must name the same file from any folder.
-  const QString path = QFileInfo(given).absoluteFilePath();
-  const bool opened = doc_.OnOpenDocument(pathBytes(path));
+  const bool opened = doc_.OnOpenDocument(wholePathBytes(path));
   if (opened)
-    addRecentFile(path);
+    addRecentFile(QFileInfo(path).absoluteFilePath());
   else
-    removeRecentFile(path);
+    removeRecentFile(QFileInfo(path).absoluteFilePath());
   updateTitle();
   return opened;
 }

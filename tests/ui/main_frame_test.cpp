@@ -396,6 +396,18 @@ TEST_F(MainFrameTest, ARelativePathIsHeldInFull) {
   EXPECT_TRUE(held.isAbsolute());
   EXPECT_EQ(held.canonicalFilePath(), QFileInfo(QString::fromStdString(path)).canonicalFilePath());
   EXPECT_EQ(frame->recentFiles()[0].toStdString(), doc.configuration().currentPath);
+
+  // Nothing is tidied away: ".." after a symbolic link goes up from where it leads.
+  std::filesystem::create_directories(dir + "/real/sub");
+  writeScript("load MSCP DUA\n", "real/x.cfg");
+  writeScript("load MSCP DUB\n", "x.cfg");
+  std::filesystem::create_directory_symlink(dir + "/real/sub", dir + "/link");
+  ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir)));
+  const bool throughLink = frame->openFile("link/../x.cfg");
+  QDir::setCurrent(before);
+  ASSERT_TRUE(throughLink);
+  ASSERT_EQ(doc.configuration().list(DeviceListId::Disks).size(), 1u);
+  EXPECT_EQ(doc.configuration().list(DeviceListId::Disks)[0]->name, "DUA");
 }
 
 TEST_F(MainFrameTest, ARecentPathWithAnAmpersandShowsIt) {
