@@ -28,8 +28,9 @@ class SafeFileWriter {
   bool open();
   // Appends bytes; false (and the temporary file is gone) once any write failed.
   bool write(std::string_view bytes);
-  // Flushes and renames the new file over
-  // the target. False when any step failed; the target is then unchanged.
+  // Flushes, gives the new file the target's permissions once more (writing
+  // clears the set-ID bits) and renames it over the target. False when any
+  // step failed; the target is then unchanged.
   bool commit();
 
   // What went wrong, for a message to the user; empty while all went well.
