@@ -99,7 +99,9 @@ std::string DiskLineEnds(std::string_view text) {
 void StampWriteDate(Configuration& config, const std::tm& when) {
   // The C library's "%x %X" in its "C" locale, written out so that no locale
   // setting of the process can change the form.
-  const int year = ((when.tm_year + 1900) % 100 + 100) % 100;
+  // 1900 is a whole number of centuries: the last two digits come from the
+  // count of years since it alone, which cannot overflow as the sum can.
+  const int year = (when.tm_year % 100 + 100) % 100;
   char text[96];
   std::snprintf(text, sizeof text, "%02d/%02d/%02d %02d:%02d:%02d", when.tm_mon + 1, when.tm_mday, year,
                 when.tm_hour, when.tm_min, when.tm_sec);

@@ -78,7 +78,7 @@ bool storeDisabledSign(SettingsStore& store, std::string_view sign) {
 bool isUsableDisabledSign(std::string_view sign) {
   if (sign.empty() || sign.size() > kMaxDisabledSignLength) return false;
   for (char c : sign)
-    if (c == ' ' || (c >= '\t' && c <= '\r')) return false;
+    if (static_cast<unsigned char>(c) <= ' ' || c == '\x7F') return false;
   const char first = sign.front();
   if ((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z') || (first >= '0' && first <= '9'))
     return false;

@@ -12,6 +12,9 @@ TEST(DisabledSign, OnlySignsThatReadBackAreUsable) {
       {"%%%%%%%%%%%", true},                {"%%%%%%%%%%%%", false},  // 12 characters
       {"", false},    {"##", false},        {"##x", false},    {"#OS", false}, {"#OSx", false},
       {"# $", false}, {"#\t", false},       {"lo", false},     {"S", false},  {"7", false},
+      // Control characters: a Ctrl-Z would end the emulator's text-mode read
+      // at the first disabled statement.
+      {"!\x1A", false}, {"!\x07", false}, {"!\x7F", false}, {"\x01", false}, {"!\x80", true},
   };
   for (const Case& c : cases) EXPECT_EQ(isUsableDisabledSign(c.sign), c.usable) << c.sign;
 }
@@ -21,10 +24,12 @@ TEST(DisabledSign, StoredValuesThatCannotServeFallBackToTheDefault) {
   EXPECT_EQ(disabledSignFrom(&settings), "#$");
   settings.values["DisabledSign"] = "!!";
   EXPECT_EQ(disabledSignFrom(&settings), "!!");
-  for (const char* bad : {"", "##", "123456789012", "a b"}) {
+  for (std::string bad : {"", "##", "123456789012", "a b", "!\x1A", "!\x7F"}) {
     settings.values["DisabledSign"] = bad;
     EXPECT_EQ(disabledSignFrom(&settings), "#$") << bad;
   }
+  settings.values["DisabledSign"] = std::string("!\0x", 3);
+  EXPECT_EQ(disabledSignFrom(&settings), "#$");
   EXPECT_EQ(disabledSignFrom(nullptr), "#$");
 }
 

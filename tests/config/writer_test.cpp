@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 
 #include "config/configuration.h"
@@ -80,6 +81,13 @@ TEST(WriteDate, TwoDigitFieldsMonthFirst) {
     StampWriteDate(config, c.when);
     EXPECT_EQ(config.date, c.text);
   }
+  // The last year the C library can break a time into (2147485547): adding
+  // 1900 to its count would pass the int range.
+  std::tm last = at(2000, 12, 31, 23, 59, 59);
+  last.tm_year = std::numeric_limits<int>::max();
+  Configuration config;
+  StampWriteDate(config, last);
+  EXPECT_EQ(config.date, "12/31/47 23:59:59");
 }
 
 TEST(FormatScript, NewConfigurationHasEmptyHeaderValuesAndTheSystemEntryOnly) {
