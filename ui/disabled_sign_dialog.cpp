@@ -14,6 +14,7 @@ CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent
   setWindowTitle("Choose disabled sign");
   sign_->setEditable(true);
   sign_->setInsertPolicy(QComboBox::NoInsert);
+  sign_->setCompleter(nullptr);  // typing "#" must give "#", not the listed "#$"
   sign_->addItems({"#$", "$"});
   sign_->model()->sort(0);
   sign_->setEditText(current);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFormLayout>
@@ -189,6 +190,13 @@ TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
   dialog.signBox()->lineEdit()->clear();
   QTest::keyClicks(dialog.signBox()->lineEdit(), "123456789012345");
   EXPECT_EQ(dialog.sign().toStdString(), "12345678901");
+  // A typed "#" stays "#", although "#$" is listed.
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  dialog.signBox()->setFocus();
+  dialog.signBox()->lineEdit()->clear();
+  QTest::keyClicks(dialog.signBox()->lineEdit(), "#");
+  EXPECT_EQ(dialog.sign().toStdString(), "#");
 }
 
 TEST_F(MainFrameTest, SaveAtOnceWithoutAFileWritesNothing) {

@@ -43,8 +43,10 @@ QStringList byteTexts(const std::vector<std::string>& words) {
 QComboBox* makeBox(bool editable, QWidget* parent) {
   auto* box = new QComboBox(parent);
   box->setEditable(editable);
-  // A typed text is taken as it stands; Enter must not grow the list.
+  // A typed text is taken as it stands: Enter must not grow the list, and
+  // typing the start of a listed value ("15" of 154) must not complete it.
   box->setInsertPolicy(QComboBox::NoInsert);
+  if (editable) box->setCompleter(nullptr);
   return box;
 }
 

@@ -24,6 +24,7 @@ CSystemPage::CSystemPage(const QPixmap& picture, SystemSheetValues& values, User
   modelBox_->setEditable(true);
   takeAnyLength(modelBox_->lineEdit());
   modelBox_->setInsertPolicy(QComboBox::NoInsert);
+  modelBox_->setCompleter(nullptr);  // a typed model is kept as typed, not completed
   QStringList models;
   for (const std::string& word :
        ModelTable::instance().modelWords("VelmorBaseDevice", VelmorBaseDevice::kTypeAndName))

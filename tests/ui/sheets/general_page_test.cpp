@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +129,29 @@ TEST_F(GeneralPageTest, EnterInTheRegisterBoxAddsNoChoice) {
   QTest::keyClicks(general.registerBox()->lineEdit(), "17760000");
   QTest::keyClick(general.registerBox()->lineEdit(), Qt::Key_Return);
   EXPECT_EQ(general.registerBox()->count(), choices);
+}
+
+// A typed value that begins a listed one is taken as typed, not completed.
+TEST_F(GeneralPageTest, TypedStartOfAListedValueIsKept) {
+  struct Case {
+    QComboBox* (CBusDeviceProperties::*box)() const;
+    const char* typed;
+  } cases[] = {
+      {&CBusDeviceProperties::vectorBox, "15"},        // 154 is listed
+      {&CBusDeviceProperties::registerBox, "1777216"},  // 17772160 is listed
+  };
+  for (const Case& c : cases) {
+    CBusDeviceProperties& general = open(doc.AddDevice(AddKind::Disk, "MSCP"));
+    general.show();
+    QComboBox* box = (general.*c.box)();
+    QApplication::setActiveWindow(&general);
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), c.typed);
+    EXPECT_EQ(box->currentText(), c.typed);
+    general.writeBack();
+    EXPECT_EQ(box == general.vectorBox() ? out.vectorText : out.registerText, c.typed);
+  }
 }
 
 TEST_F(GeneralPageTest, LinePrinterTypesOnlyForLinePrinters) {

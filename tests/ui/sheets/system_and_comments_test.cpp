@@ -143,6 +143,23 @@ TEST_F(SystemSheetTest, TypedCpuModelIsKeptAndSetsTheBus) {
   EXPECT_TRUE(doc.isModified());
 }
 
+// Typing the start of a listed model ("PDP 11/7" of "PDP 11/70") keeps the
+// typed text: a model the table does not know is kept as it stands.
+TEST_F(SystemSheetTest, TypedStartOfAListedCpuModelIsKept) {
+  answer = [](CMainSystemProperties& sheet) {
+    sheet.show();
+    QApplication::setActiveWindow(&sheet);
+    QComboBox* box = sheet.systemPage()->modelBox();
+    sheet.tabs()->setCurrentIndex(0);
+    box->setFocus();
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), "PDP 11/7");
+    sheet.accept();
+  };
+  EXPECT_TRUE(opener.openSystemSheet());
+  EXPECT_EQ(doc.configuration().system.model, "PDP 11/7");
+}
+
 TEST(CommentsPage, ConvertsLineEndsAtTheEdit) {
   EXPECT_EQ(commentsToEditText("one\r\ntwo\r\n"), "one\ntwo\n");
   EXPECT_EQ(editTextToComments("one\ntwo"), "one\r\ntwo");
