@@ -16,6 +16,9 @@
 
 namespace {
 
+// `prompt` is the status-bar text. Commands the editor names no prompt for
+// (New, Open, Save, Exit, ...) carry the standard prompts Windows programs
+// show for them.
 QAction* addCommand(QMenu* menu, const QString& text, const QString& prompt, const QKeySequence& keys = {}) {
   QAction* action = menu->addAction(text);
   action->setStatusTip(prompt);
