@@ -32,3 +32,11 @@ std::vector<PageSlice> paginate(std::size_t lineCount, int pageHeight, int lineH
     pages.push_back({first, std::min(perPage, lineCount - first)});
   return pages;
 }
+
+PageSpan pagesToPrint(std::size_t pageCount, int fromPage, int toPage) {
+  if (fromPage <= 0 && toPage <= 0) return {0, pageCount};
+  const std::size_t from = static_cast<std::size_t>(std::max(fromPage, 1));
+  const std::size_t to = toPage <= 0 ? pageCount : std::min(static_cast<std::size_t>(toPage), pageCount);
+  if (from > to) return {0, 0};
+  return {from - 1, to};
+}

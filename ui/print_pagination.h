@@ -20,3 +20,13 @@ struct PageSlice {
 // height apart until the next would pass the bottom. A page too small for
 // that still takes one line, so printing always ends.
 std::vector<PageSlice> paginate(std::size_t lineCount, int pageHeight, int lineHeight);
+
+// The pages the print dialog asked for, as indexes [first, last) into the
+// paginated pages: pages `fromPage` to `toPage` counted from 1, or all of
+// them when both are 0 (no range chosen). A range past the end is cut short.
+struct PageSpan {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  bool operator==(const PageSpan&) const = default;
+};
+PageSpan pagesToPrint(std::size_t pageCount, int fromPage, int toPage);

@@ -19,11 +19,17 @@ int pdfPages(const std::string& bytes) {
   return pages;
 }
 
-int printedPages(std::size_t lineCount) {
+// `fromPage` and `toPage` as the print dialog sets them; 0 and 0 is all.
+int printedPages(std::size_t lineCount, int fromPage = 0, int toPage = 0, int copies = 1) {
   const std::string path = makeTempDir() + "/script.pdf";
   QPrinter printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(path));
+  if (fromPage > 0) {
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setFromTo(fromPage, toPage);
+  }
+  printer.setCopyCount(copies);
   printScriptLines(printer, std::vector<std::string>(lineCount, "load MSCP DUA"));
   return pdfPages(readBytes(path));
 }
@@ -33,6 +39,26 @@ TEST(ScriptPrinterTest, ShortScriptFitsOnePage) { EXPECT_EQ(printedPages(5), 1);
 TEST(ScriptPrinterTest, LongScriptContinuesOnFurtherPages) {
   // Whatever the font's height, 400 lines of 12 points do not fit on one page.
   EXPECT_GT(printedPages(400), 1);
+}
+
+// 400 lines of 12 points take at least five pages of any paper Qt offers.
+TEST(ScriptPrinterTest, OnlyThePagesAndCopiesTheDialogChose) {
+  const int all = printedPages(400);
+  ASSERT_GE(all, 5);
+  EXPECT_EQ(printedPages(400, 2, 2), 1);
+  EXPECT_EQ(printedPages(400, 2, 4), 3);
+  EXPECT_EQ(printedPages(400, 3, 1000), all - 2);
+  // A PDF file makes no copies of its own: each is written whole.
+  EXPECT_EQ(printedPages(400, 2, 3, 2), 4);
+  EXPECT_EQ(printedPages(5, 0, 0, 3), 3);
+}
+
+// Script bytes print one character each, as the editor shows them, even when
+// they happen to be valid UTF-8; only the file name line is read as a path.
+TEST(ScriptPrinterTest, LinesPrintAsTheEditorShowsThem) {
+  EXPECT_EQ(printLineText("## User Name: \xC3\xA9"), QString::fromUtf8("## User Name: \u00C3\u00A9"));
+  EXPECT_EQ(printLineText("# \x80"), QString::fromUtf8("# \u20AC"));
+  EXPECT_EQ(printLineText("## File Name: /home/\xC3\xA9/a.cfg"), QString::fromUtf8("## File Name: /home/\u00E9/a.cfg"));
 }
 
 }  // namespace
