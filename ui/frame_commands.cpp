@@ -88,7 +88,9 @@ bool CMainFrame::saveAs() {
 void CMainFrame::print() {
   QPrintDialog dialog(&printer(), this);
   if (dialogs_.exec(dialog) != QDialog::Accepted) return;
-  printScriptLines(printer(), splitPrintLines(FormatScript(doc_.configuration())));
+  // Nothing on paper must not pass for a print.
+  if (!printScriptLines(printer(), splitPrintLines(FormatScript(doc_.configuration()))))
+    doc_.messages().warning("Unable to print the configuration file.");
 }
 
 void CMainFrame::printSetup() {

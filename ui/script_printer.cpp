@@ -18,9 +18,9 @@ QString printLineText(std::string_view line) {
   return fromBytes(line);
 }
 
-void printScriptLines(QPrinter& printer, const std::vector<std::string>& lines) {
+bool printScriptLines(QPrinter& printer, const std::vector<std::string>& lines) {
   QPainter painter;
-  if (!painter.begin(&printer)) return;
+  if (!painter.begin(&printer)) return false;
   QFont font("Times New Roman", 12);
   font.setStyleHint(QFont::Serif);
   painter.setFont(font);
@@ -43,5 +43,5 @@ void printScriptLines(QPrinter& printer, const std::vector<std::string>& lines) 
         painter.drawText(indent, top + metrics.ascent(), printLineText(lines[pages[page].first + i]));
       }
     }
-  painter.end();
+  return painter.end();
 }

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -554,6 +556,19 @@ TEST_F(MainFrameTest, HelpShowsTheSelectedGroupsPage) {
 TEST_F(MainFrameTest, PrintRunsTheDialogFirst) {
   frame->print();  // cancelled
   ASSERT_EQ(dialogs.captions.size(), 1u);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainFrameTest, APrintThatCannotStartSaysSo) {
+  const std::string missingFolder = makeTempDir() + "/missing/out.pdf";
+  dialogs.answer = [&](QDialog& dialog) {
+    QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(missingFolder));
+    return int(QDialog::Accepted);
+  };
+  frame->print();
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"warning: Unable to print the configuration file."});
 }
 
 }  // namespace
