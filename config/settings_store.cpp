@@ -75,10 +75,17 @@ bool storeDisabledSign(SettingsStore& store, std::string_view sign) {
   return store.setValue("DisabledSign", bytesAsUtf8(sign));
 }
 
+bool isChoosableDisabledSign(std::string_view sign) {
+  if (!isUsableDisabledSign(sign)) return false;
+  for (char c : sign)
+    if (static_cast<unsigned char>(c) < ' ' || c == '\x7F') return false;
+  return true;
+}
+
 bool isUsableDisabledSign(std::string_view sign) {
   if (sign.empty() || sign.size() > kMaxDisabledSignLength) return false;
   for (char c : sign)
-    if (static_cast<unsigned char>(c) <= ' ' || c == '\x7F') return false;
+    if (c == ' ' || (c >= '\t' && c <= '\r')) return false;
   const char first = sign.front();
   if ((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z') || (first >= '0' && first <= '9'))
     return false;

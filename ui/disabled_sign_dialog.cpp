@@ -10,7 +10,7 @@
 #include "ui/script_text.h"
 
 CDisabledSignDialog::CDisabledSignDialog(const QString& current, QWidget* parent)
-    : QDialog(parent), sign_(new QComboBox), problem_(new QLabel(kDisabledSignRule)) {
+    : QDialog(parent), sign_(new QComboBox), problem_(new QLabel(kChosenDisabledSignRule)) {
   setWindowTitle("Choose disabled sign");
   sign_->setEditable(true);
   sign_->setInsertPolicy(QComboBox::NoInsert);
@@ -41,8 +41,8 @@ void CDisabledSignDialog::accept() {
   // A character without a byte of the scripts' code page would be written as "?".
   if (const QString character = unstorableCharacter(sign()); !character.isEmpty())
     problem_->setText(unstorableText(QStringLiteral("The disabled sign holds"), character));
-  else if (!isUsableDisabledSign(toBytes(sign())))
-    problem_->setText(kDisabledSignRule);
+  else if (!isChoosableDisabledSign(toBytes(sign())))
+    problem_->setText(kChosenDisabledSignRule);
   else
     return QDialog::accept();
   problem_->show();

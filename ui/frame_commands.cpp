@@ -87,6 +87,9 @@ bool CMainFrame::saveAs() {
 
 void CMainFrame::print() {
   QPrintDialog dialog(&printer(), this);
+  // The pages follow from the script and are all printed; "Pages from ... to"
+  // is not offered.
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   if (dialogs_.exec(dialog) != QDialog::Accepted) return;
   // Nothing on paper must not pass for a print.
   if (!printScriptLines(printer(), splitPrintLines(FormatScript(doc_.configuration()))))

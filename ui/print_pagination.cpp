@@ -33,10 +33,12 @@ std::vector<PageSlice> paginate(std::size_t lineCount, int pageHeight, int lineH
   return pages;
 }
 
-PageSpan pagesToPrint(std::size_t pageCount, int fromPage, int toPage) {
-  if (fromPage <= 0 && toPage <= 0) return {0, pageCount};
-  const std::size_t from = static_cast<std::size_t>(std::max(fromPage, 1));
-  const std::size_t to = toPage <= 0 ? pageCount : std::min(static_cast<std::size_t>(toPage), pageCount);
-  if (from > to) return {0, 0};
-  return {from - 1, to};
+std::vector<std::size_t> printOrder(std::size_t pageCount, int copies, bool collate) {
+  const auto times = static_cast<std::size_t>(std::max(copies, 1));
+  std::vector<std::size_t> order;
+  order.reserve(pageCount * times);
+  for (std::size_t outer = 0; outer < (collate ? times : pageCount); ++outer)
+    for (std::size_t inner = 0; inner < (collate ? pageCount : times); ++inner)
+      order.push_back(collate ? inner : outer);
+  return order;
 }

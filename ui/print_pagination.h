@@ -21,12 +21,7 @@ struct PageSlice {
 // that still takes one line, so printing always ends.
 std::vector<PageSlice> paginate(std::size_t lineCount, int pageHeight, int lineHeight);
 
-// The pages the print dialog asked for, as indexes [first, last) into the
-// paginated pages: pages `fromPage` to `toPage` counted from 1, or all of
-// them when both are 0 (no range chosen). A range past the end is cut short.
-struct PageSpan {
-  std::size_t first = 0;
-  std::size_t last = 0;
-  bool operator==(const PageSpan&) const = default;
-};
-PageSpan pagesToPrint(std::size_t pageCount, int fromPage, int toPage);
+// The pages in the order they go to a printer that makes no copies itself:
+// whole copies one after the other when collated, else each page `copies`
+// times in a row.
+std::vector<std::size_t> printOrder(std::size_t pageCount, int copies, bool collate);

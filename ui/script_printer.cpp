@@ -29,19 +29,18 @@ bool printScriptLines(QPrinter& printer, const std::vector<std::string>& lines) 
   const int indent = metrics.horizontalAdvance("WW");
   const int pageHeight = painter.viewport().height();
   const std::vector<PageSlice> pages = paginate(lines.size(), pageHeight, lineHeight);
-  const bool range = printer.printRange() == QPrinter::PageRange;
-  const PageSpan chosen = pagesToPrint(pages.size(), range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
-  // A printer that makes no copies itself (a PDF file) gets each copy whole.
-  const int copies = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
+  // Every page goes to the printer; a range typed for a real printer is left
+  // to its spooler, which would otherwise cut the pages a second time. A
+  // printer that makes no copies itself (a PDF file) gets them from here.
+  const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
   bool first = true;
-  for (int copy = 0; copy < copies; ++copy)
-    for (std::size_t page = chosen.first; page < chosen.last; ++page) {
-      if (!first) printer.newPage();
-      first = false;
-      for (std::size_t i = 0; i < pages[page].count; ++i) {
-        const int top = static_cast<int>(i + 1) * lineHeight;
-        painter.drawText(indent, top + metrics.ascent(), printLineText(lines[pages[page].first + i]));
-      }
+  for (const std::size_t page : printOrder(pages.size(), copies, printer.collateCopies())) {
+    if (!first) printer.newPage();
+    first = false;
+    for (std::size_t i = 0; i < pages[page].count; ++i) {
+      const int top = static_cast<int>(i + 1) * lineHeight;
+      painter.drawText(indent, top + metrics.ascent(), printLineText(lines[pages[page].first + i]));
     }
+  }
   return painter.end();
 }

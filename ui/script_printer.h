@@ -13,6 +13,6 @@ QString printLineText(std::string_view line);
 
 // Prints the lines in Times New Roman 12 pt (or the closest font the system
 // has), each indented by the width of "WW", pages as paginate() cuts them:
-// only the pages the print dialog chose, in as many copies as it asked for.
+// in as many copies as the print dialog asked for.
 // False when the printer could not be started.
 bool printScriptLines(QPrinter& printer, const std::vector<std::string>& lines);

@@ -168,7 +168,7 @@ TEST_F(MainFrameTest, DisabledSignIsScriptBytes) {
             "The disabled sign holds \"\u0414\", which a configuration file cannot store.");
   dialog.signBox()->setEditText("##");
   dialog.accept();
-  EXPECT_EQ(dialog.problemLabel()->text(), QString(kDisabledSignRule));
+  EXPECT_EQ(dialog.problemLabel()->text(), QString(kChosenDisabledSignRule));
 }
 
 TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
@@ -180,7 +180,7 @@ TEST_F(MainFrameTest, DisabledSignDialogListsAndRefusesEmptyText) {
   dialog.signBox()->setEditText("");
   dialog.accept();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  for (const char* unusable : {"##", "#OS", "x!", "! !"}) {
+  for (const char* unusable : {"##", "#OS", "x!", "! !", "!\x1A"}) {
     dialog.signBox()->setEditText(unusable);
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Rejected) << unusable;
@@ -554,9 +554,15 @@ TEST_F(MainFrameTest, HelpShowsTheSelectedGroupsPage) {
 }
 
 TEST_F(MainFrameTest, PrintRunsTheDialogFirst) {
-  frame->print();  // cancelled
+  bool offersRange = true;
+  dialogs.answer = [&](QDialog& dialog) {
+    offersRange = static_cast<QPrintDialog&>(dialog).testOption(QAbstractPrintDialog::PrintPageRange);
+    return int(QDialog::Rejected);
+  };
+  frame->print();
   ASSERT_EQ(dialogs.captions.size(), 1u);
   EXPECT_TRUE(messages.shown.empty());
+  EXPECT_FALSE(offersRange);
 }
 
 TEST_F(MainFrameTest, APrintThatCannotStartSaysSo) {

@@ -47,18 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
              std::to_string(c.lineHeight);
     });
 
-// Pages "from" to "to" of the print dialog, counted from 1; 0 and 0 is all.
-TEST(PagesToPrintTest, TheDialogsRangeCutToThePagesThereAre) {
-  struct Case {
-    std::size_t pages;
-    int from, to;
-    PageSpan chosen;
-  } cases[] = {
-      {9, 0, 0, {0, 9}}, {9, 2, 2, {1, 2}}, {9, 2, 3, {1, 3}},  {9, 8, 20, {7, 9}},
-      {9, 10, 12, {0, 0}}, {9, 3, 1, {0, 0}}, {0, 0, 0, {0, 0}}, {9, 1, 2147483647, {0, 9}},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(pagesToPrint(c.pages, c.from, c.to), c.chosen) << c.pages << " " << c.from << "-" << c.to;
+TEST(PrintOrderTest, CollatedCopiesWholeElseEachPageRepeated) {
+  using Order = std::vector<std::size_t>;
+  EXPECT_EQ(printOrder(3, 1, true), (Order{0, 1, 2}));
+  EXPECT_EQ(printOrder(3, 2, true), (Order{0, 1, 2, 0, 1, 2}));
+  EXPECT_EQ(printOrder(3, 2, false), (Order{0, 0, 1, 1, 2, 2}));
+  EXPECT_EQ(printOrder(2, 0, false), (Order{0, 1}));  // no copy count is one copy
+  EXPECT_TRUE(printOrder(0, 3, true).empty());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ int pdfPages(const std::string& bytes) {
   return pages;
 }
 
-// `fromPage` and `toPage` as the print dialog sets them; 0 and 0 is all.
+// `fromPage` and `toPage` as a print dialog may set them; 0 and 0 is all.
 int printedPages(std::size_t lineCount, int fromPage = 0, int toPage = 0, int copies = 1) {
   const std::string path = makeTempDir() + "/script.pdf";
   QPrinter printer;
@@ -41,16 +41,14 @@ TEST(ScriptPrinterTest, LongScriptContinuesOnFurtherPages) {
   EXPECT_GT(printedPages(400), 1);
 }
 
-// 400 lines of 12 points take at least five pages of any paper Qt offers.
-TEST(ScriptPrinterTest, OnlyThePagesAndCopiesTheDialogChose) {
+// A PDF file makes no copies of its own: every copy is written. A page range
+// is left to a printer's spooler, which would otherwise cut a second time.
+TEST(ScriptPrinterTest, EveryPageInAsManyCopiesAsAskedFor) {
   const int all = printedPages(400);
-  ASSERT_GE(all, 5);
-  EXPECT_EQ(printedPages(400, 2, 2), 1);
-  EXPECT_EQ(printedPages(400, 2, 4), 3);
-  EXPECT_EQ(printedPages(400, 3, 1000), all - 2);
-  // A PDF file makes no copies of its own: each is written whole.
-  EXPECT_EQ(printedPages(400, 2, 3, 2), 4);
+  ASSERT_GT(all, 1);
+  EXPECT_EQ(printedPages(400, 0, 0, 2), 2 * all);
   EXPECT_EQ(printedPages(5, 0, 0, 3), 3);
+  EXPECT_EQ(printedPages(400, 2, 3), all);
 }
 
 // Script bytes print one character each, as the editor shows them, even when
