@@ -1,8 +1,6 @@
 #include "ui/script_printer.h"
 #include "ui/script_text.h"
 
-#include <algorithm>
-
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
