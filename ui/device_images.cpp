@@ -209,6 +209,13 @@ QPixmap drawImage(ImageKey key) {
 QIcon iconFor(ImageKey key) {
   static std::map<int, QIcon> cache;
   auto it = cache.find(key.code());
-  if (it == cache.end()) it = cache.emplace(key.code(), QIcon(drawImage(key))).first;
+  if (it == cache.end()) {
+    // The same picture selected: a style would otherwise tint it with the
+    // highlight colour, and its marks (cross, "!", "BOOT") would fade.
+    const QPixmap picture = drawImage(key);
+    QIcon icon(picture);
+    icon.addPixmap(picture, QIcon::Selected);
+    it = cache.emplace(key.code(), icon).first;
+  }
   return it->second;
 }

@@ -58,6 +58,11 @@ void CVelmorEditorView::buildLayout() {
   connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { openNode(item); });
   connect(tree_, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* item) { selectionChanged(item); });
+  // A click on empty space clears Qt's selection but keeps the current item,
+  // which the commands act on: it stays shown as selected.
+  connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] {
+    if (tree_->selectedItems().isEmpty() && tree_->currentItem()) tree_->currentItem()->setSelected(true);
+  });
   connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { select(item); });
   connect(tree_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { select(item); });
 

@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "devices/device_registry.h"
 #include "devices/velmor_unit_device.h"
 #include "support/checker_checks.h"
 #include "ui/conflicts_dialog.h"
+#include "ui/device_images.h"
 #include "ui/editor_view.h"
 #include "ui_fixtures.h"
 
@@ -166,6 +168,34 @@ TEST_F(EditorViewTest, DeleteAsksFirstAndRebuilds) {
   EXPECT_EQ(childTexts(group(DeviceGroup::Serials)), (std::vector<std::string>{"YLA  ( dl11 )"}));
   EXPECT_EQ(stateOf("YLA"), State::Normal);
   EXPECT_TRUE(doc.isModified());
+}
+
+// The commands act on the current node: a click on empty space below the
+// nodes must not leave it current but shown as unselected.
+TEST_F(EditorViewTest, AClickOnEmptySpaceKeepsTheSelectionShown) {
+  load(kTwoConsoles);
+  view.show();
+  view.tree()->expandAll();
+  view.tree()->setCurrentItem(device("YLB"));
+  QWidget* space = view.tree()->viewport();
+  const QPoint below(10, space->height() - 3);
+  ASSERT_EQ(view.tree()->itemAt(below), nullptr);
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+    QTest::mouseClick(space, button, {}, below);
+    EXPECT_EQ(view.tree()->currentItem(), device("YLB"));
+    EXPECT_EQ(view.tree()->selectedItems(), QList<QTreeWidgetItem*>{device("YLB")});
+  }
+}
+
+// A style tints a selected icon with the highlight colour unless the icon
+// has its own selected picture; the state marks must stay as drawn.
+TEST(DeviceImages, SelectedNodesShowTheSamePicture) {
+  for (ImageKey key : {ImageKey{ImageSet::Serial, ImageState::Normal}, ImageKey{ImageSet::Serial, ImageState::Disabled},
+                       ImageKey{ImageSet::Disk, ImageState::Boot}}) {
+    const QIcon icon = iconFor(key);
+    const QSize size = icon.availableSizes().value(0, QSize(16, 16));
+    EXPECT_EQ(icon.pixmap(size, QIcon::Selected).toImage(), icon.pixmap(size, QIcon::Normal).toImage());
+  }
 }
 
 // Should two devices of one name ever meet (a script cannot load them), each
