@@ -225,7 +225,7 @@ class ScriptReader {
   static bool isWrittenHeaderLine(std::string_view line) {
     if (line.find_first_not_of('#') == std::string_view::npos) return line.size() == kHeaderRuleLength;
     return startsWith(line, "## This is general header for the configuration file.") ||
-           startsWith(line, "## File Name: ") || startsWith(line, "## Date Of Writing: ");
+           startsWith(line, kFileNameHeading) || startsWith(line, "## Date Of Writing: ");
   }
 
   // `line` is reported whole, disabled sign included, when it is lost; the

@@ -23,7 +23,8 @@ std::string headerValue(std::string_view value) {
 void writeHeader(std::string& out, const Configuration& config) {
   out += kHashRule + "\n";
   out += "## This is general header for the configuration file.\n";
-  out += "## File Name: " + headerValue(config.fileName) + "\n";
+  out += kFileNameHeading;
+  out += headerValue(config.fileName) + "\n";
   out += "## Date Of Writing: " + headerValue(config.date) + "\n";
   out += "## User Name: " + headerValue(config.userName) + "\n";
   out += "## Project Name: " + headerValue(config.projectName) + "\n";

@@ -11,6 +11,8 @@ class Configuration;
 
 // The "#" rules above and below the general header are this many "#".
 inline constexpr std::size_t kHeaderRuleLength = 73;
+// The header line that holds the file's path.
+inline constexpr std::string_view kFileNameHeading = "## File Name: ";
 
 struct ScriptWriteOptions {
   // The moment of writing; the current local time when left empty.

@@ -5,7 +5,7 @@
 #include "devices/model_tables.h"
 
 VelmorUnitDevice::VelmorUnitDevice(const VelmorUnitDevice& other)
-    : VelmorBusDevice(other), unbuilt_(other.unbuilt_), unlisted_(other.unlisted_) {
+    : VelmorBusDevice(other), unlisted_(other.unlisted_) {
   unitList_.reserve(other.unitList_.size());
   for (const auto& unit : other.unitList_) unitList_.push_back(unit ? unit->clone() : nullptr);
 }
@@ -25,7 +25,6 @@ void VelmorUnitDevice::listUnits(int count) {
 void VelmorUnitDevice::makePlaces() const {
   if (unlisted_ == 0) return;
   unitList_.resize(unitList_.size() + static_cast<std::size_t>(unlisted_));
-  unbuilt_ += unlisted_;
   unlisted_ = 0;
 }
 
@@ -38,16 +37,13 @@ std::unique_ptr<VelmorUnit> VelmorUnitDevice::freshUnit(int number) const {
 VelmorUnit& VelmorUnitDevice::builtUnit(std::size_t position) const {
   makePlaces();
   std::unique_ptr<VelmorUnit>& place = unitList_[position];
-  if (!place) {
-    place = freshUnit(static_cast<int>(position));  // the place stays empty if memory runs out
-    --unbuilt_;
-  }
+  if (!place) place = freshUnit(static_cast<int>(position));  // the place stays empty if memory runs out
   return *place;
 }
 
 void VelmorUnitDevice::buildUnits() const {
   makePlaces();
-  for (std::size_t position = 0; unbuilt_ > 0 && position < unitList_.size(); ++position) builtUnit(position);
+  for (std::size_t position = 0; position < unitList_.size(); ++position) builtUnit(position);
 }
 
 bool VelmorUnitDevice::isComplete() const {

@@ -47,7 +47,6 @@ class VelmorUnitDevice : public VelmorBusDevice {
   bool isComplete() const override;
   void deleteUnits() override {
     unitList_.clear();
-    unbuilt_ = 0;
     unlisted_ = 0;
   }
 
@@ -117,7 +116,6 @@ class VelmorUnitDevice : public VelmorBusDevice {
   void listUnits(int count);
   void makePlaces() const;
 
-  mutable std::vector<std::unique_ptr<VelmorUnit>> unitList_;
-  mutable int unbuilt_ = 0;   // the empty places in the list
+  mutable std::vector<std::unique_ptr<VelmorUnit>> unitList_;  // an empty place: a unit not yet built
   mutable int unlisted_ = 0;  // the units after the list's end, without a place yet
 };

@@ -6,13 +6,14 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "config/script_writer.h"
 #include "ui/print_pagination.h"
 
 QString printLineText(std::string_view line) {
   // Only the file name line holds a path, whose bytes the file system may
   // have given in UTF-8; a script line whose bytes merely look like UTF-8
   // must print as the editor shows it.
-  if (line.substr(0, 14) == "## File Name: ") return displayText(line);
+  if (line.substr(0, kFileNameHeading.size()) == kFileNameHeading) return displayText(line);
   return fromBytes(line);
 }
 
