@@ -24,12 +24,6 @@ class SilentMessages : public UserMessages {
   int count = 0;
 };
 
-std::size_t deviceCount(const Configuration& config) {
-  std::size_t count = 0;
-  for (std::size_t id = 0; id < kDeviceListCount; ++id) count += config.list(static_cast<DeviceListId>(id)).size();
-  return count;
-}
-
 // Makes the script of state.range(0) devices and reads it once outside the
 // timing, making sure the generator and the reader still agree: a message or
 // a lost device would measure the wrong thing.
@@ -37,7 +31,7 @@ bool prepare(benchmark::State& state, std::string& script, Configuration& config
   script = GenerateScript(static_cast<int>(state.range(0)));
   SilentMessages messages;
   ReadScriptBytes(config, script, messages);
-  if (messages.count != 0 || deviceCount(config) != static_cast<std::size_t>(state.range(0))) {
+  if (messages.count != 0 || config.DeviceCount() != static_cast<std::size_t>(state.range(0))) {
     state.SkipWithError("the generated script did not read cleanly (are MSCP and DL11 there?)");
     return false;
   }

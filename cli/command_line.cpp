@@ -41,8 +41,6 @@ bool asksForHelp(const std::vector<std::string>& args) {
   return false;
 }
 
-// A sign with a line break would split every statement it marks.
-
 class Parser {
  public:
   Parser(const std::vector<std::string>& args, const Command& command) : args_(args) {

@@ -63,18 +63,17 @@ class Configuration {
 
   // Editing operations; devices are named ignoring case, as FindDevice finds them.
   VelmorBusDevice* FindBusDevice(std::string_view name);
-  void DeleteDevice(std::string_view name);
-  void DisableDevice(std::string_view name);
-  // Refused (with a stop message) for a timer or clock while another one is active.
-  bool EnableDevice(std::string_view name, UserMessages& messages);
-  // The same for one device of the configuration itself, so a command
-  // reaches the one it was given even where two devices share a name (reading
-  // never loads such a pair, but the lists do not forbid it).
+  // These take the device itself, so a command reaches the one it was given
+  // even where two devices share a name (reading never loads such a pair, but
+  // the lists do not forbid it).
   void DeleteDevice(const VelmorBusDevice& device);
   void DisableDevice(VelmorBusDevice& device);
+  // Refused (with a stop message) for a timer or clock while another one is active.
   bool EnableDevice(VelmorBusDevice& device, UserMessages& messages);
   // How many devices answer to the name (letter case ignored).
   std::size_t CountNamed(std::string_view name) const;
+  // All devices of every list, the system entry not counted.
+  std::size_t DeviceCount() const;
   // Whether any two devices answer to one name (letter case ignored).
   bool HasSharedName() const;
   bool IsDeviceDisabled(std::string_view name);
@@ -100,6 +99,11 @@ class Configuration {
  private:
   std::array<DeviceList, kDeviceListCount> lists_;
 };
+
+// Disks, tapes and loaders boot from one of their units; a ROM boots by its
+// start flag. One device of the configuration at most is the boot device.
+bool IsBootController(DeviceKind kind);
+bool IsBootDevice(const VelmorBusDevice& device);
 
 // Lists in the order FindDevice visits them.
 inline constexpr std::array<DeviceListId, kDeviceListCount> kFindOrder = {

@@ -9,19 +9,8 @@
 
 namespace {
 
-bool isBootController(const VelmorBusDevice& device) {
-  return device.kind() == DeviceKind::Disk || device.kind() == DeviceKind::Tape ||
-         device.kind() == DeviceKind::Loader;
-}
-
-bool isBootDevice(const VelmorBusDevice& device) {
-  if (isBootController(device)) return static_cast<const VelmorUnitDevice&>(device).bootUnitNumber() >= 0;
-  if (device.kind() == DeviceKind::ROM) return static_cast<const VelmorROMDevice&>(device).start;
-  return false;
-}
-
 void clearBoot(VelmorBusDevice& device) {
-  if (isBootController(device)) {
+  if (IsBootController(device.kind())) {
     auto& controller = static_cast<VelmorUnitDevice&>(device);
     for (std::size_t i = 0; i < controller.unitCount(); ++i)
       if (controller.unit(i).isBoot()) {
@@ -50,18 +39,6 @@ void Configuration::ResetConfiguration() {
   userName.clear();
   projectName.clear();
   date.clear();
-}
-
-void Configuration::DeleteDevice(std::string_view name) {
-  for (DeviceListId id : kFindOrder) {
-    DeviceList& devices = list(id);
-    auto it = std::find_if(devices.begin(), devices.end(),
-                           [&](const auto& device) { return equalsIgnoreCase(device->name, name); });
-    if (it != devices.end()) {
-      devices.erase(it);
-      return;
-    }
-  }
 }
 
 void Configuration::DeleteDevice(const VelmorBusDevice& device) {
@@ -93,16 +70,7 @@ bool Configuration::HasSharedName() const {
   return std::adjacent_find(names.begin(), names.end()) != names.end();
 }
 
-void Configuration::DisableDevice(std::string_view name) {
-  if (VelmorBusDevice* device = FindBusDevice(name)) DisableDevice(*device);
-}
-
 void Configuration::DisableDevice(VelmorBusDevice& device) { device.disabled = true; }
-
-bool Configuration::EnableDevice(std::string_view name, UserMessages& messages) {
-  VelmorBusDevice* device = FindBusDevice(name);
-  return device && EnableDevice(*device, messages);
-}
 
 bool Configuration::EnableDevice(VelmorBusDevice& device, UserMessages& messages) {
   if (device.kind() == DeviceKind::Timer && HasActiveTimer()) {
@@ -124,6 +92,12 @@ bool Configuration::IsDeviceDisabled(std::string_view name) {
 
 bool Configuration::NameExists(std::string_view name) { return FindDevice(name) != nullptr; }
 
+std::size_t Configuration::DeviceCount() const {
+  std::size_t count = 0;
+  for (const DeviceList& devices : lists_) count += devices.size();
+  return count;
+}
+
 std::string Configuration::UniqueName(std::string_view prefix) {
   // A, B, ... and the character codes after Z as far as "~"; then, so that a
   // hostile configuration cannot make this loop forever, numbered names, one
@@ -132,8 +106,7 @@ std::string Configuration::UniqueName(std::string_view prefix) {
     std::string name = std::string(prefix) + letter;
     if (!NameExists(name)) return name;
   }
-  std::size_t devices = 0;
-  for (const DeviceList& l : lists_) devices += l.size();
+  const std::size_t devices = DeviceCount();
   for (std::size_t i = 1; i <= devices + 1; ++i) {
     std::string name = std::string(prefix) + "A" + std::to_string(i);
     if (!NameExists(name)) return name;
@@ -164,8 +137,18 @@ std::int32_t Configuration::NextRegister(DeviceListId id, std::string_view type,
   return static_cast<std::int32_t>(std::int64_t{holder->registerAddress} + row->areaSize);
 }
 
+bool IsBootController(DeviceKind kind) {
+  return kind == DeviceKind::Disk || kind == DeviceKind::Tape || kind == DeviceKind::Loader;
+}
+
+bool IsBootDevice(const VelmorBusDevice& device) {
+  if (IsBootController(device.kind())) return static_cast<const VelmorUnitDevice&>(device).bootUnitNumber() >= 0;
+  if (device.kind() == DeviceKind::ROM) return static_cast<const VelmorROMDevice&>(device).start;
+  return false;
+}
+
 void Configuration::ClearOtherBootDevices(const VelmorBusDevice* device) {
-  if (device && !isBootDevice(*device)) return;
+  if (device && !IsBootDevice(*device)) return;
   for (DeviceList& devices : lists_)
     for (auto& other : devices)
       if (other.get() != device) clearBoot(*other);

@@ -72,10 +72,6 @@ void runSpecificWriters(const DeviceSheetValues& values, VelmorBusDevice& device
     if (writer) writer(device);
 }
 
-bool keepsSingleBootDevice(DeviceKind kind) {
-  return kind == DeviceKind::Disk || kind == DeviceKind::Tape || kind == DeviceKind::ROM;
-}
-
 }  // namespace
 
 void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetValues& values) {
@@ -110,7 +106,7 @@ void CVelmorCfgEditorDoc::writeBackDevice(VelmorBusDevice& device, DeviceSheetVa
   if (unitsBefore)
     static_cast<VelmorUnitDevice&>(device).takeUnitsFrom(static_cast<const VelmorUnitDevice&>(*unitsBefore));
   runSpecificWriters(values, device);
-  if (keepsSingleBootDevice(device.kind())) config_.ClearOtherBootDevices(&device);
+  config_.ClearOtherBootDevices(&device);
   device.comments = values.comments;
   if (nameWasShared || checkerCannotTell(device.name)) {
     rebuildChecker();

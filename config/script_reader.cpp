@@ -26,11 +26,6 @@
 
 namespace {
 
-// The heading every save writes before the boot section.
-const std::string_view kBootHeading = "# Boot Device";
-// A header line holding it is the user name's, whatever else it holds.
-const std::string_view kUserNameHeading = "## User Name";
-
 // Fills `words` (kept by the caller, so its storage is reused line after line).
 void wordsOf(std::string_view line, std::vector<std::string_view>& words) {
   words.clear();
@@ -114,7 +109,6 @@ class ScriptReader {
     for (DeviceListId id : kFindOrder)
       for (auto& device : config_.list(id)) {
         names_.add(*device);
-        ++devices_;
         units_ += unitsOf(*device);
       }
     activeTimer_ = config_.HasActiveTimer();
@@ -166,9 +160,9 @@ class ScriptReader {
   void readLine(std::string_view line) {
     if (line.empty()) return;
     std::size_t keywordEnd = 0;
-    if (startsWith(line, "##")) {
+    if (startsWith(line, kHeaderMark)) {
       readHeaderLine(line);
-    } else if (startsWith(line, "#OS")) {
+    } else if (startsWith(line, kTargetOsMark)) {
       std::vector<std::string_view>& words = words_;
       wordsOf(line, words);
       std::string os;
@@ -209,10 +203,11 @@ class ScriptReader {
 
   void readHeaderLine(std::string_view line) {
     const std::size_t colon = line.find(':');
+    // A line holding the user name heading is the user name's, whatever else it holds.
     if (line.find(kUserNameHeading) != std::string_view::npos && colon != std::string_view::npos) {
       replaceSingle(lastUserLine_, line);
       config_.userName = trim(line.substr(colon + 1));
-    } else if (line.find("## Project Name") != std::string_view::npos && colon != std::string_view::npos) {
+    } else if (line.find(kProjectNameHeading) != std::string_view::npos && colon != std::string_view::npos) {
       replaceSingle(lastProjectLine_, line);
       config_.projectName = trim(line.substr(colon + 1));
     } else if (!isWrittenHeaderLine(line)) {
@@ -224,8 +219,8 @@ class ScriptReader {
   // (a banner of the user's own) is not one of them.
   static bool isWrittenHeaderLine(std::string_view line) {
     if (line.find_first_not_of('#') == std::string_view::npos) return line.size() == kHeaderRuleLength;
-    return startsWith(line, "## This is general header for the configuration file.") ||
-           startsWith(line, kFileNameHeading) || startsWith(line, "## Date Of Writing: ");
+    return startsWith(line, kGeneralHeaderLine) || startsWith(line, kFileNameHeading) ||
+           startsWith(line, kDateHeading);
   }
 
   // `line` is reported whole, disabled sign included, when it is lost; the
@@ -332,7 +327,7 @@ class ScriptReader {
     }
     // A load past a limit is not kept, so that a save of what was read reads
     // back whole.
-    const bool tooManyDevices = devices_ + 1 > kMaxReadDevices;
+    const bool tooManyDevices = config_.DeviceCount() + 1 > kMaxReadDevices;
     if (tooManyDevices || units_ + unitsOf(*device) > kMaxReadUnits) {
       lose(lineNumber_, line);
       stopReading(tooManyDevices, false);
@@ -353,7 +348,6 @@ class ScriptReader {
     }
     VelmorBusDevice& added = config_.append(std::move(device));
     names_.add(added);
-    ++devices_;
     units_ += unitsOf(added);
     succeeded_ = true;
   }
@@ -415,8 +409,7 @@ class ScriptReader {
 
   void readBoot(std::string_view line, std::string_view name, const std::string& unitWord) {
     VelmorDevice* device = names_.find(config_, name);
-    if (device && (device->kind() == DeviceKind::Disk || device->kind() == DeviceKind::Tape ||
-                   device->kind() == DeviceKind::Loader)) {
+    if (device && IsBootController(device->kind())) {
       const std::int32_t number = parseInteger(unitWord, 10);
       auto* controller = static_cast<VelmorUnitDevice*>(device);
       // A unit the controller does not have is reported like an unknown
@@ -614,7 +607,7 @@ class ScriptReader {
   std::vector<UnitLine> unitLines_;
   std::unordered_map<const VelmorNetworkDevice*, NetworkTextLines> networkTextLines_;
   std::size_t lineNumber_ = 0;
-  std::size_t devices_ = 0, units_ = 0;  // what the configuration holds, against the limits
+  std::size_t units_ = 0;  // what the configuration holds, against the limit
   bool stopped_ = false;
   bool succeeded_ = false;
   bool afterBoot_ = false;

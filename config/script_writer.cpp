@@ -5,6 +5,7 @@
 #include "config/configuration.h"
 #include "devices/number_format.h"
 #include "devices/rom_device.h"
+#include "devices/script_lines.h"
 #include "devices/velmor_unit_device.h"
 
 namespace {
@@ -21,15 +22,22 @@ std::string headerValue(std::string_view value) {
 }
 
 void writeHeader(std::string& out, const Configuration& config) {
+  auto line = [&](std::string_view heading, std::string_view separator, std::string_view value) {
+    out += heading;
+    out += separator;
+    out += headerValue(value);
+    out += '\n';
+  };
   out += kHashRule + "\n";
-  out += "## This is general header for the configuration file.\n";
-  out += kFileNameHeading;
-  out += headerValue(config.fileName) + "\n";
-  out += "## Date Of Writing: " + headerValue(config.date) + "\n";
-  out += "## User Name: " + headerValue(config.userName) + "\n";
-  out += "## Project Name: " + headerValue(config.projectName) + "\n";
+  out += kGeneralHeaderLine;
+  out += '\n';
+  line(kFileNameHeading, "", config.fileName);
+  line(kDateHeading, "", config.date);
+  line(kUserNameHeading, ": ", config.userName);
+  line(kProjectNameHeading, ": ", config.projectName);
   out += kHashRule + "\n\n";
-  out += "#OS " + headerValue(config.targetOs) + "\n\n";
+  line(kTargetOsMark, " ", config.targetOs);
+  out += '\n';
   if (!config.warnings) out += "warning off\n\n";
 }
 
@@ -82,7 +90,9 @@ std::string FormatScript(const Configuration& config) {
       out += '\n';
     }
   }
-  out += "\n# Boot Device\n";
+  out += '\n';
+  out += kBootHeading;
+  out += '\n';
   writeBootSection(out, config);
   return out;
 }

@@ -11,8 +11,14 @@ class Configuration;
 
 // The "#" rules above and below the general header are this many "#".
 inline constexpr std::size_t kHeaderRuleLength = 73;
-// The header line that holds the file's path.
+// The lines a save writes around the devices; the reader knows them by these
+// texts, so they are written here once.
+inline constexpr std::string_view kGeneralHeaderLine = "## This is general header for the configuration file.";
 inline constexpr std::string_view kFileNameHeading = "## File Name: ";
+inline constexpr std::string_view kDateHeading = "## Date Of Writing: ";
+inline constexpr std::string_view kUserNameHeading = "## User Name";
+inline constexpr std::string_view kProjectNameHeading = "## Project Name";
+inline constexpr std::string_view kBootHeading = "# Boot Device";
 
 struct ScriptWriteOptions {
   // The moment of writing; the current local time when left empty.

@@ -1,5 +1,6 @@
 #include "config/settings_store.h"
 
+#include "devices/script_lines.h"
 #include "devices/western_code_page.h"
 
 namespace {
@@ -89,5 +90,5 @@ bool isUsableDisabledSign(std::string_view sign) {
   const char first = sign.front();
   if ((first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z') || (first >= '0' && first <= '9'))
     return false;
-  return sign.substr(0, 2) != "##" && sign.substr(0, 3) != "#OS";
+  return !sign.starts_with(kHeaderMark) && !sign.starts_with(kTargetOsMark);
 }

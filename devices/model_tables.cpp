@@ -63,12 +63,6 @@ const ModelDescriptor* ModelTable::findDescriptor(std::string_view className, st
   return it == kind->firstOfModel.end() ? nullptr : it->second;
 }
 
-bool ModelTable::isKnownWord(std::string_view className, std::string_view word) const {
-  for (const ModelDescriptor& row : rowsOf(className))
-    if (equalsIgnoreCase(row.type, word) || equalsIgnoreCase(row.model, word)) return true;
-  return !aliasOf(className, word).empty();
-}
-
 std::string ModelTable::typeOfWord(std::string_view className, std::string_view word) const {
   const auto& rows = rowsOf(className);
   for (const ModelDescriptor& row : rows)
@@ -131,12 +125,6 @@ std::vector<std::int32_t> ModelTable::vectorChoices(std::string_view className, 
                                                     std::string_view model) const {
   const ModelDescriptor* row = findDescriptor(className, type, model);
   return row ? row->vectors : std::vector<std::int32_t>();
-}
-
-std::vector<std::int32_t> ModelTable::vector1Choices(std::string_view className, std::string_view type,
-                                                     std::string_view model) const {
-  const ModelDescriptor* row = findDescriptor(className, type, model);
-  return row ? row->vectors1 : std::vector<std::int32_t>();
 }
 
 std::vector<std::int32_t> ModelTable::priorityChoices(std::string_view className, std::string_view type,

@@ -60,7 +60,6 @@ class ModelTable {
 
   const ModelDescriptor* findDescriptor(std::string_view className, std::string_view type,
                                         std::string_view model) const;
-  bool isKnownWord(std::string_view className, std::string_view word) const;
   std::string typeOfWord(std::string_view className, std::string_view word) const;
   std::vector<std::string> typeWords(std::string_view className) const;
   // The type words a `load` gives back as themselves: a type whose word is
@@ -75,8 +74,6 @@ class ModelTable {
                                             std::string_view model) const;
   std::vector<std::int32_t> vectorChoices(std::string_view className, std::string_view type,
                                           std::string_view model) const;
-  std::vector<std::int32_t> vector1Choices(std::string_view className, std::string_view type,
-                                           std::string_view model) const;
   std::vector<std::int32_t> priorityChoices(std::string_view className, std::string_view type,
                                             std::string_view model) const;
   std::int32_t areaSizeOf(std::string_view className, std::string_view type, std::string_view model) const;

@@ -6,7 +6,7 @@ namespace {
 
 bool readsAsComment(std::string_view line, std::string_view disabledSign) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
-  return !startsWith(line, "##") && !startsWith(line, "#OS") && !IsStatementLine(line, disabledSign);
+  return !startsWith(line, kHeaderMark) && !startsWith(line, kTargetOsMark) && !IsStatementLine(line, disabledSign);
 }
 
 }  // namespace

@@ -3,6 +3,10 @@
 #include <string>
 #include <string_view>
 
+// Lines starting so are header lines and the target OS line, never comments.
+inline constexpr std::string_view kHeaderMark = "##";
+inline constexpr std::string_view kTargetOsMark = "#OS";
+
 enum class StatementKeyword { None, Load, Set, Boot, Warning, Start };
 
 // The statement a line holds: load or set (disabled or not), or an enabled

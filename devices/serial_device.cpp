@@ -177,6 +177,9 @@ const LineKey* findLineKey(std::string_view key) {
   return nullptr;
 }
 
+// Only DL11 lines take a parity.
+bool takesParity(std::string_view type) { return equalsIgnoreCase(type, "dl11"); }
+
 bool readParity(std::string_view value, SerialParity& parity) {
   if (equalsIgnoreCase(value, "none"))
     parity = SerialParity::None;
@@ -255,7 +258,7 @@ bool VelmorSerialDevice::setParameter(std::string_view key, int index, std::stri
   const LineKey* lineKey = findLineKey(key);
   const bool lineText = key == "line", offlineFlag = key == "offline";
   if (!lineKey && !lineText && !offlineFlag) return false;
-  if (lineKey && lineKey->form == LineValue::Parity && !equalsIgnoreCase(type, "dl11")) return false;
+  if (lineKey && lineKey->form == LineValue::Parity && !takesParity(type)) return false;
   // As on the other controllers, an index below a raised `units` count adds
   // the lines up to that count.
   VelmorSerialUnit* unit = unitForKey<VelmorSerialUnit>(*this, index);
@@ -296,9 +299,8 @@ void VelmorSerialDevice::writeUnit(std::string& out, const VelmorUnit& unit, con
   const std::string index = concat({"[", std::to_string(line.number), "]="});
   set.quoted(concat({" line", index}), line.file);
   for (const LineKey& key : kLineKeys) {
-    // Parity is read only for DL11 lines; written for another type it
-    // would make the saved file refuse its own line.
-    if (key.form == LineValue::Parity && !equalsIgnoreCase(type, "dl11")) continue;
+    // Written for another type, parity would make the saved file refuse its own line.
+    if (key.form == LineValue::Parity && !takesParity(type)) continue;
     if (std::optional<std::string> value = differingValue(key, line, defaults))
       set.line(concat({" ", key.key, index}), *value);
   }

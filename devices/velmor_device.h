@@ -145,7 +145,8 @@ class VelmorBusDevice : public VelmorDevice {
   // is never written, or the saved file would refuse its own line.
   virtual bool takesCommonKey(std::string_view) const { return true; }
   // The common lines: comments, load, model, then register, vector, priority
-  // and units where they differ from the model row's defaults.
+  // and units where they differ from the defaults a reader takes (see
+  // readBackDefaults).
   void writeStatements(std::string& out, const std::string& disabledSign) const override;
   void applyModelDefaults(bool reset) override;
 

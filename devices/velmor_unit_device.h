@@ -20,7 +20,8 @@ class VelmorUnit {
 
   DeviceKind kind() const { return kind_; }
 
-  // Fills every kind field still 0 (false) from the row for the owner's type and model.
+  // Fills the kind's fields still 0 (false) from the row for the owner's type
+  // and model; each kind says which of its fields the row gives.
   virtual void applyUnitDefaults(std::string_view ownerType, std::string_view ownerModel) = 0;
   virtual bool isComplete() const { return !file.empty(); }
   virtual void setBoot(bool) {}

@@ -13,8 +13,6 @@
 #include <QVBoxLayout>
 
 #include "config/document.h"
-#include "devices/rom_device.h"
-#include "devices/velmor_unit_device.h"
 #include "ui/node_texts.h"
 
 namespace {
@@ -23,20 +21,6 @@ constexpr int kTreeWidth = 300;
 constexpr int kTreeHeight = 380;
 
 const char* const kTargetOsNames[] = {"Windows NT 4.0", "Digital UNIX", "Open VMS"};
-
-bool hasBoot(const VelmorBusDevice& device) {
-  switch (device.kind()) {
-    case DeviceKind::Disk:
-    case DeviceKind::Tape:
-    case DeviceKind::Loader:
-      if (auto* units = dynamic_cast<const VelmorUnitDevice*>(&device)) return units->bootUnitNumber() != -1;
-      return false;
-    case DeviceKind::ROM:
-      if (auto* rom = dynamic_cast<const VelmorROMDevice*>(&device)) return rom->start;
-      return false;
-    default: return false;
-  }
-}
 
 }  // namespace
 
@@ -162,7 +146,7 @@ ImageKey CVelmorEditorView::stateImage(const VelmorBusDevice& device, ImageSet s
   // "Bus warnings enabled" is the emulator's own `warning` statement; the
   // editor shows a device that does not fit the system's bus whatever it says.
   return chooseDeviceImage(set, device.disabled, checker.hasConflict(device.name), checker.hasBusError(device.name),
-                           hasBoot(device));
+                           IsBootDevice(device));
 }
 
 void CVelmorEditorView::setNodeImage(QTreeWidgetItem* item, ImageKey key) {

@@ -19,7 +19,7 @@ QAction* addPromptedAction(QMenu& menu, const char* text, const char* prompt) {
 }
 
 // The checker's texts end their lines with CR LF; a message box wants LF.
-std::string boxText(std::string text) {
+std::string withoutCarriageReturns(const std::string& text) {
   std::string out;
   for (char c : text)
     if (c != '\r') out += c;
@@ -90,7 +90,7 @@ void CVelmorEditorView::openNode(QTreeWidgetItem* item) {
     showConflictsOf(*device);
     return;
   }
-  if (checker.hasBusError(name)) doc_.messages().warning(boxText(checker.busText(name)));
+  if (checker.hasBusError(name)) doc_.messages().warning(withoutCarriageReturns(checker.busText(name)));
   openSheet(*device);
 }
 

@@ -133,13 +133,9 @@ void CBusDeviceProperties::fill(const VelmorBusDevice& device) {
   fillModels();
   selectOrAdd(modelBox_, fromBytes(model_));
   setName(device.name);
-  const ModelTable& table = ModelTable::instance();
-  busText_->setText(busTypeText(table.busOf(className_, type_, model_)));
-  fillSorted(registerBox_, octalTexts(table.registerChoices(className_, type_, model_)));
+  refillFromModel();
   selectOrAdd(registerBox_, fromBytes(formatOctal(device.registerAddress)));
-  fillSorted(vectorBox_, octalTexts(table.vectorChoices(className_, type_, model_)));
   selectOrAdd(vectorBox_, fromBytes(formatOctal(device.vector)));
-  fillSorted(priorityBox_, octalTexts(table.priorityChoices(className_, type_, model_)));
   selectOrAdd(priorityBox_, fromBytes(formatOctal(device.priority)));
   // The device's own count, so that confirming an unchanged sheet keeps a
   // count that a script set; a new type or model shows the model's count.
