@@ -53,11 +53,13 @@ enum class NameProblem { None, Empty, Taken, HasBlank, TooLong };
 // name could turn a small file into gigabytes. Real names are a few letters.
 inline constexpr std::size_t kMaxDeviceNameLength = 255;
 
-// A name the device called `ownName` may take: not empty, no blanks (the tree
-// finds a device by the text before the first blank), at most
+// A name the device called `ownName` may take: not empty, no blanks (a `set`
+// or `boot` names a device by one word), at most
 // kMaxDeviceNameLength bytes, and no other device's name, letter case
 // ignored. Its own name in any case is fine.
 NameProblem checkDeviceName(Configuration& configuration, std::string_view name, std::string_view ownName);
+// The same without the look-up: empty, blanks or too long.
+NameProblem checkNameShape(std::string_view name);
 // The text shown for a refused name; empty for NameProblem::None.
 std::string nameProblemText(NameProblem problem);
 

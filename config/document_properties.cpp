@@ -9,10 +9,15 @@
 #include "devices/text_utils.h"
 #include "devices/velmor_unit_device.h"
 
-NameProblem checkDeviceName(Configuration& configuration, std::string_view name, std::string_view ownName) {
+NameProblem checkNameShape(std::string_view name) {
   if (name.empty()) return NameProblem::Empty;
   if (std::any_of(name.begin(), name.end(), isSpace)) return NameProblem::HasBlank;
   if (name.size() > kMaxDeviceNameLength) return NameProblem::TooLong;
+  return NameProblem::None;
+}
+
+NameProblem checkDeviceName(Configuration& configuration, std::string_view name, std::string_view ownName) {
+  if (const NameProblem shape = checkNameShape(name); shape != NameProblem::None) return shape;
   const VelmorDevice* found = configuration.FindDevice(name);
   if (found && found != configuration.FindDevice(ownName)) return NameProblem::Taken;
   return NameProblem::None;

@@ -75,7 +75,8 @@ bool hasUnits(const VelmorDevice& device) {
   }
 }
 
-std::size_t unitsOf(const VelmorDevice& device) {
+// The device's units, built or not (not the model's default `units` count).
+std::size_t unitCountOf(const VelmorDevice& device) {
   return hasUnits(device) ? static_cast<const VelmorUnitDevice&>(device).unitCount() : 0;
 }
 
@@ -109,7 +110,7 @@ class ScriptReader {
     for (DeviceListId id : kFindOrder)
       for (auto& device : config_.list(id)) {
         names_.add(*device);
-        units_ += unitsOf(*device);
+        units_ += unitCountOf(*device);
       }
     activeTimer_ = config_.HasActiveTimer();
     activeClock_ = config_.HasActiveClock();
@@ -309,12 +310,13 @@ class ScriptReader {
     // of that name: a device without a name, with a name of several words or
     // with the name of a device already loaded could never be set, and the
     // lines a save writes for it would fail or change another device.
-    if (name.empty() || std::any_of(name.begin(), name.end(), isSpace)) {
+    const NameProblem shape = checkNameShape(name);
+    if (shape == NameProblem::Empty || shape == NameProblem::HasBlank) {
       messages_.warning("Unable to load device " + name + "!\nA device name must be one word.");
       lose(lineNumber_, line);
       return;
     }
-    if (name.size() > kMaxDeviceNameLength) {
+    if (shape == NameProblem::TooLong) {
       messages_.warning("Unable to load device " + name + "!\nA device name must not be longer than " +
                         std::to_string(kMaxDeviceNameLength) + " characters.");
       lose(lineNumber_, line);
@@ -328,7 +330,7 @@ class ScriptReader {
     // A load past a limit is not kept, so that a save of what was read reads
     // back whole.
     const bool tooManyDevices = config_.DeviceCount() + 1 > kMaxReadDevices;
-    if (tooManyDevices || units_ + unitsOf(*device) > kMaxReadUnits) {
+    if (tooManyDevices || units_ + unitCountOf(*device) > kMaxReadUnits) {
       lose(lineNumber_, line);
       stopReading(tooManyDevices, false);
       return;
@@ -348,7 +350,7 @@ class ScriptReader {
     }
     VelmorBusDevice& added = config_.append(std::move(device));
     names_.add(added);
-    units_ += unitsOf(added);
+    units_ += unitCountOf(added);
     succeeded_ = true;
   }
 
@@ -369,7 +371,7 @@ class ScriptReader {
     const NetworkPairs pairsBefore = adapter ? NetworkPairs{adapter->protocolsPairs(), adapter->addressPairs()}
                                              : NetworkPairs{};
     const bool systemHadComments = device == &config_.system && !device->comments.empty();
-    const std::size_t unitsBefore = unitsOf(*device);
+    const std::size_t unitsBefore = unitCountOf(*device);
     succeeded_ = device->parseSetPairs(pairs, commentFrom);
     recountUnits(*device, unitsBefore);
     // A `model` key clears the comments earlier statements gave the system entry.
@@ -386,8 +388,7 @@ class ScriptReader {
     }
     if (pending_.empty()) return;
     VelmorUnit* unit = nullptr;
-    if (hasUnits(*device) && device->unitTouched())
-      unit = static_cast<VelmorUnitDevice*>(device)->unitAt(device->lastUnitIndex());
+    if (controller && controller->unitTouched()) unit = controller->unitAt(controller->lastUnitIndex());
     // A unit's comment lines go with the unit when a `model` key rebuilds
     // the units, as its settings do.
     if (unit)
@@ -414,7 +415,7 @@ class ScriptReader {
       auto* controller = static_cast<VelmorUnitDevice*>(device);
       // A unit the controller does not have is reported like an unknown
       // device; one below a raised count is there, as for unit keys.
-      const std::size_t unitsBefore = unitsOf(*controller);
+      const std::size_t unitsBefore = unitCountOf(*controller);
       VelmorUnit* unit = controller->unitWithinCount(number);
       recountUnits(*controller, unitsBefore);
       if (unit) {
@@ -556,7 +557,7 @@ class ScriptReader {
 
   // A statement may grow or shrink a device's unit list.
   void recountUnits(const VelmorDevice& device, std::size_t unitsBefore) {
-    units_ = units_ - unitsBefore + unitsOf(device);
+    units_ = units_ - unitsBefore + unitCountOf(device);
   }
 
   void loseUnlessBlank(std::string_view line) {

@@ -189,8 +189,10 @@ VelmorBusDevice* CVelmorEditorView::deviceOf(const QTreeWidgetItem* item) const 
 }
 
 std::string CVelmorEditorView::deviceNameOf(const QTreeWidgetItem* item) const {
-  if (!item || !item->data(0, kIsDeviceRole).toBool()) return {};
-  return nameOfNodeText(toBytes(item->text(0)));
+  if (!item) return {};
+  for (const IndexEntry& entry : index_)
+    if (entry.node == item) return entry.name;
+  return {};
 }
 
 void CVelmorEditorView::selectionChanged(QTreeWidgetItem* item) {

@@ -13,7 +13,3 @@ std::string deviceNodeText(const VelmorBusDevice& device) {
   if (!device.model.empty()) text += "," + toLower(device.model);
   return text + " )";
 }
-
-std::string nameOfNodeText(std::string_view text) {
-  return std::string(text.substr(0, text.find(' ')));
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 class VelmorBaseDevice;
 class VelmorBusDevice;
@@ -10,5 +9,3 @@ class VelmorBusDevice;
 std::string systemNodeText(const VelmorBaseDevice& system);
 // "DUA  ( mscp,ra92 )", "DUA  ( mscp )"; a Va1000 adapter shows its name and a blank.
 std::string deviceNodeText(const VelmorBusDevice& device);
-// The device name a node stands for: its text up to the first blank.
-std::string nameOfNodeText(std::string_view text);
