@@ -6,12 +6,19 @@
 #include <random>
 #include <system_error>
 
-// POSIX hosts flush to disk and keep the owner of a replaced file.
-#if __has_include(<unistd.h>)
+// POSIX hosts flush to disk and keep the owner of a replaced file. MinGW
+// has <unistd.h>, but not the calls used here.
+#if !defined(_WIN32) && __has_include(<unistd.h>)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #define VELMOR_HAVE_POSIX_FILES 1
+#endif
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
 #endif
 
 namespace fs = std::filesystem;
@@ -37,6 +44,27 @@ std::string randomSuffix(std::mt19937& random) {
 
 bool writeWhole(std::FILE* file, std::string_view bytes) {
   return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+// Creates `path` for writing, or fails with EEXIST when it is there already:
+// a file someone else made in the meantime is never reused.
+std::FILE* createNewFile(const fs::path& path) {
+#ifdef _WIN32
+  // Older Windows C libraries take fopen's "x" for an invalid mode and end
+  // the program; the exclusive open is as old as the library itself.
+  int fd = -1;
+  const errno_t failed = _sopen_s(&fd, path.string().c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
+                                  _SH_DENYNO, _S_IREAD | _S_IWRITE);
+  if (failed != 0) {
+    errno = failed;
+    return nullptr;
+  }
+  std::FILE* file = _fdopen(fd, "wb");
+  if (!file) _close(fd);
+  return file;
+#else
+  return std::fopen(path.string().c_str(), "wbx");
+#endif
 }
 
 // After the rename, the folder entry itself must reach the disk too.
@@ -105,8 +133,7 @@ bool SafeFileWriter::open() {
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     const fs::path candidate = folder / ("." + name + "." + randomSuffix(random) + ".tmp");
     errno = 0;
-    // "x": never reuse a file someone else made in the meantime.
-    std::FILE* file = std::fopen(candidate.string().c_str(), "wbx");
+    std::FILE* file = createNewFile(candidate);
     if (file) {
       file_.reset(file);
       temporary_ = candidate.string();

@@ -644,7 +644,7 @@ bool fileWriteDate(const std::string& path, std::string& date) {
   const std::time_t seconds = std::chrono::system_clock::to_time_t(
       std::chrono::time_point_cast<std::chrono::system_clock::duration>(systemTime));
   std::tm local{};
-  if (!localtime_r(&seconds, &local)) return false;
+  if (!LocalTimeOf(seconds, local)) return false;
   date = FormatReadDate(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour, local.tm_min,
                         local.tm_sec);
   return true;

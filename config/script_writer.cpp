@@ -119,14 +119,17 @@ void StampWriteDate(Configuration& config, const std::tm& when) {
   config.date = text;
 }
 
-std::tm CurrentLocalTime() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
+bool LocalTimeOf(std::time_t seconds, std::tm& local) {
 #ifdef _WIN32
-  localtime_s(&local, &now);
+  return localtime_s(&local, &seconds) == 0;
 #else
-  localtime_r(&now, &local);
+  return localtime_r(&seconds, &local) != nullptr;
 #endif
+}
+
+std::tm CurrentLocalTime() {
+  std::tm local{};
+  LocalTimeOf(std::time(nullptr), local);
   return local;
 }
 

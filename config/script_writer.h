@@ -46,3 +46,5 @@ std::string DiskLineEnds(std::string_view text);
 // Sets the date of writing: "12/06/26 14:05:09" for 6 December 2026, 14:05:09.
 void StampWriteDate(Configuration& config, const std::tm& when);
 std::tm CurrentLocalTime();
+// Breaks `seconds` down in local time; false when the C library cannot.
+bool LocalTimeOf(std::time_t seconds, std::tm& local);

@@ -48,8 +48,8 @@ struct ModelAlias {
 // What a kind hands to the process-wide tables.
 struct KindTables {
   std::string_view className;
-  const std::vector<ModelDescriptor>* rows;
-  const std::vector<ModelAlias>* aliases;
+  const std::vector<ModelDescriptor>* rows = nullptr;
+  const std::vector<ModelAlias>* aliases = nullptr;
 };
 
 // Process-wide, read-only after it is built (on first use); building it again
@@ -94,7 +94,7 @@ class ModelTable {
     bool operator()(const TypeModel& a, const TypeModel& b) const noexcept;
   };
   struct Kind {
-    const std::vector<ModelDescriptor>* rows;
+    const std::vector<ModelDescriptor>* rows = nullptr;
     std::map<std::string, std::string> aliases;  // lower-case word -> canonical word
     // The first row of a type, and of a type and model: the reader and the
     // checker ask for rows once per device and statement, not once per row.

@@ -33,7 +33,7 @@ struct UnitField {
   std::string_view key;
   UnitMember member;
   RowMember rowMember;  // the default: fills a new unit, and a field equal to it is not written
-  UnitFieldForm form;
+  UnitFieldForm form{};
 };
 
 // Keeps the unit member and the defaults member of one row the same type.

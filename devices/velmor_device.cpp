@@ -100,9 +100,9 @@ bool VelmorDevice::parseSetPairs(std::string_view line, std::size_t commentFrom)
 
   auto handOn = [&] {
     int index = 0;
-    const std::string_view name = lowered(splitIndex(key.text(), index), lowerKey);
+    const std::string_view keyName = lowered(splitIndex(key.text(), index), lowerKey);
     const int refusedBefore = refusedPairs_;
-    answer = setParameter(name, index, value.text());
+    answer = setParameter(keyName, index, value.text());
     if (!answer) ++refusedPairs_;
     if (pairStart >= commentFrom) refusedPairs_ = refusedBefore;
     pairStart = std::string_view::npos;

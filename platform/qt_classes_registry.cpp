@@ -40,7 +40,7 @@ bool QtClassesRegistry::setDefaultValue(const std::string& key, const std::strin
 
 bool QtClassesRegistry::deleteKey(const std::string& key) {
   const QString path = groupPath(key);
-  const int slash = path.lastIndexOf('/');
+  const qsizetype slash = path.lastIndexOf('/');
   const QString parent = slash < 0 ? QString() : path.left(slash);
   const QString leaf = slash < 0 ? path : path.mid(slash + 1);
 
