@@ -185,6 +185,8 @@ bool SafeFileWriter::commit() {
   if (std::fflush(file_.get()) != 0) return fail(lastError("write failed"));
 #ifdef VELMOR_HAVE_POSIX_FILES
   if (::fsync(::fileno(file_.get())) != 0) return fail(lastError("write failed"));
+#elif defined(_WIN32)
+  if (_commit(_fileno(file_.get())) != 0) return fail(lastError("write failed"));
 #endif
   const int closed = std::fclose(file_.release());
   if (closed != 0) return fail(lastError("write failed"));
