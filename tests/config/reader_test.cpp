@@ -557,3 +557,27 @@ TEST(Reader, FileNameDateAndPath) {
 }
 
 TEST(Reader, DateText) { EXPECT_EQ(FormatReadDate(9, 5, 2026, 7, 5, 3), "9/5/2026 7:5:3"); }
+
+// Comment lines no device follows are lost, each once, in file order, also
+// when a line after them was lost as it was read.
+TEST(Reader, CommentsBeforeALostLineAreListedToo) {
+  struct Case {
+    const char* script;
+    std::vector<std::size_t> lost;
+  } cases[] = {
+      {"load MSCP DUA\n# orphan\nnonsense words\n", {2, 3}},
+      {"load MSCP DUA\n# one\n# two\nset NONE x=1\n", {2, 3, 4}},
+      {"# first\nload MSCP DUA\n# orphan\nload NONE X\n", {3, 4}},
+  };
+  for (const Case& c : cases) {
+    Read r(c.script);
+    EXPECT_EQ(r.lostNumbers(), c.lost) << c.script;
+  }
+}
+
+// A trailing "#" word starts comment words, even when they read as a pair:
+// nothing of the line is lost.
+TEST(Reader, ACommentWordLikeAPairLosesNothing) {
+  Read r("load MSCP DUA\nset DUA file[0]=a #note=1\nset DUA file[1]=b # x=2\n");
+  EXPECT_TRUE(r.report.lost.empty());
+}

@@ -80,3 +80,15 @@ TEST(DisabledSign, EveryHighByteComesBack) {
     EXPECT_EQ(disabledSignFrom(&settings), sign) << code;
   }
 }
+
+// Earlier versions stored bytes 0x80 to 0x9F as U+0080 to U+009F: each still
+// gives its byte. A character in more bytes than it needs is no UTF-8.
+TEST(DisabledSign, EarlierStoredFormsAndOverlongForms) {
+  MapSettings settings;
+  for (int code = 0x80; code <= 0x9F; ++code) {
+    settings.values["DisabledSign"] = std::string("#\xC2") + static_cast<char>(code);
+    EXPECT_EQ(disabledSignFrom(&settings), std::string("#") + static_cast<char>(code)) << code;
+  }
+  settings.values["DisabledSign"] = "!\xE0\x82\xA7";  // "!§", its "§" overlong
+  EXPECT_EQ(disabledSignFrom(&settings), "#$");
+}

@@ -4,6 +4,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QMap>
+#include <QPaintEngine>
+#include <QPrintEngine>
 #include <QPrinter>
 
 #include "support/test_files.h"
@@ -57,6 +60,56 @@ TEST(ScriptPrinterTest, LinesPrintAsTheEditorShowsThem) {
   EXPECT_EQ(printLineText("## User Name: \xC3\xA9"), QString::fromUtf8("## User Name: \u00C3\u00A9"));
   EXPECT_EQ(printLineText("# \x80"), QString::fromUtf8("# \u20AC"));
   EXPECT_EQ(printLineText("## File Name: /home/\xC3\xA9/a.cfg"), QString::fromUtf8("## File Name: /home/\u00E9/a.cfg"));
+}
+
+// A printer whose spooler makes the copies and reports how the job ended.
+class SpoolerEngine : public QPaintEngine, public QPrintEngine {
+ public:
+  SpoolerEngine() : QPaintEngine(AllFeatures) {}
+  bool begin(QPaintDevice*) override { return painting = true; }
+  bool end() override {
+    painting = false;
+    return jobTaken;
+  }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawTextItem(const QPointF&, const QTextItem&) override {}
+  Type type() const override { return User; }
+  void setProperty(PrintEnginePropertyKey key, const QVariant& value) override { values[key] = value; }
+  QVariant property(PrintEnginePropertyKey key) const override {
+    return key == PPK_SupportsMultipleCopies ? QVariant(true) : values.value(key);
+  }
+  bool newPage() override { return ++pages > 0; }
+  bool abort() override { return false; }
+  int metric(QPaintDevice::PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case QPaintDevice::PdmWidth: return 600;
+      case QPaintDevice::PdmHeight: return 800;
+      case QPaintDevice::PdmDepth: return 32;
+      default: return 72;
+    }
+  }
+  QPrinter::PrinterState printerState() const override { return painting ? QPrinter::Active : QPrinter::Idle; }
+  QMap<int, QVariant> values;
+  int pages = 1;
+  bool jobTaken = true;
+  bool painting = false;
+};
+
+class SpoolerPrinter : public QPrinter {
+ public:
+  explicit SpoolerPrinter(SpoolerEngine& engine) { setEngines(&engine, &engine); }
+};
+
+TEST(ScriptPrinterTest, APrinterThatMakesCopiesGetsEachPageOnceAndTellsTheOutcome) {
+  for (const bool jobTaken : {true, false}) {
+    SpoolerEngine engine;
+    engine.jobTaken = jobTaken;
+    SpoolerPrinter printer(engine);
+    printer.setCopyCount(3);
+    EXPECT_EQ(printScriptLines(printer, std::vector<std::string>(5, "load MSCP DUA")), jobTaken);
+    EXPECT_EQ(engine.pages, 1);
+  }
 }
 
 }  // namespace
