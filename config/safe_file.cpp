@@ -98,7 +98,25 @@ void SafeFileWriter::discardTemporary() {
   temporary_.clear();
 }
 
+// A path the system gives back in characters the narrow file calls cannot
+// name (Windows) throws on conversion: that is a failed save, not an end.
 bool SafeFileWriter::open() {
+  try {
+    return openTemporary();
+  } catch (const std::exception& error) {
+    return fail(error.what());
+  }
+}
+
+bool SafeFileWriter::commit() {
+  try {
+    return replaceTarget();
+  } catch (const std::exception& error) {
+    return fail(error.what());
+  }
+}
+
+bool SafeFileWriter::openTemporary() {
   discardTemporary();
   failure_.clear();
   if (target_.empty()) return fail("no file name");
@@ -111,9 +129,13 @@ bool SafeFileWriter::open() {
   fs::path replaced = target;
   if (targetExisted_) {
     if (!fs::is_regular_file(status)) return fail("not a regular file");
-    // Follow symbolic links so that the link stays and the file it names is replaced.
-    replaced = fs::canonical(target, error);
-    if (error) return fail(error.message());
+    // Follow a symbolic link so that the link stays and the file it names is
+    // replaced. Other names are left as given: the system resolves them alike,
+    // and resolving them (on some Windows drives) can fail where a save works.
+    if (fs::is_symlink(fs::symlink_status(target, error))) {
+      replaced = fs::canonical(target, error);
+      if (error) return fail(error.message());
+    }
     // Opening for appending changes nothing, but tells whether the user may write the file.
     errno = 0;
     std::FILE* probe = std::fopen(replaced.string().c_str(), "ab");
@@ -179,7 +201,7 @@ bool SafeFileWriter::write(std::string_view bytes) {
   return true;
 }
 
-bool SafeFileWriter::commit() {
+bool SafeFileWriter::replaceTarget() {
   if (!file_) return false;
   errno = 0;
   if (std::fflush(file_.get()) != 0) return fail(lastError("write failed"));

@@ -40,13 +40,15 @@ class SafeFileWriter {
   struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };
+  bool openTemporary();
+  bool replaceTarget();
   bool fail(const std::string& what);
   void discardTemporary();
   bool takeOverOwnerAndPermissions();
   bool copyPermissions();
 
   std::string target_;
-  std::string replaced_;  // the target with symbolic links followed
+  std::string replaced_;  // the target, or the file its symbolic link names
   std::string temporary_;
   bool targetExisted_ = false;
   std::unique_ptr<std::FILE, FileCloser> file_;

@@ -640,7 +640,12 @@ bool fileWriteDate(const std::string& path, std::string& date) {
   std::error_code error;
   const auto written = std::filesystem::last_write_time(path, error);
   if (error) return false;
+#ifdef _MSC_VER
+  // Microsoft's file clock converts by way of UTC and has no to_sys.
+  const auto systemTime = std::chrono::clock_cast<std::chrono::system_clock>(written);
+#else
   const auto systemTime = std::chrono::file_clock::to_sys(written);
+#endif
   const std::time_t seconds = std::chrono::system_clock::to_time_t(
       std::chrono::time_point_cast<std::chrono::system_clock::duration>(systemTime));
   std::tm local{};

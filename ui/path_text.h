@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <filesystem>
@@ -9,8 +10,12 @@
 
 // Paths reach the core as the bytes the system's own file calls take: the
 // ANSI code page on Windows, UTF-8 elsewhere. They are not script text, whose
-// bytes the editor shows in the Western code page.
-inline std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+// bytes the editor shows in the Western code page. The system's own
+// separators, so that a file chosen in a dialog ("C:/a.cfg" in Qt) gets the
+// same "## File Name:" line as one named on the command line.
+inline std::string pathBytes(const QString& path) {
+  return QFile::encodeName(QDir::toNativeSeparators(path)).toStdString();
+}
 inline QString pathText(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
 
 // A name relative to the working folder, made whole as the system resolves

@@ -214,3 +214,23 @@ TEST_F(SafeFile, SymbolicLinkStaysAndTheFileItNamesIsReplaced) {
   EXPECT_TRUE(fs::is_symlink(path("dangling.cfg")));
   EXPECT_EQ(entries(), (std::vector<std::string>{"dangling.cfg", "link.cfg", "real.cfg"}));
 }
+
+// A name through a linked folder and "..", or a relative one, is replaced
+// where the system finds it; the linked folder gets no temporary file.
+TEST_F(SafeFile, NamesThroughLinkedFoldersAreReplacedWhereTheSystemFindsThem) {
+  fs::create_directories(path("a/b"));
+  fs::create_directory_symlink("a/b", path("link"));
+  ASSERT_TRUE(writeBytes(path("a/x.cfg"), "old"));
+  ASSERT_TRUE(save(path("link/../x.cfg"), "new"));
+  EXPECT_EQ(readBytes(path("a/x.cfg")), "new");
+  EXPECT_FALSE(fs::exists(path("x.cfg")));
+  EXPECT_TRUE(fs::is_empty(path("a/b")));
+
+  const fs::path before = fs::current_path();
+  fs::current_path(path("a"));
+  const bool saved = save("x.cfg", "again");
+  fs::current_path(before);
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(readBytes(path("a/x.cfg")), "again");
+  EXPECT_EQ(entries(), (std::vector<std::string>{"a", "link"}));
+}
