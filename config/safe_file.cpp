@@ -15,6 +15,9 @@
 #define VELMOR_HAVE_POSIX_FILES 1
 #endif
 #ifdef _WIN32
+#include <chrono>
+#include <thread>
+
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
@@ -29,6 +32,12 @@ namespace {
 constexpr std::size_t kMaxNameInTemporary = 100;
 constexpr int kTemporaryNameAttempts = 64;
 constexpr std::size_t kChunkSize = 64 * 1024;
+#ifdef _WIN32
+// Windows refuses to replace a file another program holds open; a virus
+// scanner or the search indexer holds it only for a moment.
+constexpr int kReplaceAttempts = 6;
+constexpr std::chrono::milliseconds kReplacePause{100};
+#endif
 
 std::string lastError(const char* fallback) {
   return errno != 0 ? std::string(std::strerror(errno)) : std::string(fallback);
@@ -217,6 +226,13 @@ bool SafeFileWriter::replaceTarget() {
 
   std::error_code error;
   fs::rename(temporary_, replaced_, error);
+#ifdef _WIN32
+  for (int attempt = 1; error && attempt < kReplaceAttempts; ++attempt) {
+    std::this_thread::sleep_for(kReplacePause);
+    fs::rename(temporary_, replaced_, error);
+  }
+  if (error) return fail(error.message() + " (is the file open in another program, such as the emulator?)");
+#endif
   if (error) return fail(error.message());
   temporary_.clear();
   fs::path folder = fs::path(replaced_).parent_path();
