@@ -10,6 +10,7 @@
 #include "cli/tool.h"
 #include "cli/write_time.h"
 #include "config/document.h"
+#include "config/native_path.h"
 #include "config/script_writer.h"
 
 namespace {
@@ -23,7 +24,7 @@ void say(ToolContext& context, const std::string& text) {
 // open; the user deserves to know which, so the file is tried first.
 bool canOpen(const std::string& path, std::string& reason) {
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
+  if (std::filesystem::is_directory(nativePath(path), error)) {
     reason = "is a folder";
     return false;
   }

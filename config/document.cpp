@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "config/native_path.h"
 #include "config/script_writer.h"
 #include "config/user_messages.h"
 
@@ -98,7 +99,8 @@ bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
   // A folder opens as a stream on some systems but is no script.
   std::error_code error;
   const bool readable =
-      readsStreams_ ? !std::filesystem::is_directory(path, error) : std::filesystem::is_regular_file(path, error);
+      readsStreams_ ? !std::filesystem::is_directory(nativePath(path), error)
+                    : std::filesystem::is_regular_file(nativePath(path), error);
   if (!readable || !std::ifstream(path, std::ios::binary)) {
     messages_.stop("Cannot open the file " + path + ".");
     return false;

@@ -6,6 +6,8 @@
 #include <random>
 #include <system_error>
 
+#include "config/native_path.h"
+
 // POSIX hosts flush to disk and keep the owner of a replaced file. MinGW
 // has <unistd.h>, but not the calls used here.
 #if !defined(_WIN32) && __has_include(<unistd.h>)
@@ -62,8 +64,8 @@ std::FILE* createNewFile(const fs::path& path) {
   // Older Windows C libraries take fopen's "x" for an invalid mode and end
   // the program; the exclusive open is as old as the library itself.
   int fd = -1;
-  const errno_t failed = _sopen_s(&fd, path.string().c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY,
-                                  _SH_DENYNO, _S_IREAD | _S_IWRITE);
+  const errno_t failed =
+      _wsopen_s(&fd, path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _SH_DENYNO, _S_IREAD | _S_IWRITE);
   if (failed != 0) {
     errno = failed;
     return nullptr;
@@ -72,8 +74,29 @@ std::FILE* createNewFile(const fs::path& path) {
   if (!file) _close(fd);
   return file;
 #else
-  return std::fopen(path.string().c_str(), "wbx");
+  return std::fopen(path.c_str(), "wbx");
 #endif
+}
+
+// Opening for appending changes nothing, but tells whether the user may write the file.
+bool mayWrite(const fs::path& path) {
+#ifdef _WIN32
+  std::FILE* probe = _wfopen(path.c_str(), L"ab");
+#else
+  std::FILE* probe = std::fopen(path.c_str(), "ab");
+#endif
+  if (probe) std::fclose(probe);
+  return probe != nullptr;
+}
+
+// ".name.suffix.tmp" beside the target: hidden where a leading dot hides.
+fs::path temporaryName(const fs::path& replaced, const std::string& suffix) {
+  fs::path::string_type name = replaced.filename().native();
+  if (name.size() > kMaxNameInTemporary) name.resize(kMaxNameInTemporary);
+  fs::path leaf(".");
+  leaf += name;
+  leaf += "." + suffix + ".tmp";
+  return leaf;
 }
 
 // After the rename, the folder entry itself must reach the disk too.
@@ -131,7 +154,7 @@ bool SafeFileWriter::openTemporary() {
   if (target_.empty()) return fail("no file name");
 
   std::error_code error;
-  const fs::path target(target_);
+  const fs::path target = nativePath(target_);
   const fs::file_status status = fs::status(target, error);
   if (error && status.type() != fs::file_type::not_found) return fail(error.message());
   targetExisted_ = fs::exists(status);
@@ -145,29 +168,25 @@ bool SafeFileWriter::openTemporary() {
       replaced = fs::canonical(target, error);
       if (error) return fail(error.message());
     }
-    // Opening for appending changes nothing, but tells whether the user may write the file.
     errno = 0;
-    std::FILE* probe = std::fopen(replaced.string().c_str(), "ab");
-    if (!probe) return fail(lastError("cannot be written"));
-    std::fclose(probe);
+    if (!mayWrite(replaced)) return fail(lastError("cannot be written"));
   } else if (fs::is_symlink(fs::symlink_status(target, error))) {
     // Replacing the link by a file would quietly cut it; writing through it
     // would create a file somewhere the user did not name.
     return fail("symbolic link to a missing file");
   }
-  replaced_ = replaced.string();
+  replaced_ = replaced;
 
   fs::path folder = replaced.parent_path();
   if (folder.empty()) folder = ".";
-  const std::string name = replaced.filename().string().substr(0, kMaxNameInTemporary);
   std::mt19937 random(std::random_device{}());
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    const fs::path candidate = folder / ("." + name + "." + randomSuffix(random) + ".tmp");
+    const fs::path candidate = folder / temporaryName(replaced, randomSuffix(random));
     errno = 0;
     std::FILE* file = createNewFile(candidate);
     if (file) {
       file_.reset(file);
-      temporary_ = candidate.string();
+      temporary_ = candidate;
       return takeOverOwnerAndPermissions();
     }
     if (errno != EEXIST) return fail(lastError("cannot create a file in its folder"));
@@ -235,7 +254,7 @@ bool SafeFileWriter::replaceTarget() {
 #endif
   if (error) return fail(error.message());
   temporary_.clear();
-  fs::path folder = fs::path(replaced_).parent_path();
+  fs::path folder = replaced_.parent_path();
   syncFolder(folder.empty() ? fs::path(".") : folder);
   return true;
 }

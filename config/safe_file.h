@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -48,8 +49,8 @@ class SafeFileWriter {
   bool copyPermissions();
 
   std::string target_;
-  std::string replaced_;  // the target, or the file its symbolic link names
-  std::string temporary_;
+  std::filesystem::path replaced_;  // the target, or the file its symbolic link names
+  std::filesystem::path temporary_;
   bool targetExisted_ = false;
   std::unique_ptr<std::FILE, FileCloser> file_;
   ChunkWriter writeChunk_;

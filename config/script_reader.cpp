@@ -14,6 +14,7 @@
 #include "config/configuration.h"
 #include "config/device_name_index.h"
 #include "config/device_properties.h"
+#include "config/native_path.h"
 #include "config/script_writer.h"
 #include "config/user_messages.h"
 #include "devices/device_registry.h"
@@ -619,7 +620,7 @@ class ScriptReader {
 bool readFileBytes(const std::string& path, std::string& bytes) {
   // A folder opens as a stream on some systems and then fails to read.
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
+  if (std::filesystem::is_directory(nativePath(path), error)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   try {
@@ -638,7 +639,7 @@ bool readFileBytes(const std::string& path, std::string& bytes) {
 
 bool fileWriteDate(const std::string& path, std::string& date) {
   std::error_code error;
-  const auto written = std::filesystem::last_write_time(path, error);
+  const auto written = std::filesystem::last_write_time(nativePath(path), error);
   if (error) return false;
 #ifdef _MSC_VER
   // Microsoft's file clock converts by way of UTC and has no to_sys.

@@ -24,7 +24,8 @@ exe="$work/velmor-cfg.exe"
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -Wall -Wextra -Werror -I"$root" \
   "$root"/devices/*.cpp "$root"/config/*.cpp "$root"/check/*.cpp "$root"/cli/*.cpp -static -o "$exe"
 
-export WINEDEBUG=-all WINEPREFIX="$work/wine"
+# Wine hands the program its arguments in the ANSI code page, read from UTF-8.
+export WINEDEBUG=-all WINEPREFIX="$work/wine" LANG=C.UTF-8
 wine=/usr/lib/wine/wine64
 failures=0
 run() { (cd "$1" && shift && "$wine" "$exe" "$@"); }
@@ -58,6 +59,14 @@ cp "$work/in-place.cfg" "$work/in-place-1.cfg"
 run "$work" format in-place.cfg -o in-place.cfg 2>/dev/null
 if ! cmp -s "$work/in-place.cfg" "$work/in-place-1.cfg" || compgen -G "$work/.in-place.cfg.*.tmp" >/dev/null; then
   echo "a save in place differs or left its temporary file"
+  failures=$((failures + 1))
+fi
+
+# The same in a folder and under a name with letters above ASCII.
+rm -rf "$work/dé" && mkdir "$work/dé"
+cp "$root/tests/data/check/every_kind.cfg" "$work/dé/Jürgen.cfg"
+if ! run "$work" format "dé/Jürgen.cfg" -o "dé/Jürgen.cfg" 2>/dev/null || [ "$(ls -A "$work/dé")" != "Jürgen.cfg" ]; then
+  echo "a save under a name above ASCII failed or left its temporary file"
   failures=$((failures + 1))
 fi
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// File names reach the core as the bytes the system's narrow file calls
+// take: the ANSI code page on Windows, UTF-8 elsewhere. A std::filesystem
+// path made straight from such bytes is not always the same file: MinGW's
+// library reads them as UTF-8 on Windows. These give the path the narrow
+// calls would open.
+std::filesystem::path nativePath(const std::string& bytes);
