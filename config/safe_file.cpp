@@ -130,8 +130,8 @@ void SafeFileWriter::discardTemporary() {
   temporary_.clear();
 }
 
-// A path the system gives back in characters the narrow file calls cannot
-// name (Windows) throws on conversion: that is a failed save, not an end.
+// A path that cannot be converted (Windows) or a shortage of memory throws:
+// that is a failed save, not an end.
 bool SafeFileWriter::open() {
   try {
     return openTemporary();
