@@ -23,9 +23,21 @@
 #include "ui/print_pagination.h"
 #include "ui/script_printer.h"
 
-
 namespace {
+
 const char* const kRecentKey = "Recent File List";
+
+// Removes every entry naming `path`; on Windows letter case does not tell
+// files apart, so one file opened as "A.cfg" and "a.cfg" is listed once.
+qsizetype removeSameFile(QStringList& files, const QString& path) {
+#ifdef Q_OS_WIN
+  constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseInsensitive;
+#else
+  constexpr Qt::CaseSensitivity kFileNameCase = Qt::CaseSensitive;
+#endif
+  return files.removeIf([&](const QString& file) { return file.compare(path, kFileNameCase) == 0; });
+}
+
 }  // namespace
 
 bool CMainFrame::saveModified() {
@@ -105,7 +117,7 @@ QStringList CMainFrame::recentFiles() const { return QSettings().value(kRecentKe
 
 void CMainFrame::addRecentFile(const QString& path) {
   QStringList files = recentFiles();
-  files.removeAll(path);
+  removeSameFile(files, path);
   files.prepend(path);
   while (files.size() > kRecentFileCount) files.removeLast();
   QSettings().setValue(kRecentKey, files);
@@ -114,7 +126,7 @@ void CMainFrame::addRecentFile(const QString& path) {
 
 void CMainFrame::removeRecentFile(const QString& path) {
   QStringList files = recentFiles();
-  if (files.removeAll(path) == 0) return;
+  if (removeSameFile(files, path) == 0) return;
   QSettings().setValue(kRecentKey, files);
   updateRecentMenu();
 }
