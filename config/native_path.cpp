@@ -18,3 +18,21 @@ std::filesystem::path nativePath(const std::string& bytes) {
   return std::filesystem::path(bytes);
 #endif
 }
+
+bool nativeBytes(const std::filesystem::path& path, std::string& bytes) {
+#ifdef _WIN32
+  const std::wstring& text = path.native();
+  bytes.clear();
+  if (text.empty()) return true;
+  const int size = static_cast<int>(text.size());
+  BOOL lossy = FALSE;
+  const int narrow = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &lossy);
+  if (narrow <= 0 || lossy) return false;
+  bytes.resize(static_cast<std::size_t>(narrow));
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), narrow, nullptr, nullptr);
+  return true;
+#else
+  bytes = path.native();
+  return true;
+#endif
+}

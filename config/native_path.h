@@ -9,3 +9,6 @@
 // library reads them as UTF-8 on Windows. These give the path the narrow
 // calls would open.
 std::filesystem::path nativePath(const std::string& bytes);
+// The other way: the bytes of `path` for the narrow calls; false when it
+// holds a character they cannot name.
+bool nativeBytes(const std::filesystem::path& path, std::string& bytes);

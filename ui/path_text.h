@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "config/native_path.h"
+
 // Paths reach the core as the bytes the system's own file calls take: the
 // ANSI code page on Windows, UTF-8 elsewhere. They are not script text, whose
 // bytes the editor shows in the Western code page. The system's own
@@ -24,8 +26,10 @@ inline QString pathText(const std::string& bytes) { return QFile::decodeName(QBy
 // leads.
 inline std::string wholePathBytes(const QString& path) {
   const std::string bytes = pathBytes(path);
-  if (bytes.empty() || std::filesystem::path(bytes).is_absolute()) return bytes;
+  const std::filesystem::path given = nativePath(bytes);
+  if (bytes.empty() || given.is_absolute()) return bytes;
   std::error_code error;
-  const std::filesystem::path whole = std::filesystem::absolute(bytes, error);
-  return error ? bytes : whole.string();
+  const std::filesystem::path whole = std::filesystem::absolute(given, error);
+  std::string wholeBytes;
+  return !error && nativeBytes(whole, wholeBytes) ? wholeBytes : bytes;
 }
