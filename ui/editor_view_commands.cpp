@@ -95,7 +95,12 @@ void CVelmorEditorView::openNode(QTreeWidgetItem* item) {
 }
 
 void CVelmorEditorView::openSheet(VelmorBusDevice& device) {
-  if (sheets_ && sheets_->openPropertySheet(device)) rebuild();
+  if (!sheets_ || !sheets_->openPropertySheet(device)) return;
+  rebuild();
+  // A sheet never removes its device, but a new name leaves the rebuild
+  // without the name it kept the selection by: the edited device stays selected.
+  for (const IndexEntry& entry : index_)
+    if (entry.device == &device) select(entry.node);
 }
 
 void CVelmorEditorView::showConflicts(const std::string& name) {

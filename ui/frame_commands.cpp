@@ -113,7 +113,12 @@ void CMainFrame::printSetup() {
   dialogs_.exec(dialog);
 }
 
-QStringList CMainFrame::recentFiles() const { return QSettings().value(kRecentKey).toStringList(); }
+QStringList CMainFrame::recentFiles() const {
+  QStringList files = QSettings().value(kRecentKey).toStringList();
+  // An empty entry (a hand-edited settings file) would show as a blank item.
+  files.removeAll(QString());
+  return files;
+}
 
 void CMainFrame::addRecentFile(const QString& path) {
   QStringList files = recentFiles();

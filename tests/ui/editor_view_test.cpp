@@ -240,6 +240,20 @@ TEST_F(EditorViewTest, CommandsReachTheDeviceOfTheSelectedNodeWhereNamesRepeat) 
   checkerMatchesAFreshOne();
 }
 
+// A sheet that renames its device leaves that device selected, not its group.
+TEST_F(EditorViewTest, TheEditedDeviceStaysSelectedAfterARename) {
+  load("load MSCP DUA\nload DL11 YLB\n");
+  sheets.edit = [](VelmorBusDevice& device) { device.name = "YLZ"; };
+  view.select(device("YLB"));
+  view.openSelected();
+  ASSERT_NE(view.deviceNode("YLZ"), nullptr);
+  EXPECT_EQ(view.tree()->currentItem(), view.deviceNode("YLZ"));
+  // A cancelled sheet changes nothing and keeps the node selected as well.
+  sheets.confirm = false;
+  view.openSelected();
+  EXPECT_EQ(view.tree()->currentItem(), view.deviceNode("YLZ"));
+}
+
 TEST_F(EditorViewTest, DeleteKeyOnAGroupNodeDoesNothing) {
   load(kTwoConsoles);
   view.select(group(DeviceGroup::Serials));

@@ -420,6 +420,23 @@ TEST_F(MainFrameTest, ARelativePathIsHeldInFull) {
   EXPECT_EQ(doc.configuration().list(DeviceListId::Disks)[0]->name, "DUA");
 }
 
+// A hand-edited settings file may hold empty entries: they are not listed.
+TEST_F(MainFrameTest, EmptyStoredRecentEntriesAreSkipped) {
+  const std::string path = writeScript("load MSCP DUA\n", "kept.cfg");
+  QSettings().setValue("Recent File List", QStringList{"", QString::fromStdString(path), ""});
+  frame->openFile(QString::fromStdString(writeScript("", "new.cfg")));
+  ASSERT_EQ(frame->recentFiles().size(), 2);
+  EXPECT_TRUE(frame->recentFiles()[0].endsWith("new.cfg"));
+  EXPECT_TRUE(frame->recentFiles()[1].endsWith("kept.cfg"));
+  int shown = 0;
+  for (QAction* action : frame->fileMenu()->actions())
+    if (action->isVisible() && action->text().startsWith('&') && action->text().at(1).isDigit()) {
+      ++shown;
+      EXPECT_TRUE(action->text().endsWith(".cfg")) << action->text().toStdString();
+    }
+  EXPECT_EQ(shown, 2);
+}
+
 TEST_F(MainFrameTest, ARecentPathWithAnAmpersandShowsIt) {
   const std::string path = writeScript("load MSCP DUA\n", "R&D.cfg");
   ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));

@@ -46,7 +46,9 @@ class RecordingSheets : public PropertySheetOpener {
   }
   bool openPropertySheet(VelmorBusDevice& device) override {
     openedDevices.push_back(&device);
-    return openPropertySheet(device.name);
+    const bool confirmed = openPropertySheet(device.name);
+    if (confirmed && edit) edit(device);
+    return confirmed;
   }
   bool openSystemSheet() override {
     opened.push_back("<system>");
@@ -55,6 +57,7 @@ class RecordingSheets : public PropertySheetOpener {
   std::vector<std::string> opened;
   std::vector<const VelmorBusDevice*> openedDevices;
   bool confirm = true;
+  std::function<void(VelmorBusDevice&)> edit;  // what a confirmed sheet changed
 };
 
 // A document with recorded messages, opened from script text.
