@@ -118,6 +118,14 @@ class ScriptReader {
   }
 
   bool read(std::string_view bytes) {
+    // A Ctrl-Z ends the text, as Windows text mode (and so the emulator) reads
+    // it: a file padded after one, as DOS and RT-11 left them, reads cleanly.
+    // Files written under a disabled sign holding one (an older editor took
+    // such signs) are still read whole, as they always were.
+    const bool signHoldsMark = config_.disabledSign.find(kEndOfTextMark) != std::string::npos;
+    const std::size_t endMark = signHoldsMark ? std::string_view::npos : bytes.find(kEndOfTextMark);
+    const std::string_view beyond = endMark == std::string_view::npos ? std::string_view() : bytes.substr(endMark + 1);
+    bytes = bytes.substr(0, endMark);
     if (bytes.empty()) {
       config_.BuildDefaultConfiguration();
       succeeded_ = true;
@@ -137,6 +145,11 @@ class ScriptReader {
         readLine(line);
       if (!stopped_ && units_ > kMaxReadUnits) stopReading(false, true);
       start = lf == std::string_view::npos ? bytes.size() : lf + 1;
+    }
+    if (endMark != std::string_view::npos) {
+      // The mark stands on the line after the last one read, or within it.
+      const bool markOnNewLine = bytes.empty() || bytes.back() == '\n';
+      loseBeyondEndMark(beyond, markOnNewLine ? lineNumber_ + 1 : lineNumber_);
     }
     noteUnwrittenStarts();
     noteUnwrittenUnits();
@@ -559,6 +572,21 @@ class ScriptReader {
   // A statement may grow or shrink a device's unit list.
   void recountUnits(const VelmorDevice& device, std::size_t unitsBefore) {
     units_ = units_ - unitsBefore + unitCountOf(device);
+  }
+
+  // What stands after the end mark is never read: lines holding more than
+  // padding (blanks, NULs, further marks) are lost, numbered from the mark's.
+  void loseBeyondEndMark(std::string_view rest, std::size_t number) {
+    if (!report_) return;
+    auto isPadding = [](char c) { return isSpace(c) || c == '\0' || c == kEndOfTextMark; };
+    for (std::size_t start = 0; start <= rest.size(); ++number) {
+      const std::size_t lf = rest.find('\n', start);
+      std::string_view line = rest.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
+      if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+      if (!std::all_of(line.begin(), line.end(), isPadding)) lose(number, line);
+      if (lf == std::string_view::npos) break;
+      start = lf + 1;
+    }
   }
 
   void loseUnlessBlank(std::string_view line) {

@@ -6,6 +6,8 @@
 // Lines starting so are header lines and the target OS line, never comments.
 inline constexpr std::string_view kHeaderMark = "##";
 inline constexpr std::string_view kTargetOsMark = "#OS";
+// Ctrl-Z: Windows text mode, which the emulator reads scripts with, reads no further.
+inline constexpr char kEndOfTextMark = '\x1a';
 
 enum class StatementKeyword { None, Load, Set, Boot, Warning, Start };
 

@@ -267,6 +267,47 @@ TEST(Reader, BootEndsTheRead) {
   EXPECT_EQ(r.report.lost[0].text, "load RL11 DLA");
 }
 
+// A Ctrl-Z ends the text, as the emulator's text-mode read ends there; what
+// follows it is lost unless it is padding.
+TEST(Reader, ACtrlZEndsTheText) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::size_t disks;
+    std::vector<std::size_t> lost;
+    std::vector<std::string> lostTexts;
+  };
+  const Case cases[] = {
+      {"padding after the mark", "load MSCP DUA\r\n\x1a" + std::string(40, '\0') + "\r\n \t\x1a\n", 1, {}, {}},
+      {"statements after the mark", "load MSCP DUA\n\x1aload RL11 DLA\n\nset DUA x=1\r\n", 1, {2, 4},
+       {"load RL11 DLA", "set DUA x=1"}},
+      {"a mark within a line", "load MSCP DUA\x1a junk\nload RL11 DLA", 1, {1, 2}, {" junk", "load RL11 DLA"}},
+      {"a mark after a line without its line end", "load MSCP DUA\x1a", 1, {}, {}},
+  };
+  for (const Case& c : cases) {
+    Read r(c.text);
+    EXPECT_TRUE(r.result) << c.what;
+    ASSERT_EQ(r.config.list(DeviceListId::Disks).size(), c.disks) << c.what;
+    EXPECT_EQ(r.device(DeviceListId::Disks).name, "DUA") << c.what;
+    EXPECT_EQ(r.lostNumbers(), c.lost) << c.what;
+    std::vector<std::string> texts;
+    for (const LostLine& lost : r.report.lost) texts.push_back(lost.text);
+    EXPECT_EQ(texts, c.lostTexts) << c.what;
+    EXPECT_TRUE(r.messages.shown.empty()) << c.what;
+  }
+  // Nothing before the mark is an empty file.
+  Read empty("\x1a" "load RL11 DLA\n");
+  EXPECT_TRUE(empty.result);
+  EXPECT_EQ(empty.device(DeviceListId::Disks).name, "DUA");  // the default configuration
+  EXPECT_EQ(empty.lostNumbers(), (std::vector<std::size_t>{1}));
+  // Files written under a sign holding the mark are read whole, as before.
+  MapSettings settings;
+  settings.values["DisabledSign"] = "!\x1a";
+  Read signed_("load MSCP DUA\n!\x1a" "load RL11 DLA\n", &settings);
+  ASSERT_EQ(signed_.config.list(DeviceListId::Disks).size(), 2u);
+  EXPECT_TRUE(signed_.device(DeviceListId::Disks, 1).disabled);
+}
+
 // A save writes the ROM's start after the boot: reading it back keeps the
 // start flag; every other line after the boot is still lost.
 TEST(Reader, AStartAfterTheBootIsRead) {
