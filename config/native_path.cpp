@@ -25,11 +25,16 @@ bool nativeBytes(const std::filesystem::path& path, std::string& bytes) {
   bytes.clear();
   if (text.empty()) return true;
   const int size = static_cast<int>(text.size());
+  // A system set to UTF-8 as its code page names every character, and the
+  // call refuses the best-fit flag and the lossy answer for it.
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
   BOOL lossy = FALSE;
-  const int narrow = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, &lossy);
+  BOOL* lossyAnswer = utf8 ? nullptr : &lossy;
+  const int narrow = WideCharToMultiByte(CP_ACP, flags, text.data(), size, nullptr, 0, nullptr, lossyAnswer);
   if (narrow <= 0 || lossy) return false;
   bytes.resize(static_cast<std::size_t>(narrow));
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), narrow, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, flags, text.data(), size, bytes.data(), narrow, nullptr, nullptr);
   return true;
 #else
   bytes = path.native();

@@ -124,9 +124,11 @@ class ScriptReader {
     // such signs) are still read whole, as they always were.
     const bool signHoldsMark = config_.disabledSign.find(kEndOfTextMark) != std::string::npos;
     const std::size_t endMark = signHoldsMark ? std::string_view::npos : bytes.find(kEndOfTextMark);
-    const std::string_view beyond = endMark == std::string_view::npos ? std::string_view() : bytes.substr(endMark + 1);
+    const std::string_view whole = bytes;
     bytes = bytes.substr(0, endMark);
-    if (bytes.empty()) {
+    // A file that holds more than padding after a mark at its very start is
+    // refused, not opened as the default configuration of an empty file.
+    if (bytes.empty() && (endMark == std::string_view::npos || isPadding(whole.substr(endMark + 1)))) {
       config_.BuildDefaultConfiguration();
       succeeded_ = true;
     }
@@ -146,11 +148,7 @@ class ScriptReader {
       if (!stopped_ && units_ > kMaxReadUnits) stopReading(false, true);
       start = lf == std::string_view::npos ? bytes.size() : lf + 1;
     }
-    if (endMark != std::string_view::npos) {
-      // The mark stands on the line after the last one read, or within it.
-      const bool markOnNewLine = bytes.empty() || bytes.back() == '\n';
-      loseBeyondEndMark(beyond, markOnNewLine ? lineNumber_ + 1 : lineNumber_);
-    }
+    if (endMark != std::string_view::npos) loseBeyondEndMark(whole, endMark);
     noteUnwrittenStarts();
     noteUnwrittenUnits();
     noteUnwrittenNetworkTexts();
@@ -574,19 +572,41 @@ class ScriptReader {
     units_ = units_ - unitsBefore + unitCountOf(device);
   }
 
+  static bool isPadding(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return isSpace(c) || c == '\0' || c == kEndOfTextMark; });
+  }
+
   // What stands after the end mark is never read: lines holding more than
-  // padding (blanks, NULs, further marks) are lost, numbered from the mark's.
-  void loseBeyondEndMark(std::string_view rest, std::size_t number) {
+  // padding (blanks, NULs, further marks) are lost. The mark's own line is
+  // then listed whole, mark included, in place of what it lost before it.
+  void loseBeyondEndMark(std::string_view whole, std::size_t mark) {
     if (!report_) return;
-    auto isPadding = [](char c) { return isSpace(c) || c == '\0' || c == kEndOfTextMark; };
-    for (std::size_t start = 0; start <= rest.size(); ++number) {
-      const std::size_t lf = rest.find('\n', start);
-      std::string_view line = rest.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start);
-      if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-      if (!std::all_of(line.begin(), line.end(), isPadding)) lose(number, line);
-      if (lf == std::string_view::npos) break;
-      start = lf + 1;
+    const std::size_t lf = mark == 0 ? std::string_view::npos : whole.rfind('\n', mark - 1);
+    std::size_t start = lf == std::string_view::npos ? 0 : lf + 1;
+    // The mark's line was the last one read unless the mark begins it.
+    std::size_t number = start < mark ? lineNumber_ : lineNumber_ + 1;
+    for (bool markLine = true; start <= whole.size(); ++number, markLine = false) {
+      const std::size_t end = whole.find('\n', start);
+      std::string_view line = whole.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+      if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+      if (markLine && !isPadding(line.substr(mark - start + 1)))
+        loseInstead(number, line);
+      else if (!markLine && !isPadding(line))
+        lose(number, line);
+      if (end == std::string_view::npos) break;
+      start = end + 1;
     }
+  }
+
+  // Lists `text` for line `number`, replacing what was listed for it.
+  void loseInstead(std::size_t number, std::string_view text) {
+    for (LostLine& lost : report_->lost)
+      if (lost.number == number) {
+        lost.text = text;
+        return;
+      }
+    lose(number, text);
   }
 
   void loseUnlessBlank(std::string_view line) {

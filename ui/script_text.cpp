@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+#include "devices/script_lines.h"
 #include "devices/western_code_page.h"
 
 namespace {
@@ -40,7 +41,9 @@ QString unstorableCharacter(const QString& typed) {
   const QString text = typed.normalized(QString::NormalizationForm_C);
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t character = text[i].unicode();
-    if (byteOf(character) != '?' || character == u'?') continue;
+    // A Ctrl-Z has a byte, but a script read stops at it.
+    const bool endsTheText = character == static_cast<char16_t>(kEndOfTextMark);
+    if ((byteOf(character) != '?' || character == u'?') && !endsTheText) continue;
     const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
     return text.mid(i, pair ? 2 : 1);
   }

@@ -15,7 +15,8 @@
 QString fromBytes(std::string_view bytes);
 std::string toBytes(const QString& text);
 // The first character of `text` that toBytes would write as "?" (a surrogate
-// pair whole), or an empty text when every character has its byte.
+// pair whole) or that would end the read of the saved file (Ctrl-Z), or an
+// empty text when every character can be stored.
 QString unstorableCharacter(const QString& text);
 // The refusal shown for such a character, e.g. for "The name holds": The name
 // holds "Ж", which a configuration file cannot store. One that cannot be seen

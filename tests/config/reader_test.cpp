@@ -280,8 +280,13 @@ TEST(Reader, ACtrlZEndsTheText) {
   const Case cases[] = {
       {"padding after the mark", "load MSCP DUA\r\n\x1a" + std::string(40, '\0') + "\r\n \t\x1a\n", 1, {}, {}},
       {"statements after the mark", "load MSCP DUA\n\x1aload RL11 DLA\n\nset DUA x=1\r\n", 1, {2, 4},
-       {"load RL11 DLA", "set DUA x=1"}},
-      {"a mark within a line", "load MSCP DUA\x1a junk\nload RL11 DLA", 1, {1, 2}, {" junk", "load RL11 DLA"}},
+       {"\x1aload RL11 DLA", "set DUA x=1"}},
+      // The mark's line is listed whole: what was read of it and what was not.
+      {"a mark within a line", "load MSCP DUA\x1a junk\nload RL11 DLA", 1, {1, 2},
+       {"load MSCP DUA\x1a junk", "load RL11 DLA"}},
+      {"a mark within a comment", "load MSCP DUA\n# note\x1a more\r\n", 1, {2}, {"# note\x1a more"}},
+      {"a mark within a lost line", "load MSCP DUA\nxyz abc\x1a more", 1, {2}, {"xyz abc\x1a more"}},
+      {"a mark after a comment", "load MSCP DUA\n# note\x1a\r\n", 1, {2}, {"# note"}},
       {"a mark after a line without its line end", "load MSCP DUA\x1a", 1, {}, {}},
   };
   for (const Case& c : cases) {
@@ -295,11 +300,15 @@ TEST(Reader, ACtrlZEndsTheText) {
     EXPECT_EQ(texts, c.lostTexts) << c.what;
     EXPECT_TRUE(r.messages.shown.empty()) << c.what;
   }
-  // Nothing before the mark is an empty file.
-  Read empty("\x1a" "load RL11 DLA\n");
+  // A mark at the very start with padding after it is an empty file; with
+  // more after it, the file is refused rather than taken for an empty one.
+  Read empty(std::string("\x1a\r\n\0\0", 5));
   EXPECT_TRUE(empty.result);
   EXPECT_EQ(empty.device(DeviceListId::Disks).name, "DUA");  // the default configuration
-  EXPECT_EQ(empty.lostNumbers(), (std::vector<std::size_t>{1}));
+  Read refused("\x1a" "load RL11 DLA\n");
+  EXPECT_FALSE(refused.result);
+  EXPECT_TRUE(refused.config.list(DeviceListId::Disks).empty());
+  EXPECT_EQ(refused.lostNumbers(), (std::vector<std::size_t>{1}));
   // Files written under a sign holding the mark are read whole, as before.
   MapSettings settings;
   settings.values["DisabledSign"] = "!\x1a";

@@ -60,6 +60,7 @@ TEST(ScriptText, FindsTheFirstCharacterAScriptCannotStore) {
       {u"e\u0301\u0416", u"\u0416"},  // "é" with its accent apart has a byte
       {u"\u0416e\u0301", u"\u0416"},
       {u"q\u0301", u"\u0301"},        // no letter of the code page carries it
+      {u"ab\u001Acd", u"\u001A"},     // a Ctrl-Z would end the read of the saved file
   };
   for (const Case& c : cases)
     EXPECT_EQ(unstorableCharacter(QString::fromUtf16(c.text)), QString::fromUtf16(c.character))
@@ -76,6 +77,7 @@ TEST(ScriptText, TheRefusalNamesTheCharacterSoItCanBeFound) {
       {u"\u0416", "\"\u0416\""},
       {u"\U0001F600", "\"\U0001F600\""},
       {u"\u0301", "the character U+0301"},  // a combining accent
+      {u"\u001A", "the character U+001A"},  // Ctrl-Z
       {u"\u200B", "the character U+200B"},  // zero width space
       {u"\u2003", "the character U+2003"},  // em space
       {u"\xD83D", "the character U+D83D"},  // half of a pair
