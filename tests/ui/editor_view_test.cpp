@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "devices/device_registry.h"
+#include "devices/number_format.h"
 #include "devices/velmor_unit_device.h"
 #include "support/checker_checks.h"
 #include "ui/conflicts_dialog.h"
@@ -252,6 +253,34 @@ TEST_F(EditorViewTest, TheEditedDeviceStaysSelectedAfterARename) {
   sheets.confirm = false;
   view.openSelected();
   EXPECT_EQ(view.tree()->currentItem(), view.deviceNode("YLZ"));
+}
+
+// The same through the document's own write-back, which renames the device
+// and updates the checker before the view rebuilds.
+TEST_F(EditorViewTest, ARenameThroughTheDocumentKeepsTheDeviceSelected) {
+  class RenamingSheets : public RecordingSheets {
+   public:
+    explicit RenamingSheets(CVelmorCfgEditorDoc& doc) : doc_(doc) {}
+    bool openPropertySheet(VelmorBusDevice& device) override {
+      return doc_.DeviceProperties(device, [](VelmorBusDevice& copy, DeviceSheetValues& values) {
+        values.general = {copy.type, copy.model, "YLZ", formatOctal(copy.registerAddress), formatOctal(copy.vector),
+                          formatOctal(copy.priority), std::to_string(copy.units)};
+        values.comments = copy.comments;
+        return true;
+      });
+    }
+
+   private:
+    CVelmorCfgEditorDoc& doc_;
+  } renaming(doc);
+  view.setSheetOpener(&renaming);
+  load("load MSCP DUA\nload DL11 YLB\n");
+  view.select(device("YLB"));
+  view.openSelected();
+  ASSERT_NE(doc.configuration().FindBusDevice("YLZ"), nullptr);
+  ASSERT_NE(view.deviceNode("YLZ"), nullptr);
+  EXPECT_EQ(view.tree()->currentItem(), view.deviceNode("YLZ"));
+  view.setSheetOpener(&sheets);
 }
 
 TEST_F(EditorViewTest, DeleteKeyOnAGroupNodeDoesNothing) {
