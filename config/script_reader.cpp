@@ -90,6 +90,21 @@ void giveDefaultNames(Configuration& config) {
 // Lost lines are listed in file order.
 bool comesBefore(const LostLine& a, const LostLine& b) { return a.number < b.number; }
 
+// Calls visit(line) for every line of `text` as Windows text mode reads it:
+// split at LF, with a CR directly before the LF dropped.
+template <class Visit>
+void forEachTextModeLine(std::string_view text, Visit visit) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t lf = text.find('\n', start);
+    const std::size_t end = lf == std::string_view::npos ? text.size() : lf;
+    std::string_view line = text.substr(start, end - start);
+    if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    visit(line);
+    start = lf == std::string_view::npos ? text.size() : lf + 1;
+  }
+}
+
 // A line of the script being read, kept as a view until it is reported lost.
 struct SourceLine {
   std::size_t number;
@@ -132,12 +147,7 @@ class ScriptReader {
       config_.BuildDefaultConfiguration();
       succeeded_ = true;
     }
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-      std::size_t lf = bytes.find('\n', start);
-      std::size_t end = lf == std::string_view::npos ? bytes.size() : lf;
-      std::string_view line = bytes.substr(start, end - start);
-      if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    forEachTextModeLine(bytes, [this](std::string_view line) {
       ++lineNumber_;
       if (stopped_)
         loseUnlessBlank(line);
@@ -146,8 +156,7 @@ class ScriptReader {
       else
         readLine(line);
       if (!stopped_ && units_ > kMaxReadUnits) stopReading(false, true);
-      start = lf == std::string_view::npos ? bytes.size() : lf + 1;
-    }
+    });
     if (endMark != std::string_view::npos) loseBeyondEndMark(whole, endMark);
     noteUnwrittenStarts();
     noteUnwrittenUnits();
@@ -583,20 +592,18 @@ class ScriptReader {
   void loseBeyondEndMark(std::string_view whole, std::size_t mark) {
     if (!report_) return;
     const std::size_t lf = mark == 0 ? std::string_view::npos : whole.rfind('\n', mark - 1);
-    std::size_t start = lf == std::string_view::npos ? 0 : lf + 1;
+    const std::size_t start = lf == std::string_view::npos ? 0 : lf + 1;
     // The mark's line was the last one read unless the mark begins it.
     std::size_t number = start < mark ? lineNumber_ : lineNumber_ + 1;
-    for (bool markLine = true; start <= whole.size(); ++number, markLine = false) {
-      const std::size_t end = whole.find('\n', start);
-      std::string_view line = whole.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-      if (end != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    bool markLine = true;
+    forEachTextModeLine(whole.substr(start), [&](std::string_view line) {
       if (markLine && !isPadding(line.substr(mark - start + 1)))
         loseInstead(number, line);
       else if (!markLine && !isPadding(line))
         lose(number, line);
-      if (end == std::string_view::npos) break;
-      start = end + 1;
-    }
+      markLine = false;
+      ++number;
+    });
   }
 
   // Lists `text` for line `number`, replacing what was listed for it.
