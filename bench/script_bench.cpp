@@ -3,6 +3,7 @@
 // stands on.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -103,6 +104,21 @@ void BM_ReadScriptBytes(benchmark::State& state) {
   readEachIteration(state, script);
 }
 
+// The same script without the devices' `set` lines: what the loads, the
+// comments and the handing of lines to statements cost before any pair is
+// read. It shows how much of reading the pairs leave to the rest.
+void BM_ReadScriptWithoutSetLines(benchmark::State& state) {
+  const std::string full = GenerateScript(static_cast<int>(state.range(0)));
+  std::string script;
+  for (std::size_t start = 0; start < full.size();) {
+    const std::size_t end = std::min(full.find('\n', start), full.size() - 1) + 1;
+    const std::string_view line(full.data() + start, end - start);
+    if (line.rfind("set ", 0) != 0 || line.rfind("set cpu ", 0) == 0) script += line;
+    start = end;
+  }
+  readEachIteration(state, script);
+}
+
 void BM_FormatScript(benchmark::State& state) {
   std::string script;
   Configuration config;
@@ -170,6 +186,7 @@ void sizesWithDoublings(benchmark::internal::Benchmark* bench) {
 BENCHMARK(BM_SplitLines)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_SplitLinesByteLoop)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadScriptBytes)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadScriptWithoutSetLines)->Apply(sizes)->Complexity(benchmark::oN);
 BENCHMARK(BM_FormatScript)->Apply(sizesWithDoublings)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadModelPairs)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_ReadModelAndUnitPairs)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond)->Complexity(benchmark::oN);
