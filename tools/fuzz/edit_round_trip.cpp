@@ -1,0 +1,125 @@
+// A script, then a few of the editor's commands chosen by the input: whatever
+// the commands leave must be saved in a layout that reads back with no message
+// and no lost line and saves again to the same bytes, and the checker the
+// commands kept up to date must flag what a checker built afresh flags.
+// Run by tools/fuzz.sh edit.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/conflict_checker.h"
+#include "config/configuration.h"
+#include "config/document.h"
+#include "config/user_messages.h"
+#include "tools/fuzz/saved_text_check.h"
+#include "ui/group_table.h"
+
+namespace {
+
+// Answers every question from the input's next bit, as a user might.
+class FuzzedUser : public UserMessages {
+ public:
+  void warning(const std::string&) override {}
+  void stop(const std::string&) override {}
+  bool askYesNo(const std::string&) override {
+    const bool yes = answers_ & 1;
+    answers_ >>= 1;
+    return yes;
+  }
+  void setAnswers(unsigned answers) { answers_ = answers; }
+
+ private:
+  unsigned answers_ = 0;
+};
+
+constexpr const char* kTargetOsNames[] = {"Windows NT 4.0", "Digital UNIX", "Open VMS"};
+
+std::vector<VelmorBusDevice*> devicesOf(Configuration& config) {
+  std::vector<VelmorBusDevice*> devices;
+  for (DeviceListId id : kFindOrder)
+    for (auto& device : config.list(id)) devices.push_back(device.get());
+  return devices;
+}
+
+const std::string& scratchPath() {
+  static const std::string path = "/dev/shm/velmor-fuzz-" + std::to_string(getpid()) + ".cfg";
+  return path;
+}
+
+void runCommand(CVelmorCfgEditorDoc& document, std::uint8_t op, std::uint8_t a, std::uint8_t b, bool& addedSingly) {
+  std::vector<VelmorBusDevice*> devices = devicesOf(document.configuration());
+  VelmorBusDevice* device = devices.empty() ? nullptr : devices[a % devices.size()];
+  switch (op % 6) {
+    case 0: {
+      const std::span<const GroupInfo> groups = groupTable();
+      const GroupInfo& group = groups[1 + a % (groups.size() - 1)];
+      const AddCommand& add = group.adds[b % group.adds.size()];
+      if (group.kind == AddKind::Va1000 || group.kind == AddKind::ROM) addedSingly = true;
+      document.AddDevice(group.kind, add.typeWord);
+      break;
+    }
+    case 1:
+      if (device) document.RemoveDevice(*device);
+      break;
+    case 2:
+      if (device) document.Enable(*device);
+      break;
+    case 3:
+      if (device) document.Disable(*device);
+      break;
+    case 4:
+      document.SetGroupEnabled(static_cast<DeviceGroup>(a % kDeviceGroupCount), b & 1);
+      break;
+    default:
+      document.SetTargetOs(kTargetOsNames[a % 3]);
+      break;
+  }
+}
+
+// The findings of the kept checker against a fresh one. Va1000 adapters and
+// ROMs added singly take other vectors by design, so they are left out.
+void compareCheckers(const CVelmorCfgEditorDoc& document, const std::string& text) {
+  ConflictChecker fresh(document.checker().systemBus());
+  fresh.build(document.configuration());
+  const std::vector<CheckEntry>& kept = document.checker().entries();
+  if (kept.size() != fresh.entries().size()) fuzzFailure("checker entries differ in number", text);
+  for (const CheckEntry& entry : fresh.entries()) {
+    if (document.checker().hasConflict(entry.name) != entry.hasConflict) fuzzFailure("conflict flag differs", entry.name + "\n" + text);
+    if (document.checker().hasBusError(entry.name) != entry.hasBusError) fuzzFailure("bus flag differs", entry.name + "\n" + text);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 3) return 0;
+  const std::string sign = kFuzzedSigns[data[0] % 3];
+  const std::size_t commands = data[1] % 16;
+  const unsigned answers = data[2];
+  if (size < 3 + 3 * commands) return 0;
+  const std::uint8_t* command = data + 3;
+  const std::string_view script(reinterpret_cast<const char*>(command + 3 * commands), size - 3 - 3 * commands);
+
+  std::FILE* file = std::fopen(scratchPath().c_str(), "wb");
+  if (!file) fuzzFailure("cannot write", scratchPath());
+  std::fwrite(script.data(), 1, script.size(), file);
+  std::fclose(file);
+
+  FuzzedUser user;
+  user.setAnswers(answers);
+  CVelmorCfgEditorDoc document(user);
+  document.configuration().disabledSign = sign;
+  if (!document.OnOpenDocument(scratchPath())) return 0;
+  bool addedSingly = false;
+  for (std::size_t i = 0; i < commands; ++i, command += 3) runCommand(document, command[0], command[1], command[2], addedSingly);
+
+  const std::string text = FormatScript(document.configuration());
+  if (!addedSingly) compareCheckers(document, text);
+  checkSavedTextReadsBack(document.configuration(), text);
+  return 0;
+}
