@@ -7,27 +7,15 @@
 #include "config/script_reader.h"
 #include "config/script_writer.h"
 #include "devices/device_registry.h"
-#include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "devices/velmor_unit_device.h"
 #include "support/checker_checks.h"
 #include "support/counting_window.h"
 #include "support/device_script.h"
 #include "support/recording_messages.h"
+#include "support/unchanged_sheet.h"
 
 namespace {
-
-// The General page's texts for a device as it stands: what an unchanged
-// sheet hands back.
-GeneralPageValues unchangedGeneral(const VelmorBusDevice& device) {
-  return {device.type,
-          device.model,
-          device.name,
-          formatOctal(device.registerAddress),
-          formatOctal(device.vector),
-          formatOctal(device.priority),
-          std::to_string(device.units)};
-}
 
 // A sheet confirmed with the values `edit` leaves in an unchanged sheet's values.
 template <class Edit>

@@ -8,14 +8,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "check/conflict_checker.h"
 #include "config/configuration.h"
+#include "config/device_properties.h"
 #include "config/document.h"
 #include "config/user_messages.h"
+#include "tests/support/unchanged_sheet.h"
 #include "tools/fuzz/saved_text_check.h"
 #include "ui/group_table.h"
 
@@ -38,6 +41,29 @@ class FuzzedUser : public UserMessages {
 };
 
 constexpr const char* kTargetOsNames[] = {"Windows NT 4.0", "Digital UNIX", "Open VMS"};
+// Names a user might type on the General page, the refused ones among them.
+constexpr const char* kNames[] = {"NEW", "dua", "DLA", "X", "", "A B", "KWA", "ROA"};
+// Comments a user might type: empty, several lines, and lines that look like statements.
+constexpr const char* kComments[] = {"", "one", "two\r\nlines", "  blanks\tand tab", "#$load RL11 DLX", "load RL11 DLX",
+                                     "set DUA units=2", "## User Name: x"};
+constexpr const char* kSystemModels[] = {"PDP 11/94", "PDP 11/70", "PDP 11/23", "PDP 11/04"};
+
+// A sheet confirmed unchanged saves as before; one given a name or a comment
+// only has to save as the rest demands.
+void runSheet(CVelmorCfgEditorDoc& document, VelmorBusDevice& device, std::uint8_t a, std::uint8_t b) {
+  const std::string before = FormatScript(document.configuration());
+  const bool unchanged = b == 0;
+  document.DeviceProperties(device, [&](VelmorBusDevice& copy, DeviceSheetValues& values) {
+    values.general = unchangedGeneral(copy);
+    values.comments = copy.comments;
+    if (unchanged) return true;
+    if (b & 1) values.general.name = kNames[a % std::size(kNames)];
+    if (b & 2) values.comments = kComments[(a >> 3) % std::size(kComments)];
+    return true;
+  });
+  if (unchanged && FormatScript(document.configuration()) != before)
+    fuzzFailure("an unchanged sheet changed the text", before + "\n----\n" + FormatScript(document.configuration()));
+}
 
 std::vector<VelmorBusDevice*> devicesOf(Configuration& config) {
   std::vector<VelmorBusDevice*> devices;
@@ -54,7 +80,7 @@ const std::string& scratchPath() {
 void runCommand(CVelmorCfgEditorDoc& document, std::uint8_t op, std::uint8_t a, std::uint8_t b, bool& addedSingly) {
   std::vector<VelmorBusDevice*> devices = devicesOf(document.configuration());
   VelmorBusDevice* device = devices.empty() ? nullptr : devices[a % devices.size()];
-  switch (op % 6) {
+  switch (op % 8) {
     case 0: {
       const std::span<const GroupInfo> groups = groupTable();
       const GroupInfo& group = groups[1 + a % (groups.size() - 1)];
@@ -75,8 +101,19 @@ void runCommand(CVelmorCfgEditorDoc& document, std::uint8_t op, std::uint8_t a, 
     case 4:
       document.SetGroupEnabled(static_cast<DeviceGroup>(a % kDeviceGroupCount), b & 1);
       break;
-    default:
+    case 5:
       document.SetTargetOs(kTargetOsNames[a % 3]);
+      break;
+    case 6:
+      if (device) runSheet(document, *device, a, b);
+      break;
+    default:
+      document.SystemProperties([&](SystemSheetValues& values) {
+        values.model = kSystemModels[a % std::size(kSystemModels)];
+        values.memorySize = kMinMemorySize + 8 * (b % ((kMaxMemorySize - kMinMemorySize) / 8 + 1));
+        values.comments = kComments[(b >> 4) % std::size(kComments)];
+        return true;
+      });
       break;
   }
 }
