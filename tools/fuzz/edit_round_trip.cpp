@@ -105,7 +105,10 @@ void runCommand(CVelmorCfgEditorDoc& document, std::uint8_t op, std::uint8_t a, 
       document.SetTargetOs(kTargetOsNames[a % 3]);
       break;
     case 6:
-      if (device) runSheet(document, *device, a, b);
+      if (!device) break;
+      // A confirmed sheet enters its device again as if added singly.
+      if (device->kind() == DeviceKind::Va1000 || device->kind() == DeviceKind::ROM) addedSingly = true;
+      runSheet(document, *device, a, b);
       break;
     default:
       document.SystemProperties([&](SystemSheetValues& values) {
@@ -119,7 +122,8 @@ void runCommand(CVelmorCfgEditorDoc& document, std::uint8_t op, std::uint8_t a, 
 }
 
 // The findings of the kept checker against a fresh one. Va1000 adapters and
-// ROMs added singly take other vectors by design, so they are left out.
+// ROMs added singly, or entered again by a sheet, take other vectors and
+// buses by design, so such runs are left out.
 void compareCheckers(const CVelmorCfgEditorDoc& document, const std::string& text) {
   ConflictChecker fresh(document.checker().systemBus());
   fresh.build(document.configuration());
