@@ -48,11 +48,26 @@ constexpr const char* kComments[] = {"", "one", "two\r\nlines", "  blanks\tand t
                                      "set DUA units=2", "## User Name: x"};
 constexpr const char* kSystemModels[] = {"PDP 11/94", "PDP 11/70", "PDP 11/23", "PDP 11/04"};
 
+std::vector<VelmorBusDevice*> devicesOf(Configuration& config) {
+  std::vector<VelmorBusDevice*> devices;
+  for (DeviceListId id : kFindOrder)
+    for (auto& device : config.list(id)) devices.push_back(device.get());
+  return devices;
+}
+
+std::size_t bootDeviceCount(Configuration& config) {
+  std::size_t count = 0;
+  for (const VelmorBusDevice* device : devicesOf(config)) count += IsBootDevice(*device);
+  return count;
+}
+
 // A sheet confirmed unchanged saves as before; one given a name or a comment
-// only has to save as the rest demands.
+// only has to save as the rest demands. A boot device's sheet keeps it the
+// one boot device by design, so a hand-written file with a boot and a start
+// may lose the other one.
 void runSheet(CVelmorCfgEditorDoc& document, VelmorBusDevice& device, std::uint8_t a, std::uint8_t b) {
   const std::string before = FormatScript(document.configuration());
-  const bool unchanged = b == 0;
+  const bool unchanged = b == 0 && (!IsBootDevice(device) || bootDeviceCount(document.configuration()) == 1);
   document.DeviceProperties(device, [&](VelmorBusDevice& copy, DeviceSheetValues& values) {
     values.general = unchangedGeneral(copy);
     values.comments = copy.comments;
@@ -63,13 +78,6 @@ void runSheet(CVelmorCfgEditorDoc& document, VelmorBusDevice& device, std::uint8
   });
   if (unchanged && FormatScript(document.configuration()) != before)
     fuzzFailure("an unchanged sheet changed the text", before + "\n----\n" + FormatScript(document.configuration()));
-}
-
-std::vector<VelmorBusDevice*> devicesOf(Configuration& config) {
-  std::vector<VelmorBusDevice*> devices;
-  for (DeviceListId id : kFindOrder)
-    for (auto& device : config.list(id)) devices.push_back(device.get());
-  return devices;
 }
 
 const std::string& scratchPath() {

@@ -15,7 +15,10 @@
 inline constexpr const char* kFuzzedSigns[] = {"#$", "", "#DISABLED "};
 
 [[noreturn]] inline void fuzzFailure(const char* what, const std::string& detail) {
-  std::fprintf(stderr, "%s\n%s\n", what, detail.c_str());
+  // The detail may hold NUL bytes; write it whole.
+  std::fprintf(stderr, "%s\n", what);
+  std::fwrite(detail.data(), 1, detail.size(), stderr);
+  std::fputc('\n', stderr);
   std::abort();
 }
 
