@@ -18,10 +18,12 @@ mkdir -p "$out/objects" "$out/corpus-$target" "$out/findings"
 flags=(-std=c++20 -O1 -g -I. -Wall -Wextra -Werror -fno-omit-frame-pointer
        -fsanitize=address,undefined -fno-sanitize-recover=undefined)
 objects=()
+# An object is rebuilt when its source or any core header is newer.
+newest_header=$(ls -t devices/*.h config/*.h check/*.h ui/group_table.h | head -n 1)
 # The group table is the one file of the editor the edit commands need; it has no Qt.
 for source in devices/*.cpp config/*.cpp check/*.cpp ui/group_table.cpp; do
   object="$out/objects/$(echo "$source" | tr / _).o"
-  if [ ! -e "$object" ] || [ "$source" -nt "$object" ]; then
+  if [ ! -e "$object" ] || [ "$source" -nt "$object" ] || [ "$newest_header" -nt "$object" ]; then
     clang++ "${flags[@]}" -fsanitize=fuzzer-no-link -c "$source" -o "$object"
   fi
   objects+=("$object")
