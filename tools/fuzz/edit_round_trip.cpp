@@ -67,16 +67,15 @@ std::size_t bootDeviceCount(Configuration& config) {
 // may lose the other one.
 void runSheet(CVelmorCfgEditorDoc& document, VelmorBusDevice& device, std::uint8_t a, std::uint8_t b) {
   const std::string before = FormatScript(document.configuration());
-  const bool unchanged = b == 0 && (!IsBootDevice(device) || bootDeviceCount(document.configuration()) == 1);
+  const bool textMustStay = b == 0 && (!IsBootDevice(device) || bootDeviceCount(document.configuration()) == 1);
   document.DeviceProperties(device, [&](VelmorBusDevice& copy, DeviceSheetValues& values) {
     values.general = unchangedGeneral(copy);
     values.comments = copy.comments;
-    if (unchanged) return true;
     if (b & 1) values.general.name = kNames[a % std::size(kNames)];
     if (b & 2) values.comments = kComments[(a >> 3) % std::size(kComments)];
     return true;
   });
-  if (unchanged && FormatScript(document.configuration()) != before)
+  if (textMustStay && FormatScript(document.configuration()) != before)
     fuzzFailure("an unchanged sheet changed the text", before + "\n----\n" + FormatScript(document.configuration()));
 }
 
