@@ -38,6 +38,9 @@ std::string nameProblemText(NameProblem problem) {
 
 std::string checkCpuModel(std::string_view model) {
   if (model.find('"') != std::string_view::npos) return "The CPU model cannot contain a double quote.";
+  // Pasted text often ends in one; it would split the written `set` line.
+  // A CR alone reads back as it was written.
+  if (model.find('\n') != std::string_view::npos) return "The CPU model cannot contain a line break.";
   return {};
 }
 

@@ -445,10 +445,13 @@ TEST(MemorySizeRule, RangeMultipleOfEightAndIntegers) {
 }
 
 // A double quote would end the written model early, and the saved file would
-// refuse the line.
-TEST(CpuModelRule, RefusesADoubleQuote) {
+// refuse the line; a line feed would split the line in two.
+TEST(CpuModelRule, RefusesWhatWouldBreakTheWrittenLine) {
   EXPECT_EQ(checkCpuModel("PDP 11/94"), "");
   EXPECT_EQ(checkCpuModel("PDP 11/94 \"fast\""), "The CPU model cannot contain a double quote.");
+  EXPECT_EQ(checkCpuModel("PDP 11/94\r\n"), "The CPU model cannot contain a line break.");
+  EXPECT_EQ(checkCpuModel("PDP 11/94\nload DL11 TTZ"), "The CPU model cannot contain a line break.");
+  EXPECT_EQ(checkCpuModel("PDP\r11/94"), "");  // a CR alone reads back as written
 }
 
 // OK on an unchanged sheet keeps what only the device knows: unit files, the

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -120,6 +121,21 @@ TEST_F(SystemSheetTest, ACpuModelWithADoubleQuoteIsRefused) {
   };
   EXPECT_FALSE(opener.openSystemSheet());
   EXPECT_EQ(messages.shown, std::vector<std::string>{"stop: The CPU model cannot contain a double quote."});
+  EXPECT_EQ(doc.configuration().system.model, before);
+}
+
+// Text copied as a whole line brings its line break along.
+TEST_F(SystemSheetTest, APastedCpuModelWithALineBreakIsRefused) {
+  const std::string before = doc.configuration().system.model;
+  answer = [](CMainSystemProperties& sheet) {
+    QApplication::clipboard()->setText("PDP 11/94\r\nload DL11 TTZ");
+    sheet.systemPage()->modelBox()->lineEdit()->clear();
+    sheet.systemPage()->modelBox()->lineEdit()->paste();
+    sheet.accept();
+    if (sheet.result() != QDialog::Accepted) sheet.reject();
+  };
+  EXPECT_FALSE(opener.openSystemSheet());
+  EXPECT_EQ(messages.shown, std::vector<std::string>{"stop: The CPU model cannot contain a line break."});
   EXPECT_EQ(doc.configuration().system.model, before);
 }
 
