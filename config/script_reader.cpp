@@ -314,16 +314,16 @@ class ScriptReader {
   }
 
   void readLoad(std::string_view line, std::string_view word, const std::string& name, bool disabledStatement) {
+    std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
+    if (!device) {
+      messages_.warning("Unable to load device " + name + "!\nUnknown device type " + std::string(word));
+      lose(lineNumber_, line);
+      return;
+    }
     // Every `set` and `boot` of such a device would reach the system entry,
     // and so would the lines a save writes for it.
     if (equalsIgnoreCase(name, "cpu") || equalsIgnoreCase(name, "mmu")) {
       messages_.warning("Unable to load device " + name + "!\nThe names CPU and MMU belong to the system.");
-      lose(lineNumber_, line);
-      return;
-    }
-    std::unique_ptr<VelmorBusDevice> device = createDeviceForLoadWord(word, name);
-    if (!device) {
-      messages_.warning("Unable to load device " + name + "!\nUnknown device type " + std::string(word));
       lose(lineNumber_, line);
       return;
     }

@@ -525,15 +525,17 @@ TEST(Reader, KeysOfAnyLetterCase) {
   EXPECT_TRUE(unit.writeprotect);
 }
 
+// An unknown type is named first, as for any other name.
 TEST(Reader, RefusesDevicesNamedCpuOrMmu) {
-  Read r("load RP05 cpu\nload TK81 Mmu\nset cpu model=\"PDP 11/70\"\nload MSCP DUA\n");
+  Read r("load RP05 cpu\nload TK81 Mmu\nload FOO cpu\nset cpu model=\"PDP 11/70\"\nload MSCP DUA\n");
   EXPECT_TRUE(r.config.list(DeviceListId::Disks).size() == 1u);
   EXPECT_TRUE(r.config.list(DeviceListId::Tapes).empty());
   EXPECT_EQ(r.config.system.model, "PDP 11/70");
   EXPECT_EQ(r.messages.shown,
             (std::vector<std::string>{"warning: Unable to load device cpu!\nThe names CPU and MMU belong to the system.",
-                                      "warning: Unable to load device Mmu!\nThe names CPU and MMU belong to the system."}));
-  ASSERT_EQ(r.report.lost.size(), 2u);
+                                      "warning: Unable to load device Mmu!\nThe names CPU and MMU belong to the system.",
+                                      "warning: Unable to load device cpu!\nUnknown device type FOO"}));
+  ASSERT_EQ(r.report.lost.size(), 3u);
   EXPECT_EQ(r.report.lost[0].text, "load RP05 cpu");
 }
 
