@@ -101,7 +101,8 @@ bool CVelmorCfgEditorDoc::OnOpenDocument(const std::string& path) {
   const bool readable =
       readsStreams_ ? !std::filesystem::is_directory(nativePath(path), error)
                     : std::filesystem::is_regular_file(nativePath(path), error);
-  if (!readable || !std::ifstream(path, std::ios::binary)) {
+  lastOpenFoundNoFile_ = !readable || !std::ifstream(path, std::ios::binary);
+  if (lastOpenFoundNoFile_) {
     messages_.stop("Cannot open the file " + path + ".");
     return false;
   }

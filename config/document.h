@@ -75,6 +75,9 @@ class CVelmorCfgEditorDoc {
   // Lifecycle.
   bool OnNewDocument();
   bool OnOpenDocument(const std::string& path);
+  // Whether the last open found no file it could open (gone, unreadable, a
+  // folder), as against one it declined or read only in part.
+  bool lastOpenFoundNoFile() const { return lastOpenFoundNoFile_; }
   // Save to `path` (the user's Save or Save As); `options` carry the moment
   // of writing. A file that cannot be written is reported to the user, unless
   // `options.failure` asks for the reason, for a message of the caller's own.
@@ -138,6 +141,7 @@ class CVelmorCfgEditorDoc {
   bool modified_ = false;
   bool reportLostLines_ = false;
   bool openFailed_ = false;
+  bool lastOpenFoundNoFile_ = false;
   bool readsStreams_ = false;
   std::vector<LostLine> lostLines_;
   std::string pendingStatusPath_;

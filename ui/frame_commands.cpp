@@ -72,7 +72,8 @@ bool CMainFrame::openFile(const QString& path) {
   const bool opened = doc_.OnOpenDocument(wholePathBytes(path));
   if (opened)
     addRecentFile(QFileInfo(path).absoluteFilePath());
-  else
+  else if (doc_.lastOpenFoundNoFile())
+    // A file open in another window, or read only in part, is still there.
     removeRecentFile(QFileInfo(path).absoluteFilePath());
   updateTitle();
   return opened;
@@ -82,6 +83,8 @@ bool CMainFrame::save() {
   const std::string path = doc_.configuration().currentPath;
   if (path.empty()) return saveAs();
   const bool saved = doc_.OnSaveDocument(path);
+  // Every save puts the file first in the recent list, as Save As does.
+  if (saved) addRecentFile(QFileInfo(pathText(path)).absoluteFilePath());
   updateTitle();
   return saved;
 }

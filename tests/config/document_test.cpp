@@ -83,6 +83,20 @@ TEST_F(DocumentTest, FileOpenElsewhereWithoutAWindow) {
   EXPECT_EQ(messages.shown, (std::vector<std::string>{"stop: The configuration file is already open"}));
 }
 
+// The recent-file list drops only a file that is not there to open.
+TEST_F(DocumentTest, AnOpenTellsWhetherItFoundNoFile) {
+  const std::string elsewhere = file("b.cfg", kScript), damaged = file("c.cfg", "set NOPE a=1\n");
+  link.openElsewhere[elsewhere] = 0;
+  EXPECT_FALSE(doc.OnOpenDocument(dir + "/gone.cfg"));
+  EXPECT_TRUE(doc.lastOpenFoundNoFile());
+  EXPECT_FALSE(doc.OnOpenDocument(dir));
+  EXPECT_TRUE(doc.lastOpenFoundNoFile());
+  EXPECT_FALSE(doc.OnOpenDocument(elsewhere));
+  EXPECT_FALSE(doc.lastOpenFoundNoFile());
+  EXPECT_FALSE(doc.OnOpenDocument(damaged));
+  EXPECT_FALSE(doc.lastOpenFoundNoFile());
+}
+
 TEST_F(DocumentTest, OpenDuringStartUpReportsOnceTheWindowExists) {
   window.handle = 0;
   const std::string a = file("a.cfg", kScript);

@@ -364,6 +364,24 @@ TEST_F(MainFrameTest, RecentFilesAndTitle) {
   EXPECT_EQ(findAction(frame->fileMenu(), "Recent File")->isVisible(), false);
 }
 
+// A file gone since it was listed is dropped; one read only in part is still
+// there and stays, and a plain save puts it first.
+TEST_F(MainFrameTest, TheRecentListDropsOnlyAFileThatIsGone) {
+  const std::string gone = writeScript("load MSCP DUA\n", "gone.cfg"),
+                    damaged = writeScript("load MSCP DUA\n", "damaged.cfg"),
+                    other = writeScript("load MSCP DUA\n", "other.cfg");
+  for (const std::string& path : {gone, damaged, other}) ASSERT_TRUE(frame->openFile(QString::fromStdString(path)));
+  std::filesystem::remove(gone);
+  writeScript("load MSCP DUA\nset DUA nokey=1\n", "damaged.cfg");
+  EXPECT_FALSE(frame->openFile(QString::fromStdString(gone)));
+  EXPECT_FALSE(frame->openFile(QString::fromStdString(damaged)));
+  ASSERT_EQ(frame->recentFiles().size(), 2);
+  EXPECT_TRUE(frame->recentFiles()[0].endsWith("other.cfg"));
+  EXPECT_TRUE(frame->recentFiles()[1].endsWith("damaged.cfg"));
+  ASSERT_TRUE(frame->save());
+  EXPECT_TRUE(frame->recentFiles()[0].endsWith("damaged.cfg"));
+}
+
 TEST_F(MainFrameTest, AReopenedFileMovesToTheTopOnceNumberedFromOne) {
   const std::string a = writeScript("load MSCP DUA\n", "a.cfg"), b = writeScript("load MSCP DUA\n", "b.cfg");
   for (const std::string& path : {a, b, a}) frame->openFile(QString::fromStdString(path));
