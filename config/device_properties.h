@@ -73,3 +73,16 @@ std::string checkMemorySize(std::string_view text, std::int32_t& size);
 // The system page's CPU model: it is written between double quotes, which
 // the script language cannot escape. Answers the refusal text, or an empty text.
 std::string checkCpuModel(std::string_view model);
+
+// What a page's integer field says when its text is not an integer.
+inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
+// Reads a page's integer field: decimal digits with an optional sign, blanks
+// around them allowed, within 32 bits. False when the text is anything else.
+bool readIntegerText(std::string_view text, std::int32_t& value);
+
+// A text a page writes into a `set` value between double quotes (a file name,
+// a host name, a model): the script language cannot escape a double quote,
+// and a line feed would end the statement. `what` names the field in the
+// refusal, e.g. "file name": "The file name cannot contain a double quote.".
+// Answers the refusal text, or an empty text.
+std::string checkQuotedValue(std::string_view what, std::string_view text);

@@ -36,27 +36,37 @@ std::string nameProblemText(NameProblem problem) {
   return {};
 }
 
-std::string checkCpuModel(std::string_view model) {
-  if (model.find('"') != std::string_view::npos) return "The CPU model cannot contain a double quote.";
+std::string checkQuotedValue(std::string_view what, std::string_view text) {
+  const std::string field(what);
+  if (text.find('"') != std::string_view::npos) return "The " + field + " cannot contain a double quote.";
   // Pasted text often ends in one; it would split the written `set` line.
   // A CR alone reads back as it was written.
-  if (model.find('\n') != std::string_view::npos) return "The CPU model cannot contain a line break.";
+  if (text.find('\n') != std::string_view::npos) return "The " + field + " cannot contain a line break.";
   return {};
 }
 
-std::string checkMemorySize(std::string_view text, std::int32_t& size) {
+std::string checkCpuModel(std::string_view model) { return checkQuotedValue("CPU model", model); }
+
+bool readIntegerText(std::string_view text, std::int32_t& value) {
   const std::string digits = trim(text);
   const bool signedText = !digits.empty() && (digits[0] == '-' || digits[0] == '+');
   const bool integer = digits.size() > (signedText ? 1u : 0u) &&
                        std::all_of(digits.begin() + (signedText ? 1 : 0), digits.end(),
                                    [](char c) { return c >= '0' && c <= '9'; });
-  if (!integer) return "Please enter an integer.";
+  if (!integer) return false;
   errno = 0;
-  const long value = std::strtol(digits.c_str(), nullptr, 10);
-  if (errno == ERANGE || value < INT32_MIN || value > INT32_MAX) return "Please enter an integer.";
+  const long long read = std::strtoll(digits.c_str(), nullptr, 10);
+  if (errno == ERANGE || read < INT32_MIN || read > INT32_MAX) return false;
+  value = static_cast<std::int32_t>(read);
+  return true;
+}
+
+std::string checkMemorySize(std::string_view text, std::int32_t& size) {
+  std::int32_t value = 0;
+  if (!readIntegerText(text, value)) return kEnterIntegerText;
   if (value < kMinMemorySize || value > kMaxMemorySize || value % 8 != 0)
     return "Please, enter value between 512 and 4088.\nThis value must be multiple of 8.";
-  size = static_cast<std::int32_t>(value);
+  size = value;
   return {};
 }
 

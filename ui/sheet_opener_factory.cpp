@@ -7,5 +7,6 @@ std::unique_ptr<PropertySheetOpener> makePropertySheetOpener(CVelmorCfgEditorDoc
                                                              QWidget* parent) {
   auto opener = std::make_unique<CPropertySheetOpener>(document, parent);
   opener->setSheetRunner([&dialogs](QDialog& sheet) { return dialogs.exec(sheet); });
+  opener->setPageDialogs(dialogs);
   return opener;
 }

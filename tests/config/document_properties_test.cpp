@@ -454,6 +454,31 @@ TEST(CpuModelRule, RefusesWhatWouldBreakTheWrittenLine) {
   EXPECT_EQ(checkCpuModel("PDP\r11/94"), "");  // a CR alone reads back as written
 }
 
+TEST(QuotedValueRule, NamesTheFieldInItsRefusal) {
+  EXPECT_EQ(checkQuotedValue("file name", "C:\\disks\\a b.dsk"), "");
+  EXPECT_EQ(checkQuotedValue("file name", "a\"b"), "The file name cannot contain a double quote.");
+  EXPECT_EQ(checkQuotedValue("host name", "host\n"), "The host name cannot contain a line break.");
+}
+
+TEST(IntegerFieldRule, ReadsDecimalIntegersOnly) {
+  struct Case {
+    const char* text;
+    bool read;
+    std::int32_t value;
+  };
+  const Case cases[] = {
+      {"0", true, 0},          {" 42 ", true, 42},        {"-7", true, -7},        {"+7", true, 7},
+      {"2147483647", true, INT32_MAX},                    {"-2147483648", true, INT32_MIN},
+      {"2147483648", false, 0}, {"", false, 0},           {"12a", false, 0},       {"0x10", false, 0},
+      {"1 2", false, 0},       {"-", false, 0},           {"017", true, 17},  // decimal, not octal
+  };
+  for (const Case& c : cases) {
+    std::int32_t value = 0;
+    EXPECT_EQ(readIntegerText(c.text, value), c.read) << c.text;
+    EXPECT_EQ(value, c.value) << c.text;
+  }
+}
+
 // OK on an unchanged sheet keeps what only the device knows: unit files, the
 // boot unit and the kind's own fields.
 TEST(DevicePropertiesUnchanged, OkKeepsUnitsAndKindFields) {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QSettings>
+#include <QStringList>
 #include <QStandardPaths>
 #include <QTreeWidget>
 #include <functional>
@@ -29,6 +30,19 @@ class ScriptedDialogs : public DialogRunner {
     suggestedNames.push_back(suggested.toStdString());
     return savePath;
   }
+  QString browseFileName(QWidget*, const QString& current, const QString& defaultSuffix,
+                         const QString& filter) override {
+    browsed.push_back({current, defaultSuffix, filter});
+    return browsePath;
+  }
+  bool canOpenHostDevice(const QString& path) override { return hostDevices.contains(path); }
+
+  struct Browse {
+    QString current, defaultSuffix, filter;
+  };
+  std::vector<Browse> browsed;   // every "Browse ..." the pages asked for
+  QString browsePath;            // what the file chooser answers ("" = cancelled)
+  QStringList hostDevices;       // the host devices that open
 
   std::vector<std::string> captions;
   std::vector<std::string> suggestedNames;

@@ -7,18 +7,21 @@
 #include "ui/sheets/property_sheet.h"
 
 class Configuration;
+class DialogRunner;
 class UserMessages;
 class VelmorBusDevice;
 class CBusDeviceProperties;
 class CDeviceCommentsPage;
 
 // What a device's sheet edits: the working copy, the values it hands back on
-// OK, and what its pages check against.
+// OK, what its pages check against, and how they run their own dialogs
+// (unit sheets, file choosers) and probe the host's devices.
 struct DeviceSheetContext {
   VelmorBusDevice& copy;
   DeviceSheetValues& values;
   Configuration& configuration;
   UserMessages& messages;
+  DialogRunner& dialogs;
 };
 
 // A bus device's sheet: "General" (all kinds but the binary loader), the

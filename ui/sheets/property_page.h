@@ -14,6 +14,10 @@ class CPropertyPage : public QWidget {
   virtual bool validate() { return true; }
   // The sheet was confirmed: hand the page's values on.
   virtual void writeBack() = 0;
+  // The page has just been brought into view by changing tabs; a page that
+  // depends on another page's choices (a unit list on the General page's
+  // model) refreshes itself here.
+  virtual void shown() {}
   // Puts the focus back on the field a refusal named (the sheet calls it
   // once the page is shown again).
   void focusFault();

@@ -45,6 +45,7 @@ void CPropertySheet::pageChanged(int index) {
     return;
   }
   current_ = index;
+  if (index >= 0 && index < pageCount()) page(index)->shown();
 }
 
 void CPropertySheet::returnTo(int index) {

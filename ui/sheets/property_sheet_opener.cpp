@@ -2,11 +2,19 @@
 
 #include <QDialog>
 
+#include "ui/dialog_runner.h"
+
 #include "ui/sheets/device_sheets.h"
 #include "ui/sheets/main_system_properties.h"
 
 CPropertySheetOpener::CPropertySheetOpener(CVelmorCfgEditorDoc& document, QWidget* parent)
-    : document_(document), parent_(parent), run_([](QDialog& sheet) { return sheet.exec(); }) {}
+    : document_(document),
+      parent_(parent),
+      run_([](QDialog& sheet) { return sheet.exec(); }),
+      ownDialogs_(std::make_unique<DialogRunner>()),
+      pageDialogs_(ownDialogs_.get()) {}
+
+CPropertySheetOpener::~CPropertySheetOpener() = default;
 
 bool CPropertySheetOpener::openPropertySheet(const std::string& deviceName) {
   VelmorBusDevice* device = document_.configuration().FindBusDevice(deviceName);
@@ -15,7 +23,7 @@ bool CPropertySheetOpener::openPropertySheet(const std::string& deviceName) {
 
 bool CPropertySheetOpener::openPropertySheet(VelmorBusDevice& device) {
   return document_.DeviceProperties(device, [this](VelmorBusDevice& copy, DeviceSheetValues& values) {
-    const DeviceSheetContext context{copy, values, document_.configuration(), document_.messages()};
+    const DeviceSheetContext context{copy, values, document_.configuration(), document_.messages(), *pageDialogs_};
     std::unique_ptr<CDeviceSheet> sheet = makeDeviceSheet(context, parent_);
     return sheet && run_(*sheet) == QDialog::Accepted;
   });

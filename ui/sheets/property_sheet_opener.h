@@ -3,9 +3,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 #include "config/document.h"
 
+class DialogRunner;
 class QDialog;
 
 // Opens the property sheet that fits a device (or the system entry's sheet)
@@ -17,8 +19,12 @@ class CPropertySheetOpener : public PropertySheetOpener {
   using SheetRunner = std::function<int(QDialog& sheet)>;
 
   CPropertySheetOpener(CVelmorCfgEditorDoc& document, QWidget* parent);
+  ~CPropertySheetOpener() override;
 
   void setSheetRunner(SheetRunner runner) { run_ = std::move(runner); }
+  // What the pages run their own dialogs through (unit sheets, file
+  // choosers); the opener's own plain runner until one is given.
+  void setPageDialogs(DialogRunner& dialogs) { pageDialogs_ = &dialogs; }
 
   bool openPropertySheet(const std::string& deviceName) override;
   bool openPropertySheet(VelmorBusDevice& device) override;
@@ -28,4 +34,6 @@ class CPropertySheetOpener : public PropertySheetOpener {
   CVelmorCfgEditorDoc& document_;
   QPointer<QWidget> parent_;
   SheetRunner run_;
+  std::unique_ptr<DialogRunner> ownDialogs_;
+  DialogRunner* pageDialogs_ = nullptr;
 };
