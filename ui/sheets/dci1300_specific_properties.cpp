@@ -1,0 +1,129 @@
+#include "ui/sheets/dci1300_specific_properties.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "config/configuration.h"
+#include "config/user_messages.h"
+#include "devices/dci1300_device.h"
+#include "ui/sheets/host_devices.h"
+#include "ui/sheets/octal_choices.h"
+#include "ui/sheets/quoted_field.h"
+#include "ui/sheets/sheet_text.h"
+
+namespace {
+
+QLabel* labelFor(QWidget* field, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(field);
+  return label;
+}
+
+}  // namespace
+
+CDCI1300SpecificProperties::CDCI1300SpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
+                                                       const CBusDeviceProperties& general, QWidget* parent)
+    : CPropertyPage(parent), context_(context), watch_(context.copy, general) {
+  auto* grid = new QGridLayout(this);
+  auto* image = new QLabel(this);
+  image->setPixmap(picture);
+  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+
+  vector1Box_ = new QComboBox(this);
+  // A path may be typed: the card need not be in this machine.
+  imageBox_ = new QComboBox(this);
+  imageBox_->setEditable(true);
+  takeAnyLength(imageBox_->lineEdit());
+  imageBox_->setInsertPolicy(QComboBox::NoInsert);
+  imageBox_->setCompleter(nullptr);
+  ndrStrobeEdit_ = new QLineEdit(this);
+  dtStrobeEdit_ = new QLineEdit(this);
+  maintenanceCheck_ = new QCheckBox(QStringLiteral("Maintenance Mode"), this);
+  traceCheck_ = new QCheckBox(QStringLiteral("Trace"), this);
+
+  grid->addWidget(labelFor(vector1Box_, QStringLiteral("Interrupt Vector1"), this), 1, 0);
+  grid->addWidget(vector1Box_, 1, 1);
+  grid->addWidget(labelFor(imageBox_, QStringLiteral("Device Image"), this), 2, 0);
+  grid->addWidget(imageBox_, 2, 1);
+  grid->addWidget(labelFor(ndrStrobeEdit_, QStringLiteral("New Data Ready Timer"), this), 3, 0);
+  grid->addWidget(ndrStrobeEdit_, 3, 1);
+  grid->addWidget(labelFor(dtStrobeEdit_, QStringLiteral("Data Transmitted Timer"), this), 4, 0);
+  grid->addWidget(dtStrobeEdit_, 4, 1);
+  grid->addWidget(maintenanceCheck_, 5, 0, 1, 2);
+  grid->addWidget(traceCheck_, 6, 0, 1, 2);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(7, 1);
+
+  fill(static_cast<const VelmorDCI1300Device&>(context.copy));
+}
+
+void CDCI1300SpecificProperties::fill(const VelmorDCI1300Device& device) {
+  const ModelDescriptor* row = ModelTable::instance().findDescriptor(device.className(), device.type, device.model);
+  fillOctalChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, device.vector1);
+
+  // The cards of this machine mean something only to an emulator on the same
+  // kind of host.
+  QStringList cards;
+  if (context_.configuration.targetOs == kDefaultTargetOs)
+    cards = openableHostDevices(context_.dialogs, QStringLiteral("\\\\.\\DR"), 1);
+  fillSorted(imageBox_, cards);
+  image_ = device.image;
+  shownImage_ = fromBytes(image_);
+  selectOrAdd(imageBox_, shownImage_);
+  // The listed entry may differ in letter case; the device's own text shows.
+  imageBox_->setEditText(shownImage_);
+
+  ndrStrobeEdit_->setText(QString::number(device.ndrStrobe));
+  dtStrobeEdit_->setText(QString::number(device.dtStrobe));
+  maintenanceCheck_->setChecked(device.maintenance);
+  traceCheck_->setChecked(device.trace);
+}
+
+void CDCI1300SpecificProperties::shown() {
+  if (const auto defaults = watch_.takeNewDefaults()) fill(static_cast<const VelmorDCI1300Device&>(*defaults));
+}
+
+bool CDCI1300SpecificProperties::checkInteger(QLineEdit* edit) {
+  std::int32_t value = 0;
+  if (readIntegerText(toBytes(edit->text()), value)) return true;
+  context_.messages.stop(kEnterIntegerText);
+  return refuse(edit, true);
+}
+
+bool CDCI1300SpecificProperties::validate() {
+  if (imageBox_->currentText() != shownImage_) {
+    const QString problem = quotedFieldProblem(QStringLiteral("device image"), imageBox_->currentText());
+    if (!problem.isEmpty()) {
+      context_.messages.stop(problem.toStdString());
+      return refuse(imageBox_, true);
+    }
+  }
+  return checkInteger(ndrStrobeEdit_) && checkInteger(dtStrobeEdit_);
+}
+
+void CDCI1300SpecificProperties::writeBack() {
+  // Values shown for another type stay unsaid: the new type's defaults stand.
+  if (watch_.unseenChange()) return;
+  std::int32_t ndrStrobe = 0;
+  std::int32_t dtStrobe = 0;
+  readIntegerText(toBytes(ndrStrobeEdit_->text()), ndrStrobe);
+  readIntegerText(toBytes(dtStrobeEdit_->text()), dtStrobe);
+  const std::int32_t vector1 = chosenNumber(vector1Box_);
+  const std::string image = imageBox_->currentText() == shownImage_ ? image_ : toBytes(imageBox_->currentText());
+  const bool maintenance = maintenanceCheck_->isChecked();
+  const bool trace = traceCheck_->isChecked();
+  context_.values.specificWriters.push_back(
+      [vector1, image, ndrStrobe, dtStrobe, maintenance, trace](VelmorBusDevice& device) {
+        auto* card = dynamic_cast<VelmorDCI1300Device*>(&device);
+        if (!card) return;
+        card->vector1 = vector1;
+        card->image = image;
+        card->ndrStrobe = ndrStrobe;
+        card->dtStrobe = dtStrobe;
+        card->maintenance = maintenance;
+        card->trace = trace;
+      });
+}

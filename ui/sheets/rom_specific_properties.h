@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <string>
+
+#include "ui/sheets/device_sheets.h"
+#include "ui/sheets/model_change_watch.h"
+#include "ui/sheets/property_page.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class VelmorROMDevice;
+
+// "ROM specific properties": the image file, the ROM size, and whether the
+// emulator starts at an address of this ROM (the `start` statement).
+class CROMSpecificProperties : public CPropertyPage {
+  Q_OBJECT
+ public:
+  CROMSpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
+                         const CBusDeviceProperties& general, QWidget* parent = nullptr);
+
+  bool validate() override;
+  void writeBack() override;
+  void shown() override;
+
+  QLineEdit* imageEdit() const { return imageEdit_; }
+  QPushButton* browseButton() const { return browseButton_; }
+  QLineEdit* sizeEdit() const { return sizeEdit_; }
+  QCheckBox* bootableCheck() const { return bootableCheck_; }
+  QLineEdit* startAddressEdit() const { return startAddressEdit_; }
+
+ private:
+  void fill(const VelmorROMDevice& device);
+  void browse();
+
+  const DeviceSheetContext context_;
+  ModelChangeWatch watch_;
+  // The image as the device held it and as the page showed it: an untouched
+  // field hands back the device's own bytes.
+  std::string image_;
+  QString shownImage_;
+
+  QLineEdit* imageEdit_ = nullptr;
+  QPushButton* browseButton_ = nullptr;
+  QLineEdit* sizeEdit_ = nullptr;
+  QCheckBox* bootableCheck_ = nullptr;
+  QLineEdit* startAddressEdit_ = nullptr;
+};
+
+// The file chooser's filter of "Browse...".
+inline constexpr const char* kRomImageFilter =
+    "Binary Images(*.bin)|*.bin|Octal Files(*.oct)|*.oct|All Files(*.*)|*.*||";
