@@ -1,9 +1,15 @@
 #include "ui/sheets/device_sheets.h"
 
 #include "devices/velmor_device.h"
+#include "ui/sheets/bridge_specific_properties.h"
 #include "ui/sheets/bus_device_properties.h"
+#include "ui/sheets/dci1300_specific_properties.h"
 #include "ui/sheets/device_comments_page.h"
+#include "ui/sheets/drxxx_specific_properties.h"
+#include "ui/sheets/rom_specific_properties.h"
 #include "ui/sheets/sheet_picture.h"
+#include "ui/sheets/timer_specific_properties.h"
+#include "ui/sheets/va1000_specific_properties.h"
 
 CDeviceSheet::CDeviceSheet(const QString& caption, bool withGeneralPage, const DeviceSheetContext& context,
                            QWidget* parent)
@@ -23,7 +29,7 @@ void CDeviceSheet::addKindPage(CPropertyPage* page, const QString& caption) {
 }
 
 // Each kind's own pages (unit lists, kind-specific settings) are added in
-// these constructors with addKindPage, under the captions noted.
+// these constructors with addKindPage.
 
 // Its own page: "Disk Units"
 CDiskProperties::CDiskProperties(const DeviceSheetContext& context, QWidget* parent)
@@ -41,37 +47,49 @@ CSerialProperties::CSerialProperties(const DeviceSheetContext& context, QWidget*
 CNetworkProperties::CNetworkProperties(const DeviceSheetContext& context, QWidget* parent)
     : CDeviceSheet(QStringLiteral("Network Adapters Properties"), true, context, parent) {}
 
-// Its own page: "Va1000 specific"
 CVa1000Properties::CVa1000Properties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Va1000 Adapters Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Va1000 Adapters Properties"), true, context, parent) {
+  addKindPage(new CVa1000SpecificProperties(picture(), context_, *generalPage(), this),
+              QStringLiteral("Va1000 specific"));
+}
 
-// Its own page: "Bridge Specific"
 CBridgeProperties::CBridgeProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Bridge Adapters  Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Bridge Adapters  Properties"), true, context, parent) {
+  addKindPage(new CBridgeSpecificProperties(picture(), context_, *generalPage(), this),
+              QStringLiteral("Bridge Specific"));
+}
 
-// Its own page: "Timer/Clock specific"
 CTimerProperties::CTimerProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Timer Devices Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Timer Devices Properties"), true, context, parent) {
+  addKindPage(new CTimerSpecificProperties(picture(), context_, *generalPage(), this),
+              QStringLiteral("Timer/Clock specific"));
+}
 
 // No page of its own.
 CClockProperties::CClockProperties(const DeviceSheetContext& context, QWidget* parent)
     : CDeviceSheet(QStringLiteral("Clock Devices Properties"), true, context, parent) {}
 
-// Its own page: "DRXXX specific properties"
 CDRXXXProperties::CDRXXXProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("DAQ Device Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("DAQ Device Properties"), true, context, parent) {
+  addKindPage(new CDRXXXSpecificProperties(picture(), context_, *generalPage(), this),
+              QStringLiteral("DRXXX specific properties"));
+}
 
-// Its own page: "DCI1300 Specific "
 CDCI1300Properties::CDCI1300Properties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("DCI1300 Device Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("DCI1300 Device Properties"), true, context, parent) {
+  addKindPage(new CDCI1300SpecificProperties(picture(), context_, *generalPage(), this),
+              QStringLiteral("DCI1300 Specific "));
+}
 
 // Its own page: "Loader Units"; a loader has no General page.
 CLoaderProperties::CLoaderProperties(const DeviceSheetContext& context, QWidget* parent)
     : CDeviceSheet(QStringLiteral("Binary Loader Properties"), false, context, parent) {}
 
-// Its own page: "ROM specific properties"
 CROMProperties::CROMProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("ROM Device Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("ROM Device Properties"), true, context, parent) {
+  addKindPage(new CROMSpecificProperties(picture(), context_, *generalPage(), this),
+              QStringLiteral("ROM specific properties"));
+}
 
 std::unique_ptr<CDeviceSheet> makeDeviceSheet(const DeviceSheetContext& context, QWidget* parent) {
   switch (context.copy.kind()) {

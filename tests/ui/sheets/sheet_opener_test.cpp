@@ -81,14 +81,14 @@ TEST_F(SheetOpenerTest, EachKindGetsItsSheet) {
       {AddKind::Serial, "DL11", "Serial Line Controllers Properties", common},
       {AddKind::Serial, "LP11", "Serial Line Controllers Properties", common},
       {AddKind::Network, "DEQNA", "Network Adapters Properties", common},
-      {AddKind::Va1000, "VA1000", "Va1000 Adapters Properties", common},
-      {AddKind::Bridge, "QBUS-BRIDGE", "Bridge Adapters  Properties", common},
-      {AddKind::TimerOrClock, "KW11-L", "Timer Devices Properties", common},
+      {AddKind::Va1000, "VA1000", "Va1000 Adapters Properties", {"General", "Va1000 specific", "Comments"}},
+      {AddKind::Bridge, "QBUS-BRIDGE", "Bridge Adapters  Properties", {"General", "Bridge Specific", "Comments"}},
+      {AddKind::TimerOrClock, "KW11-L", "Timer Devices Properties", {"General", "Timer/Clock specific", "Comments"}},
       {AddKind::TimerOrClock, "TOY", "Clock Devices Properties", common},
-      {AddKind::Parallel, "DRXXX", "DAQ Device Properties", common},
-      {AddKind::Parallel, "DRV11", "DCI1300 Device Properties", common},
+      {AddKind::Parallel, "DRXXX", "DAQ Device Properties", {"General", "DRXXX specific properties", "Comments"}},
+      {AddKind::Parallel, "DRV11", "DCI1300 Device Properties", {"General", "DCI1300 Specific ", "Comments"}},
       {AddKind::Loader, "LOADER", "Binary Loader Properties", {"Comments"}},
-      {AddKind::ROM, "ROM", "ROM Device Properties", common},
+      {AddKind::ROM, "ROM", "ROM Device Properties", {"General", "ROM specific properties", "Comments"}},
   };
   for (const Case& c : cases) {
     const std::string name = add(c.kind, c.type);
