@@ -1,0 +1,62 @@
+#include "ui/sheets/serial_unit_nt_specific_properties.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "config/device_properties.h"
+#include "config/user_messages.h"
+#include "devices/serial_device.h"
+#include "ui/script_text.h"
+#include "ui/sheets/unit_number_fields.h"
+
+namespace {
+
+struct TimeoutRow {
+  const char* label;
+  std::int32_t VelmorSerialUnit::*value;
+};
+constexpr TimeoutRow kTimeoutRows[CSerialUnitNTSpecificProperties::kTimeouts] = {
+    {"Read interval timeout", &VelmorSerialUnit::riTimeout},
+    {"Total read operation timeout multiplier", &VelmorSerialUnit::rmTimeout},
+    {"Total read operation timeout constant", &VelmorSerialUnit::rcTimeout},
+    {"Total write operation timeout multiplier", &VelmorSerialUnit::wmTimeout},
+    {"Total write operation timeout constant", &VelmorSerialUnit::wcTimeout},
+};
+
+}  // namespace
+
+CSerialUnitNTSpecificProperties::CSerialUnitNTSpecificProperties(const QPixmap& picture, VelmorSerialUnit& record,
+                                                                 UserMessages& messages, QWidget* parent)
+    : CPropertyPage(parent), record_(record), messages_(messages) {
+  auto* grid = new QGridLayout(this);
+  auto* image = new QLabel(this);
+  image->setPixmap(picture);
+  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  for (int i = 0; i < kTimeouts; ++i) {
+    const TimeoutRow& row = kTimeoutRows[i];
+    QLineEdit*& edit = edits_[static_cast<std::size_t>(i)];
+    edit = integerEdit(record.*row.value, this);
+    auto* label = new QLabel(QString::fromLatin1(row.label), this);
+    label->setBuddy(edit);
+    grid->addWidget(label, i + 1, 0);
+    grid->addWidget(edit, i + 1, 1);
+  }
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(kTimeouts + 1, 1);
+}
+
+bool CSerialUnitNTSpecificProperties::validate() {
+  for (QLineEdit* edit : edits_) {
+    std::int32_t value = 0;
+    if (readIntegerText(toBytes(edit->text()), value)) continue;
+    messages_.stop(kEnterIntegerText);
+    return refuse(edit, true);
+  }
+  return true;
+}
+
+void CSerialUnitNTSpecificProperties::writeBack() {
+  for (int i = 0; i < kTimeouts; ++i)
+    readIntegerText(toBytes(edits_[static_cast<std::size_t>(i)]->text()), record_.*kTimeoutRows[i].value);
+}
