@@ -346,6 +346,12 @@ bool CNetSpecificProperties::validate() {
   if (realRadio_->isChecked()) {
     if (quotedTextRefusal(messages, QStringLiteral("interface"), interfaceEdit_->text()))
       return refuse(interfaceEdit_);
+    // Such a text makes the adapter virtual: the protocols would go unwritten
+    // and the page would show the other mode next time.
+    if (readInterface(interfaceEdit_->text()).isVirtual) {
+      messages.stop("A real network interface cannot begin with the word virtual.");
+      return refuse(interfaceEdit_, true);
+    }
     return true;
   }
   if (interfaceRebuilt()) {

@@ -258,6 +258,12 @@ TEST_F(NetworkPageTest, RefusesWhatTheAdapterCannotWriteBack) {
          p.interfaceEdit()->setText("eth0\n");
        },
        "stop: The interface cannot contain a line break."},
+      {"real interface named virtual",
+       [](CNetSpecificProperties& p) {
+         p.realRadio()->click();
+         p.interfaceEdit()->setText("Virtual:1600");
+       },
+       "stop: A real network interface cannot begin with the word virtual."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
