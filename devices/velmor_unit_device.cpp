@@ -98,6 +98,13 @@ void VelmorUnitDevice::takeUnitsFrom(const VelmorUnitDevice& from) {
   }
 }
 
+bool VelmorUnitDevice::replaceUnit(std::size_t position, const VelmorUnit& record) {
+  if (position >= unitCount() || builtUnit(position).kind() != record.kind()) return false;
+  unitList_[position] = record.clone();
+  unitList_[position]->number = static_cast<int>(position);
+  return true;
+}
+
 int VelmorUnitDevice::bootUnitNumber() const {
   for (const auto& unit : unitList_)
     if (unit && unit->isBoot()) return unit->number;  // a unit not yet built is no boot unit

@@ -80,6 +80,10 @@ class VelmorUnitDevice : public VelmorBusDevice {
   // being the shorter list's length; the list keeps its length. Both devices
   // must be of one kind (the sheet's copy of this device, for instance).
   void takeUnitsFrom(const VelmorUnitDevice& from);
+  // Unit `position` becomes a copy of `record`, numbered for its place. False
+  // (and nothing changes) when the device has no such unit or the record is
+  // of another unit class.
+  bool replaceUnit(std::size_t position, const VelmorUnit& record);
   // The unit a unit key or a `boot` names, or nullptr. An index beyond the
   // unit list but below the device's unit count first lengthens the list up
   // to that count: the writer puts a raised `units` line before the unit lines
