@@ -47,7 +47,8 @@ QStringList itemTexts(const CUnitListPage& page) {
 
 std::vector<bool> bulbs(const CUnitListPage& page) {
   std::vector<bool> lit;
-  for (int i = 0; i < page.unitList()->count(); ++i) lit.push_back(page.unitList()->item(i)->data(kBulbLitRole).toBool());
+  for (int i = 0; i < page.unitList()->count(); ++i)
+    lit.push_back(page.unitList()->item(i)->data(kBulbLitRole).toBool());
   return lit;
 }
 
