@@ -1,14 +1,23 @@
 #include "ui/sheets/device_sheets.h"
 
+#include <QTabWidget>
+
+#include "config/configuration.h"
 #include "devices/velmor_device.h"
 #include "ui/sheets/bridge_specific_properties.h"
 #include "ui/sheets/bus_device_properties.h"
 #include "ui/sheets/dci1300_specific_properties.h"
 #include "ui/sheets/device_comments_page.h"
+#include "ui/sheets/disk_specific_properties.h"
 #include "ui/sheets/drxxx_specific_properties.h"
+#include "ui/sheets/loader_specific_properties.h"
+#include "ui/sheets/net_specific_properties.h"
 #include "ui/sheets/rom_specific_properties.h"
+#include "ui/sheets/serial_specific_properties.h"
 #include "ui/sheets/sheet_picture.h"
+#include "ui/sheets/tape_specific_properties.h"
 #include "ui/sheets/timer_specific_properties.h"
+#include "ui/sheets/unit_sheets.h"
 #include "ui/sheets/va1000_specific_properties.h"
 
 CDeviceSheet::CDeviceSheet(const QString& caption, bool withGeneralPage, const DeviceSheetContext& context,
@@ -28,24 +37,42 @@ void CDeviceSheet::addKindPage(CPropertyPage* page, const QString& caption) {
   insertPage(pageCount() - 1, page, caption);
 }
 
+UnitSheetRunner CDeviceSheet::unitSheetRunner() const {
+  return [this](VelmorUnit& record, QWidget* parent) {
+    // A line's parity and a printer's ports follow the type chosen now.
+    const std::string ownerType = general_ ? general_->currentType() : context_.copy.type;
+    const UnitSheetContext unit{ownerType, context_.configuration.targetOs, context_.dialogs, context_.messages};
+    return runUnitSheet(record, unit, parent);
+  };
+}
+
 // Each kind's own pages (unit lists, kind-specific settings) are added in
 // these constructors with addKindPage.
 
-// Its own page: "Disk Units"
 CDiskProperties::CDiskProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Disk Controllers  Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Disk Controllers  Properties"), true, context, parent) {
+  addKindPage(new CDiskSpecificProperties(picture(), context_, *generalPage(), unitSheetRunner(), this),
+              QStringLiteral("Disk Units"));
+}
 
-// Its own page: "Tape Units"
 CTapeProperties::CTapeProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Tape Controllers Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Tape Controllers Properties"), true, context, parent) {
+  addKindPage(new CTapeSpecificProperties(picture(), context_, *generalPage(), unitSheetRunner(), this),
+              QStringLiteral("Tape Units"));
+}
 
-// Its own page: "Serial device specific " (serial line controllers and line printers)
+// Serial line controllers and line printers.
 CSerialProperties::CSerialProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Serial Line Controllers Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Serial Line Controllers Properties"), true, context, parent) {
+  addKindPage(new CSerialSpecificProperties(picture(), context_, *generalPage(), unitSheetRunner(), this),
+              QStringLiteral("Serial device specific "));
+}
 
-// Its own page: "Network specific"
 CNetworkProperties::CNetworkProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Network Adapters Properties"), true, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Network Adapters Properties"), true, context, parent) {
+  addKindPage(new CNetSpecificProperties(picture(), context_, *generalPage(), this),
+              QStringLiteral("Network specific"));
+}
 
 CVa1000Properties::CVa1000Properties(const DeviceSheetContext& context, QWidget* parent)
     : CDeviceSheet(QStringLiteral("Va1000 Adapters Properties"), true, context, parent) {
@@ -81,9 +108,14 @@ CDCI1300Properties::CDCI1300Properties(const DeviceSheetContext& context, QWidge
               QStringLiteral("DCI1300 Specific "));
 }
 
-// Its own page: "Loader Units"; a loader has no General page.
+// A loader has no General page.
 CLoaderProperties::CLoaderProperties(const DeviceSheetContext& context, QWidget* parent)
-    : CDeviceSheet(QStringLiteral("Binary Loader Properties"), false, context, parent) {}
+    : CDeviceSheet(QStringLiteral("Binary Loader Properties"), false, context, parent) {
+  addKindPage(new CLoaderSpecificProperties(picture(), context_, unitSheetRunner(), this),
+              QStringLiteral("Loader Units"));
+  // The unit list is the sheet's first page, and what it opens with.
+  tabs()->setCurrentIndex(0);
+}
 
 CROMProperties::CROMProperties(const DeviceSheetContext& context, QWidget* parent)
     : CDeviceSheet(QStringLiteral("ROM Device Properties"), true, context, parent) {

@@ -5,6 +5,7 @@
 
 #include "config/device_properties.h"
 #include "ui/sheets/property_sheet.h"
+#include "ui/sheets/unit_sheet_context.h"
 
 class Configuration;
 class DialogRunner;
@@ -39,6 +40,8 @@ class CDeviceSheet : public CPropertySheet {
  protected:
   // The kind's own pages go between the General and the Comments page.
   void addKindPage(CPropertyPage* page, const QString& caption);
+  // Opens a unit's sheet from the sheet's unit list.
+  UnitSheetRunner unitSheetRunner() const;
 
   const DeviceSheetContext context_;
 

@@ -76,18 +76,18 @@ TEST_F(SheetOpenerTest, EachKindGetsItsSheet) {
   };
   const QStringList common{"General", "Comments"};
   const Case cases[] = {
-      {AddKind::Disk, "MSCP", "Disk Controllers  Properties", common},
-      {AddKind::Tape, "TMSCP", "Tape Controllers Properties", common},
-      {AddKind::Serial, "DL11", "Serial Line Controllers Properties", common},
-      {AddKind::Serial, "LP11", "Serial Line Controllers Properties", common},
-      {AddKind::Network, "DEQNA", "Network Adapters Properties", common},
+      {AddKind::Disk, "MSCP", "Disk Controllers  Properties", {"General", "Disk Units", "Comments"}},
+      {AddKind::Tape, "TMSCP", "Tape Controllers Properties", {"General", "Tape Units", "Comments"}},
+      {AddKind::Serial, "DL11", "Serial Line Controllers Properties", {"General", "Serial device specific ", "Comments"}},
+      {AddKind::Serial, "LP11", "Serial Line Controllers Properties", {"General", "Serial device specific ", "Comments"}},
+      {AddKind::Network, "DEQNA", "Network Adapters Properties", {"General", "Network specific", "Comments"}},
       {AddKind::Va1000, "VA1000", "Va1000 Adapters Properties", {"General", "Va1000 specific", "Comments"}},
       {AddKind::Bridge, "QBUS-BRIDGE", "Bridge Adapters  Properties", {"General", "Bridge Specific", "Comments"}},
       {AddKind::TimerOrClock, "KW11-L", "Timer Devices Properties", {"General", "Timer/Clock specific", "Comments"}},
       {AddKind::TimerOrClock, "TOY", "Clock Devices Properties", common},
       {AddKind::Parallel, "DRXXX", "DAQ Device Properties", {"General", "DRXXX specific properties", "Comments"}},
       {AddKind::Parallel, "DRV11", "DCI1300 Device Properties", {"General", "DCI1300 Specific ", "Comments"}},
-      {AddKind::Loader, "LOADER", "Binary Loader Properties", {"Comments"}},
+      {AddKind::Loader, "LOADER", "Binary Loader Properties", {"Loader Units", "Comments"}},
       {AddKind::ROM, "ROM", "ROM Device Properties", {"General", "ROM specific properties", "Comments"}},
   };
   for (const Case& c : cases) {
