@@ -10,6 +10,8 @@ CPropertySheet::CPropertySheet(const QString& caption, QWidget* parent) : QDialo
   setWindowTitle(caption);
   setModal(true);
   tabs_ = new QTabWidget(this);
+  // Every tab stays in sight: a sheet is as wide as its tab texts.
+  tabs_->setUsesScrollButtons(false);
   buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
   buttons_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
