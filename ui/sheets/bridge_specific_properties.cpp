@@ -9,14 +9,14 @@
 #include "config/device_properties.h"
 #include "config/user_messages.h"
 #include "devices/bridge_device.h"
-#include "devices/number_format.h"
 #include "ui/script_text.h"
 #include "ui/sheets/choice_lists.h"
+#include "ui/sheets/sheet_picture.h"
 
 CBridgeSpecificProperties::CBridgeSpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                                                      const CBusDeviceProperties& general, QWidget* parent)
     : CModelFollowingPage(context, general, parent) {
-  QGridLayout* grid = pictureGrid(picture);
+  QGridLayout* grid = pictureGrid(this, picture);
   addressBox_ = makeChoiceBox(true, this);
   takeAnyLength(addressBox_->lineEdit());
   sizeBox_ = makeChoiceBox(true, this);
@@ -49,14 +49,11 @@ void CBridgeSpecificProperties::fill(const VelmorBusDevice& device) {
 
 bool CBridgeSpecificProperties::validate() {
   // The size is typed in decimal, unlike the octal address beside it.
-  std::int32_t size = 0;
-  if (readIntegerText(toBytes(sizeBox_->currentText()), size)) return true;
-  context_.messages.stop(kEnterIntegerText);
-  return refuse(sizeBox_, true);
+  return checkInteger(context_.messages, sizeBox_, sizeBox_->currentText());
 }
 
 CModelFollowingPage::Writer CBridgeSpecificProperties::writer() const {
-  const std::int32_t address = parseNumber(toBytes(addressBox_->currentText()));
+  const std::int32_t address = chosenNumber(addressBox_);
   std::int32_t size = 0;
   const bool sizeRead = readIntegerText(toBytes(sizeBox_->currentText()), size);
   const bool trace = traceCheck_->isChecked();

@@ -13,6 +13,7 @@
 #include "devices/text_utils.h"
 #include "devices/velmor_device.h"
 #include "ui/sheets/sheet_text.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
@@ -83,10 +84,7 @@ CBusDeviceProperties::CBusDeviceProperties(const QPixmap& picture, const VelmorB
 }
 
 void CBusDeviceProperties::buildLayout(const QPixmap& picture) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, picture);
 
   typeBox_ = makeBox(false, this);
   modelBox_ = makeBox(false, this);

@@ -25,11 +25,17 @@ QComboBox* makeChoiceBox(bool editable, QWidget* parent) {
   return box;
 }
 
-void showChoices(QComboBox* box, const std::vector<std::int32_t>& choices, std::int32_t value, NumberForm form,
-                 bool offerMissing) {
+void fillChoices(QComboBox* box, const std::vector<std::int32_t>& choices, NumberForm form) {
   QStringList texts;
   for (std::int32_t choice : choices)
     if (choice != kNotPresent) texts << numberText(choice, form);
   fillSorted(box, texts);
+}
+
+void showChoices(QComboBox* box, const std::vector<std::int32_t>& choices, std::int32_t value, NumberForm form,
+                 bool offerMissing) {
+  fillChoices(box, choices, form);
   if (value != kNotPresent || offerMissing) selectOrAdd(box, numberText(value, form));
 }
+
+std::int32_t chosenNumber(const QComboBox* box) { return parseNumber(toBytes(box->currentText())); }

@@ -9,9 +9,10 @@
 #include "config/configuration.h"
 #include "config/user_messages.h"
 #include "devices/dci1300_device.h"
+#include "ui/sheets/choice_lists.h"
 #include "ui/sheets/host_devices.h"
-#include "ui/sheets/octal_choices.h"
-#include "ui/sheets/quoted_field.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 #include "ui/sheets/sheet_text.h"
 
 namespace {
@@ -26,13 +27,10 @@ QLabel* labelFor(QWidget* field, const QString& text, QWidget* parent) {
 
 CDCI1300SpecificProperties::CDCI1300SpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                                                        const CBusDeviceProperties& general, QWidget* parent)
-    : CPropertyPage(parent), context_(context), watch_(context.copy, general) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    : CModelFollowingPage(context, general, parent) {
+  auto* grid = pictureGrid(this, picture);
 
-  vector1Box_ = new QComboBox(this);
+  vector1Box_ = makeChoiceBox(false, this);
   // A path may be typed: the card need not be in this machine.
   imageBox_ = new QComboBox(this);
   imageBox_->setEditable(true);
@@ -57,12 +55,13 @@ CDCI1300SpecificProperties::CDCI1300SpecificProperties(const QPixmap& picture, c
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(7, 1);
 
-  fill(static_cast<const VelmorDCI1300Device&>(context.copy));
+  fill(context.copy);
 }
 
-void CDCI1300SpecificProperties::fill(const VelmorDCI1300Device& device) {
+void CDCI1300SpecificProperties::fill(const VelmorBusDevice& shown) {
+  const auto& device = static_cast<const VelmorDCI1300Device&>(shown);
   const ModelDescriptor* row = ModelTable::instance().findDescriptor(device.className(), device.type, device.model);
-  fillOctalChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, device.vector1);
+  showChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, device.vector1, NumberForm::Octal);
 
   // The cards of this machine mean something only to an emulator on the same
   // kind of host.
@@ -82,48 +81,31 @@ void CDCI1300SpecificProperties::fill(const VelmorDCI1300Device& device) {
   traceCheck_->setChecked(device.trace);
 }
 
-void CDCI1300SpecificProperties::shown() {
-  if (const auto defaults = watch_.takeNewDefaults()) fill(static_cast<const VelmorDCI1300Device&>(*defaults));
-}
-
-bool CDCI1300SpecificProperties::checkInteger(QLineEdit* edit) {
-  std::int32_t value = 0;
-  if (readIntegerText(toBytes(edit->text()), value)) return true;
-  context_.messages.stop(kEnterIntegerText);
-  return refuse(edit, true);
-}
-
 bool CDCI1300SpecificProperties::validate() {
-  if (imageBox_->currentText() != shownImage_) {
-    const QString problem = quotedFieldProblem(QStringLiteral("device image"), imageBox_->currentText());
-    if (!problem.isEmpty()) {
-      context_.messages.stop(problem.toStdString());
-      return refuse(imageBox_, true);
-    }
-  }
-  return checkInteger(ndrStrobeEdit_) && checkInteger(dtStrobeEdit_);
+  if (imageBox_->currentText() != shownImage_ &&
+      !checkQuoted(context_.messages, imageBox_, QStringLiteral("device image"), imageBox_->currentText(), true))
+    return false;
+  return checkInteger(context_.messages, ndrStrobeEdit_, ndrStrobeEdit_->text()) &&
+         checkInteger(context_.messages, dtStrobeEdit_, dtStrobeEdit_->text());
 }
 
-void CDCI1300SpecificProperties::writeBack() {
-  // Values shown for another type stay unsaid: the new type's defaults stand.
-  if (watch_.unseenChange()) return;
+CModelFollowingPage::Writer CDCI1300SpecificProperties::writer() const {
   std::int32_t ndrStrobe = 0;
   std::int32_t dtStrobe = 0;
-  readIntegerText(toBytes(ndrStrobeEdit_->text()), ndrStrobe);
-  readIntegerText(toBytes(dtStrobeEdit_->text()), dtStrobe);
+  readIntegerField(ndrStrobeEdit_, ndrStrobe);
+  readIntegerField(dtStrobeEdit_, dtStrobe);
   const std::int32_t vector1 = chosenNumber(vector1Box_);
   const std::string image = imageBox_->currentText() == shownImage_ ? image_ : toBytes(imageBox_->currentText());
   const bool maintenance = maintenanceCheck_->isChecked();
   const bool trace = traceCheck_->isChecked();
-  context_.values.specificWriters.push_back(
-      [vector1, image, ndrStrobe, dtStrobe, maintenance, trace](VelmorBusDevice& device) {
-        auto* card = dynamic_cast<VelmorDCI1300Device*>(&device);
-        if (!card) return;
-        card->vector1 = vector1;
-        card->image = image;
-        card->ndrStrobe = ndrStrobe;
-        card->dtStrobe = dtStrobe;
-        card->maintenance = maintenance;
-        card->trace = trace;
-      });
+  return [vector1, image, ndrStrobe, dtStrobe, maintenance, trace](VelmorBusDevice& device) {
+    auto* card = dynamic_cast<VelmorDCI1300Device*>(&device);
+    if (!card) return;
+    card->vector1 = vector1;
+    card->image = image;
+    card->ndrStrobe = ndrStrobe;
+    card->dtStrobe = dtStrobe;
+    card->maintenance = maintenance;
+    card->trace = trace;
+  };
 }

@@ -4,26 +4,21 @@
 #include <QString>
 #include <string>
 
-#include "ui/sheets/device_sheets.h"
-#include "ui/sheets/model_change_watch.h"
-#include "ui/sheets/property_page.h"
+#include "ui/sheets/model_following_page.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class VelmorDCI1300Device;
 
 // "DCI1300 Specific ": the second vector, the host card's device path, the
 // two strobe timers and the maintenance and trace flags.
-class CDCI1300SpecificProperties : public CPropertyPage {
+class CDCI1300SpecificProperties : public CModelFollowingPage {
   Q_OBJECT
  public:
   CDCI1300SpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                              const CBusDeviceProperties& general, QWidget* parent = nullptr);
 
   bool validate() override;
-  void writeBack() override;
-  void shown() override;
 
   QComboBox* vector1Box() const { return vector1Box_; }
   QComboBox* imageBox() const { return imageBox_; }
@@ -32,12 +27,11 @@ class CDCI1300SpecificProperties : public CPropertyPage {
   QCheckBox* maintenanceCheck() const { return maintenanceCheck_; }
   QCheckBox* traceCheck() const { return traceCheck_; }
 
- private:
-  void fill(const VelmorDCI1300Device& device);
-  bool checkInteger(QLineEdit* edit);
+ protected:
+  void fill(const VelmorBusDevice& device) override;
+  Writer writer() const override;
 
-  const DeviceSheetContext context_;
-  ModelChangeWatch watch_;
+ private:
   // The image as the device held it and as the page showed it: an untouched
   // field hands back the device's own bytes.
   std::string image_;

@@ -7,6 +7,7 @@
 
 #include "config/user_messages.h"
 #include "ui/sheets/sheet_text.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
@@ -47,10 +48,7 @@ QString rawText(const QPlainTextEdit& editor) {
 CDeviceCommentsPage::CDeviceCommentsPage(const QPixmap& picture, std::string& comments, UserMessages& messages,
                                          QWidget* parent)
     : CPropertyPage(parent), comments_(comments), messages_(messages) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, picture);
   grid->addWidget(new QLabel(QStringLiteral("Specify device ( unit ) comments here"), this), 0, 1);
   editor_ = new QPlainTextEdit(this);
   editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -25,6 +25,8 @@
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"
 #include "ui/sheets/host_devices.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 #include "ui/sheets/unit_file_forms.h"
 #include "ui/sheets/unit_sheet_fields.h"
 
@@ -41,8 +43,7 @@ const char* const kCachingTexts[] = {"Disable caching", "Use Operation System ca
 CDiskUnitGeneralProperties::CDiskUnitGeneralProperties(VelmorDiskUnit& record, const UnitSheetContext& context,
                                                        QWidget* parent)
     : CPropertyPage(parent), record_(record), context_(context) {
-  auto* grid = new QGridLayout(this);
-  grid->addWidget(makePictureLabel(DeviceGroup::Disks, this), 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, sheetPicture(DeviceGroup::Disks));
   buildFileControls(grid);
   buildOptionControls(grid);
   grid->setColumnStretch(1, 1);
@@ -193,16 +194,10 @@ void CDiskUnitGeneralProperties::fileEdited() {
 
 bool CDiskUnitGeneralProperties::validate() {
   QWidget* fileField = imageRadio_->isChecked() ? static_cast<QWidget*>(imageEdit_) : deviceBox_;
-  if (const std::string refusal = fileNameRefusal(currentFile()); !refusal.empty()) {
-    context_.messages.stop(refusal);
-    return refuse(fileField);
-  }
-  std::int32_t value = 0;
+  if (!checkQuoted(context_.messages, fileField, QStringLiteral("file name"), currentFile())) return false;
   for (QLineEdit* edit : {sizeEdit_, sectorSizeEdit_, delayFactorEdit_})
-    if (!readIntegerField(edit, value)) {
-      context_.messages.stop(kEnterIntegerText);
-      return refuse(edit, true);
-    }
+    if (!checkInteger(context_.messages, edit, edit->text())) return false;
+  std::int32_t value = 0;
   readIntegerField(sectorSizeEdit_, value);
   if (value < 0 || value > std::numeric_limits<std::uint16_t>::max()) {
     context_.messages.stop(kSectorSizeRange);

@@ -9,18 +9,15 @@
 #include "config/user_messages.h"
 #include "devices/drxxx_device.h"
 #include "ui/script_text.h"
-#include "ui/sheets/octal_choices.h"
-#include "ui/sheets/quoted_field.h"
+#include "ui/sheets/choice_lists.h"
+#include "ui/sheets/sheet_picture.h"
 
 CDRXXXSpecificProperties::CDRXXXSpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                                                    const CBusDeviceProperties& general, QWidget* parent)
-    : CPropertyPage(parent), context_(context), watch_(context.copy, general) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    : CModelFollowingPage(context, general, parent) {
+  auto* grid = pictureGrid(this, picture);
 
-  vector1Box_ = new QComboBox(this);
+  vector1Box_ = makeChoiceBox(false, this);
   maintenanceCheck_ = new QCheckBox(QStringLiteral("Maintenance Mode"), this);
   linesEdit_ = new QLineEdit(this);
   takeAnyLength(linesEdit_);
@@ -37,41 +34,33 @@ CDRXXXSpecificProperties::CDRXXXSpecificProperties(const QPixmap& picture, const
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(5, 1);
 
-  fill(static_cast<const VelmorDRXXXDevice&>(context.copy));
+  fill(context.copy);
 }
 
-void CDRXXXSpecificProperties::fill(const VelmorDRXXXDevice& device) {
+void CDRXXXSpecificProperties::fill(const VelmorBusDevice& shown) {
+  const auto& device = static_cast<const VelmorDRXXXDevice&>(shown);
   const ModelDescriptor* row = ModelTable::instance().findDescriptor(device.className(), device.type, device.model);
-  fillOctalChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, device.vector1);
+  showChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, device.vector1, NumberForm::Octal);
   maintenanceCheck_->setChecked(device.maintenanceMode);
   lines_ = device.lines;
   shownLines_ = fromBytes(lines_);
   linesEdit_->setText(shownLines_);
 }
 
-void CDRXXXSpecificProperties::shown() {
-  if (const auto defaults = watch_.takeNewDefaults()) fill(static_cast<const VelmorDRXXXDevice&>(*defaults));
-}
-
 bool CDRXXXSpecificProperties::validate() {
   if (linesEdit_->text() == shownLines_) return true;
-  const QString problem = quotedFieldProblem(QStringLiteral("line mapping"), linesEdit_->text());
-  if (problem.isEmpty()) return true;
-  context_.messages.stop(problem.toStdString());
-  return refuse(linesEdit_, true);
+  return checkQuoted(context_.messages, linesEdit_, QStringLiteral("line mapping"), linesEdit_->text(), true);
 }
 
-void CDRXXXSpecificProperties::writeBack() {
-  // Values shown for another model stay unsaid: the new model's defaults stand.
-  if (watch_.unseenChange()) return;
+CModelFollowingPage::Writer CDRXXXSpecificProperties::writer() const {
   const std::int32_t vector1 = chosenNumber(vector1Box_);
   const bool maintenance = maintenanceCheck_->isChecked();
   const std::string lines = linesEdit_->text() == shownLines_ ? lines_ : toBytes(linesEdit_->text());
-  context_.values.specificWriters.push_back([vector1, maintenance, lines](VelmorBusDevice& device) {
+  return [vector1, maintenance, lines](VelmorBusDevice& device) {
     auto* drxxx = dynamic_cast<VelmorDRXXXDevice*>(&device);
     if (!drxxx) return;
     drxxx->vector1 = vector1;
     drxxx->maintenanceMode = maintenance;
     drxxx->lines = lines;
-  });
+  };
 }

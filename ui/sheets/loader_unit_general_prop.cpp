@@ -11,15 +11,13 @@
 #include "devices/loader_device.h"
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"
-#include "ui/sheets/unit_number_fields.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 
 CLoaderUnitGeneralProp::CLoaderUnitGeneralProp(const QPixmap& picture, VelmorLoaderUnit& record,
                                                const UnitSheetContext& context, QWidget* parent)
     : CPropertyPage(parent), record_(record), context_(context) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, picture);
 
   fileEdit_ = new QLineEdit(fromBytes(record.file), this);
   takeAnyLength(fileEdit_);
@@ -57,35 +55,20 @@ void CLoaderUnitGeneralProp::browse() {
 }
 
 bool CLoaderUnitGeneralProp::validate() {
-  const QString file = fileEdit_->text();
-  if (const QString character = unstorableCharacter(file); !character.isEmpty()) {
-    context_.messages.stop(unstorableText(QStringLiteral("The file name holds"), character).toStdString());
-    return refuse(fileEdit_);
-  }
   // The file is written between double quotes.
-  if (const std::string refusal = checkQuotedValue("file name", toBytes(file)); !refusal.empty()) {
-    context_.messages.stop(refusal);
-    return refuse(fileEdit_);
-  }
-  std::int32_t value = 0;
-  for (QLineEdit* edit : {loadEdit_, bootEdit_}) {
-    if (readOctalText(toBytes(edit->text()), value)) continue;
-    context_.messages.stop(kEnterOctalText);
-    return refuse(edit, true);
-  }
-  for (QLineEdit* edit : {offsetEdit_, lengthEdit_}) {
-    if (readIntegerText(toBytes(edit->text()), value)) continue;
-    context_.messages.stop(kEnterIntegerText);
-    return refuse(edit, true);
-  }
+  if (!checkQuoted(context_.messages, fileEdit_, QStringLiteral("file name"), fileEdit_->text())) return false;
+  for (QLineEdit* edit : {loadEdit_, bootEdit_})
+    if (!checkOctal(context_.messages, edit, edit->text())) return false;
+  for (QLineEdit* edit : {offsetEdit_, lengthEdit_})
+    if (!checkInteger(context_.messages, edit, edit->text())) return false;
   return true;
 }
 
 void CLoaderUnitGeneralProp::writeBack() {
   record_.file = toBytes(fileEdit_->text());
-  readOctalText(toBytes(loadEdit_->text()), record_.loadAddress);
-  readOctalText(toBytes(bootEdit_->text()), record_.bootAddress);
-  readIntegerText(toBytes(offsetEdit_->text()), record_.offset);
-  readIntegerText(toBytes(lengthEdit_->text()), record_.length);
+  readOctalField(loadEdit_, record_.loadAddress);
+  readOctalField(bootEdit_, record_.bootAddress);
+  readIntegerField(offsetEdit_, record_.offset);
+  readIntegerField(lengthEdit_, record_.length);
   record_.bootMark = bootable_->isChecked();
 }

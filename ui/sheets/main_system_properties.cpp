@@ -15,10 +15,7 @@
 CSystemPage::CSystemPage(const QPixmap& picture, SystemSheetValues& values, UserMessages& messages,
                          QWidget* parent)
     : CPropertyPage(parent), values_(values), messages_(messages) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, picture);
 
   modelBox_ = new QComboBox(this);
   modelBox_->setEditable(true);

@@ -1,7 +1,5 @@
 #include "ui/sheets/model_following_page.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <memory>
 
 #include "devices/velmor_device.h"
@@ -12,20 +10,12 @@ CModelFollowingPage::CModelFollowingPage(const DeviceSheetContext& context, cons
     : CPropertyPage(parent), context_(context), general_(general), shownType_(context.copy.type),
       shownModel_(context.copy.model) {}
 
-QGridLayout* CModelFollowingPage::pictureGrid(const QPixmap& picture) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
-  return grid;
-}
-
-bool CModelFollowingPage::generalMatchesShown() const {
-  return general_.currentType() == shownType_ && general_.currentModel() == shownModel_;
+bool CModelFollowingPage::unseenChange() const {
+  return general_.currentType() != shownType_ || general_.currentModel() != shownModel_;
 }
 
 void CModelFollowingPage::shown() {
-  if (generalMatchesShown()) return;
+  if (!unseenChange()) return;
   shownType_ = general_.currentType();
   shownModel_ = general_.currentModel();
   const VelmorBusDevice& copy = context_.copy;
@@ -35,7 +25,7 @@ void CModelFollowingPage::shown() {
     fill(copy);
     return;
   }
-  // What the write-back makes of the device for the new type and model.
+  // The same steps the document takes on a confirmed type or model change.
   std::unique_ptr<VelmorDevice> defaults = copy.clone();
   auto& device = static_cast<VelmorBusDevice&>(*defaults);
   device.setType(shownType_);
@@ -45,6 +35,6 @@ void CModelFollowingPage::shown() {
 }
 
 void CModelFollowingPage::writeBack() {
-  if (!generalMatchesShown()) return;
-  context_.values.specificWriters.push_back(writer());
+  if (unseenChange()) return;
+  if (Writer write = writer()) context_.values.specificWriters.push_back(std::move(write));
 }

@@ -6,16 +6,15 @@
 #include "ui/sheets/device_sheets.h"
 #include "ui/sheets/property_page.h"
 
-class QGridLayout;
-class QPixmap;
 class CBusDeviceProperties;
 class VelmorBusDevice;
 
 // A kind's own page whose values belong to the type and model chosen on the
 // General page. Shown again after another type or model, it shows that
-// model's defaults; confirmed after such a change without being seen again,
-// it hands nothing back, so the new model's defaults stand rather than values
-// meant for another model.
+// pair's defaults; back at the device's own pair, the device's own values.
+// Confirmed after such a change without being seen again, it hands nothing
+// back, so the new model's defaults stand rather than values meant for
+// another model.
 class CModelFollowingPage : public CPropertyPage {
  public:
   CModelFollowingPage(const DeviceSheetContext& context, const CBusDeviceProperties& general,
@@ -27,19 +26,19 @@ class CModelFollowingPage : public CPropertyPage {
  protected:
   using Writer = std::function<void(VelmorBusDevice&)>;
 
-  // Shows `device`'s values: the working copy, or a model's defaults.
+  // Shows `device`'s values: the working copy, or a model's defaults. The
+  // page's own constructor shows the copy.
   virtual void fill(const VelmorBusDevice& device) = 0;
-  // Sets the rewritten device's fields from the controls as they stand.
+  // Sets the rewritten device's fields from the controls as they stand;
+  // empty when the page has nothing to hand back.
   virtual Writer writer() const = 0;
 
-  // The page's grid with the kind's picture at its top left.
-  QGridLayout* pictureGrid(const QPixmap& picture);
+  // The General page holds a type or model the page has not shown since.
+  bool unseenChange() const;
 
   DeviceSheetContext context_;
 
  private:
-  bool generalMatchesShown() const;
-
   const CBusDeviceProperties& general_;
   std::string shownType_;
   std::string shownModel_;

@@ -14,11 +14,13 @@
 
 #include "config/user_messages.h"
 #include "devices/network_device.h"
-#include "devices/number_format.h"
 #include "ui/dialog_runner.h"
+#include "ui/sheets/choice_lists.h"
+#include "ui/sheets/number_fields.h"
 #include "ui/sheets/bus_device_properties.h"
 #include "ui/sheets/protocols_usage_dialog.h"
 #include "ui/sheets/sheet_text.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
@@ -83,19 +85,6 @@ bool sameMarks(const ProtocolSet& a, const ProtocolSet& b) {
   return true;
 }
 
-// Refuses a typed text the adapter cannot write back between double quotes.
-bool quotedTextRefusal(UserMessages& messages, const QString& what, const QString& text) {
-  if (const QString character = unstorableCharacter(text); !character.isEmpty()) {
-    messages.stop(unstorableText(QStringLiteral("The ") + what + QStringLiteral(" holds"), character).toStdString());
-    return true;
-  }
-  if (const std::string refusal = checkQuotedValue(what.toStdString(), toBytes(text)); !refusal.empty()) {
-    messages.stop(refusal);
-    return true;
-  }
-  return false;
-}
-
 // What a confirmed page gives the adapter.
 struct NetworkValues {
   std::string hostInterface;
@@ -108,23 +97,17 @@ struct NetworkValues {
 
 CNetSpecificProperties::CNetSpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                                                const CBusDeviceProperties& general, QWidget* parent)
-    : CPropertyPage(parent), context_(context), general_(general) {
+    : CModelFollowingPage(context, general, parent) {
   buildLayout(picture);
-  shown();
+  fill(context.copy);
 }
 
 CNetSpecificProperties::~CNetSpecificProperties() = default;
 
 void CNetSpecificProperties::buildLayout(const QPixmap& picture) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, picture);
 
-  vector1Box_ = new QComboBox(this);
-  vector1Box_->setEditable(true);
-  vector1Box_->setInsertPolicy(QComboBox::NoInsert);
-  vector1Box_->setCompleter(nullptr);  // a typed vector is kept as typed
+  vector1Box_ = makeChoiceBox(true, this);
   auto* vector1Label = new QLabel(QStringLiteral("Interrupt vector1"), this);
   vector1Label->setBuddy(vector1Box_);
   grid->addWidget(vector1Label, 1, 0);
@@ -189,40 +172,19 @@ void CNetSpecificProperties::buildLayout(const QPixmap& picture) {
   connect(changeButton_, &QPushButton::clicked, this, &CNetSpecificProperties::changeProtocols);
 }
 
-void CNetSpecificProperties::shown() {
-  const std::string& type = general_.currentType();
-  const std::string& model = general_.currentModel();
-  if (base_ && type == seenType_ && model == seenModel_) return;
-  seenType_ = type;
-  seenModel_ = model;
-  std::unique_ptr<VelmorDevice> made = context_.copy.clone();
+void CNetSpecificProperties::fill(const VelmorBusDevice& device) {
+  std::unique_ptr<VelmorDevice> made = device.clone();
   auto* adapter = dynamic_cast<VelmorNetworkDevice*>(made.get());
   if (!adapter) return;
   made.release();
-  std::unique_ptr<VelmorNetworkDevice> device(adapter);
-  // Back at the adapter's own type and model, its own values stand, as the
-  // write-back then keeps them; another type shows that type's defaults.
-  if (type != device->type || model != device->model) {
-    device->setType(type);
-    device->model = model;
-    device->applyModelDefaults(false);
-  }
-  fill(std::move(device));
-}
-
-void CNetSpecificProperties::fill(std::unique_ptr<VelmorNetworkDevice> device) {
-  base_ = std::move(device);
+  base_.reset(adapter);
   velna_ = base_->isVelna();
 
   if (velna_) {
-    QStringList choices;
-    if (const ModelDescriptor* row = ModelTable::instance().findDescriptor(base_->className(), base_->type,
-                                                                          base_->model))
-      for (const std::int32_t choice : row->vectors1) choices << QString::fromStdString(formatOctal(choice));
-    fillSorted(vector1Box_, choices);
-    selectOrAdd(vector1Box_, QString::fromStdString(formatOctal(base_->vector1)));
+    const ModelDescriptor* row = ModelTable::instance().findDescriptor(base_->className(), base_->type, base_->model);
+    showChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, base_->vector1, NumberForm::Octal);
   } else {
-    fillSorted(vector1Box_, {});
+    fillChoices(vector1Box_, {}, NumberForm::Octal);
   }
   vector1Box_->setEnabled(velna_);
 
@@ -301,9 +263,7 @@ bool CNetSpecificProperties::eventFilter(QObject* watched, QEvent* event) {
   return CPropertyPage::eventFilter(watched, event);
 }
 
-bool CNetSpecificProperties::isStale() const {
-  return !base_ || general_.currentType() != seenType_ || general_.currentModel() != seenModel_;
-}
+bool CNetSpecificProperties::isStale() const { return !base_ || unseenChange(); }
 
 bool CNetSpecificProperties::addressChanged() const {
   for (int i = 0; i < kAddressParts; ++i)
@@ -332,7 +292,7 @@ bool CNetSpecificProperties::interfaceRebuilt() const {
 
 QString CNetSpecificProperties::builtInterface() const {
   std::int32_t port = 0;
-  readIntegerText(toBytes(portEdit_->text()), port);
+  readIntegerField(portEdit_, port);
   const QString portText = QString::number(port);
   const QString host = hostEdit_->text();
   if (host.isEmpty()) return QStringLiteral("virtual:") + portText;
@@ -344,8 +304,7 @@ bool CNetSpecificProperties::validate() {
   if (isStale()) return true;
   UserMessages& messages = context_.messages;
   if (realRadio_->isChecked()) {
-    if (quotedTextRefusal(messages, QStringLiteral("interface"), interfaceEdit_->text()))
-      return refuse(interfaceEdit_);
+    if (!checkQuoted(messages, interfaceEdit_, QStringLiteral("interface"), interfaceEdit_->text())) return false;
     // Such a text makes the adapter virtual: the protocols would go unwritten
     // and the page would show the other mode next time.
     if (readInterface(interfaceEdit_->text()).isVirtual) {
@@ -356,29 +315,23 @@ bool CNetSpecificProperties::validate() {
   }
   if (interfaceRebuilt()) {
     const QString host = hostEdit_->text();
-    if (quotedTextRefusal(messages, QStringLiteral("host name"), host)) return refuse(hostEdit_);
+    if (!checkQuoted(messages, hostEdit_, QStringLiteral("host name"), host)) return false;
     // The interface's words are blank-separated: a blank would cut the host short.
     if (host.contains(QLatin1Char(' '))) {
       messages.stop("The host name cannot contain a blank.");
       return refuse(hostEdit_, true);
     }
-    std::int32_t port = 0;
-    if (!readIntegerText(toBytes(portEdit_->text()), port)) {
-      messages.stop(kEnterIntegerText);
-      return refuse(portEdit_, true);
-    }
+    if (!checkInteger(messages, portEdit_, portEdit_->text())) return false;
   }
   if (!velna_ && addressChanged()) {
     for (QLineEdit* edit : addressEdits_)
-      if (quotedTextRefusal(messages, QStringLiteral("address"), edit->text())) return refuse(edit, true);
+      if (!checkQuoted(messages, edit, QStringLiteral("address"), edit->text(), true)) return false;
   }
   return true;
 }
 
-void CNetSpecificProperties::writeBack() {
-  // The General page changed type or model since this page was last seen:
-  // the new type's defaults stand.
-  if (isStale()) return;
+CModelFollowingPage::Writer CNetSpecificProperties::writer() const {
+  if (!base_) return {};
   NetworkValues values;
   if (realRadio_->isChecked()) {
     values.hostInterface = toBytes(interfaceEdit_->text());
@@ -387,13 +340,13 @@ void CNetSpecificProperties::writeBack() {
     values.hostInterface = interfaceRebuilt() ? toBytes(builtInterface()) : base_->hostInterface;
     if (!velna_) values.address = addressChanged() ? toBytes(joinedAddress()) : base_->address;
   }
-  if (velna_) values.vector1 = parseNumber(toBytes(vector1Box_->currentText()));
-  context_.values.specificWriters.push_back([values](VelmorBusDevice& device) {
+  if (velna_) values.vector1 = chosenNumber(vector1Box_);
+  return [values](VelmorBusDevice& device) {
     auto* adapter = dynamic_cast<VelmorNetworkDevice*>(&device);
     if (!adapter) return;
     adapter->hostInterface = values.hostInterface;
     if (values.address) adapter->address = *values.address;
     if (values.protocols) adapter->protocols = *values.protocols;
     if (values.vector1) adapter->vector1 = *values.vector1;
-  });
+  };
 }

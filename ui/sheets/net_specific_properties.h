@@ -7,21 +7,19 @@
 #include <string>
 
 #include "devices/network_protocols.h"
-#include "ui/sheets/device_sheets.h"
-#include "ui/sheets/property_page.h"
+#include "ui/sheets/model_following_page.h"
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class CBusDeviceProperties;
 class VelmorNetworkDevice;
 
 // The "Network specific" page of a network adapter: the VELNA's second
 // vector, and either a virtual interface (host, port and, for the hardware
 // adapters, the station address) or a real host interface with the
 // protocols it passes. A VELNA is always virtual.
-class CNetSpecificProperties : public CPropertyPage {
+class CNetSpecificProperties : public CModelFollowingPage {
   Q_OBJECT
  public:
   static constexpr int kAddressParts = 6;
@@ -31,8 +29,6 @@ class CNetSpecificProperties : public CPropertyPage {
   ~CNetSpecificProperties() override;
 
   bool validate() override;
-  void writeBack() override;
-  void shown() override;
 
   QComboBox* vector1Box() const { return vector1Box_; }
   QRadioButton* virtualRadio() const { return virtualRadio_; }
@@ -49,11 +45,12 @@ class CNetSpecificProperties : public CPropertyPage {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Shows `device`'s values; they are what an unchanged page hands back.
+  void fill(const VelmorBusDevice& device) override;
+  Writer writer() const override;
 
  private:
   void buildLayout(const QPixmap& picture);
-  // Shows `device`'s values; they are what an unchanged page hands back.
-  void fill(std::unique_ptr<VelmorNetworkDevice> device);
   void applyMode();
   void realChosen(bool checked);
   bool isStale() const;
@@ -64,13 +61,9 @@ class CNetSpecificProperties : public CPropertyPage {
   bool interfaceRebuilt() const;
   QString builtInterface() const;
 
-  const DeviceSheetContext context_;
-  const CBusDeviceProperties& general_;
   // What the page shows values for: the adapter, or after another type or
   // model on the General page that type's defaults.
   std::unique_ptr<VelmorNetworkDevice> base_;
-  std::string seenType_;
-  std::string seenModel_;
   bool velna_ = false;
 
   // The values as first shown, to tell what the user changed.

@@ -3,6 +3,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "config/device_properties.h"
+#include "config/user_messages.h"
+#include "ui/script_text.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/quoted_field.h"
+
 void CPropertyPage::focusFault() {
   if (!fault_) return;
   fault_->setFocus(Qt::OtherFocusReason);
@@ -16,4 +22,25 @@ bool CPropertyPage::refuse(QWidget* field, bool selectAll) {
   selectAll_ = selectAll;
   focusFault();
   return false;
+}
+
+bool CPropertyPage::refuseWith(UserMessages& messages, const std::string& why, QWidget* field, bool selectAll) {
+  messages.stop(why);
+  return refuse(field, selectAll);
+}
+
+bool CPropertyPage::checkInteger(UserMessages& messages, QWidget* field, const QString& text) {
+  std::int32_t value = 0;
+  return readIntegerText(toBytes(text), value) || refuseWith(messages, kEnterIntegerText, field, true);
+}
+
+bool CPropertyPage::checkOctal(UserMessages& messages, QWidget* field, const QString& text) {
+  std::int32_t value = 0;
+  return readOctalText(toBytes(text), value) || refuseWith(messages, kEnterOctalText, field, true);
+}
+
+bool CPropertyPage::checkQuoted(UserMessages& messages, QWidget* field, const QString& what, const QString& text,
+                                bool selectAll) {
+  const QString problem = quotedFieldProblem(what, text);
+  return problem.isEmpty() || refuseWith(messages, problem.toStdString(), field, selectAll);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+
+class UserMessages;
 
 // What every page of a property sheet does. A page is given what it edits
 // when it is built and fills its fields from it; it checks itself when the
@@ -25,6 +28,17 @@ class CPropertyPage : public QWidget {
  protected:
   // Records the field at fault, focuses it and answers false.
   bool refuse(QWidget* field, bool selectAll = false);
+  // Tells the user `why` and refuses `field`.
+  bool refuseWith(UserMessages& messages, const std::string& why, QWidget* field, bool selectAll = false);
+  // The checks the typed fields share; each refuses with the field's text
+  // selected where the text is what must change.
+  // "Please enter an integer." unless `text` is an integer.
+  bool checkInteger(UserMessages& messages, QWidget* field, const QString& text);
+  // An address: octal, or decimal ending with ".".
+  bool checkOctal(UserMessages& messages, QWidget* field, const QString& text);
+  // A text written between double quotes; `what` names it ("file name").
+  bool checkQuoted(UserMessages& messages, QWidget* field, const QString& what, const QString& text,
+                   bool selectAll = false);
 
  private:
   QWidget* fault_ = nullptr;

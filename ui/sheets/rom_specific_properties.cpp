@@ -13,15 +13,14 @@
 #include "devices/rom_device.h"
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"
-#include "ui/sheets/quoted_field.h"
+#include "ui/sheets/choice_lists.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 
 CROMSpecificProperties::CROMSpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                                                const CBusDeviceProperties& general, QWidget* parent)
-    : CPropertyPage(parent), context_(context), watch_(context.copy, general) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    : CModelFollowingPage(context, general, parent) {
+  auto* grid = pictureGrid(this, picture);
 
   imageEdit_ = new QLineEdit(this);
   takeAnyLength(imageEdit_);
@@ -51,20 +50,17 @@ CROMSpecificProperties::CROMSpecificProperties(const QPixmap& picture, const Dev
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(5, 1);
 
-  fill(static_cast<const VelmorROMDevice&>(context.copy));
+  fill(context.copy);
 }
 
-void CROMSpecificProperties::fill(const VelmorROMDevice& device) {
+void CROMSpecificProperties::fill(const VelmorBusDevice& shown) {
+  const auto& device = static_cast<const VelmorROMDevice&>(shown);
   image_ = device.image;
   shownImage_ = fromBytes(image_);
   imageEdit_->setText(shownImage_);
   sizeEdit_->setText(QString::number(device.romSize));
   bootableCheck_->setChecked(device.start);
-  startAddressEdit_->setText(QString::fromStdString(formatOctal(device.startAddress)));
-}
-
-void CROMSpecificProperties::shown() {
-  if (const auto defaults = watch_.takeNewDefaults()) fill(static_cast<const VelmorROMDevice&>(*defaults));
+  startAddressEdit_->setText(numberText(device.startAddress, NumberForm::Octal));
 }
 
 void CROMSpecificProperties::browse() {
@@ -74,34 +70,25 @@ void CROMSpecificProperties::browse() {
 }
 
 bool CROMSpecificProperties::validate() {
-  if (imageEdit_->text() != shownImage_) {
-    const QString problem = quotedFieldProblem(QStringLiteral("file name"), imageEdit_->text());
-    if (!problem.isEmpty()) {
-      context_.messages.stop(problem.toStdString());
-      return refuse(imageEdit_, true);
-    }
-  }
-  std::int32_t size = 0;
-  if (readIntegerText(toBytes(sizeEdit_->text()), size)) return true;
-  context_.messages.stop(kEnterIntegerText);
-  return refuse(sizeEdit_, true);
+  if (imageEdit_->text() != shownImage_ &&
+      !checkQuoted(context_.messages, imageEdit_, QStringLiteral("file name"), imageEdit_->text(), true))
+    return false;
+  return checkInteger(context_.messages, sizeEdit_, sizeEdit_->text());
 }
 
-void CROMSpecificProperties::writeBack() {
-  // Values shown for another type stay unsaid: the new type's defaults stand.
-  if (watch_.unseenChange()) return;
+CModelFollowingPage::Writer CROMSpecificProperties::writer() const {
   const std::string image = imageEdit_->text() == shownImage_ ? image_ : toBytes(imageEdit_->text());
   std::int32_t size = 0;
-  readIntegerText(toBytes(sizeEdit_->text()), size);
+  readIntegerField(sizeEdit_, size);
   const bool start = bootableCheck_->isChecked();
   // Octal unless it ends in ".", as a `start` statement reads it.
   const std::int32_t startAddress = parseNumber(toBytes(startAddressEdit_->text().trimmed()));
-  context_.values.specificWriters.push_back([image, size, start, startAddress](VelmorBusDevice& device) {
+  return [image, size, start, startAddress](VelmorBusDevice& device) {
     auto* rom = dynamic_cast<VelmorROMDevice*>(&device);
     if (!rom) return;
     rom->image = image;
     rom->romSize = size;
     rom->start = start;
     rom->startAddress = startAddress;
-  });
+  };
 }

@@ -4,26 +4,21 @@
 #include <QString>
 #include <string>
 
-#include "ui/sheets/device_sheets.h"
-#include "ui/sheets/model_change_watch.h"
-#include "ui/sheets/property_page.h"
+#include "ui/sheets/model_following_page.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class VelmorROMDevice;
 
 // "ROM specific properties": the image file, the ROM size, and whether the
 // emulator starts at an address of this ROM (the `start` statement).
-class CROMSpecificProperties : public CPropertyPage {
+class CROMSpecificProperties : public CModelFollowingPage {
   Q_OBJECT
  public:
   CROMSpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                          const CBusDeviceProperties& general, QWidget* parent = nullptr);
 
   bool validate() override;
-  void writeBack() override;
-  void shown() override;
 
   QLineEdit* imageEdit() const { return imageEdit_; }
   QPushButton* browseButton() const { return browseButton_; }
@@ -31,12 +26,13 @@ class CROMSpecificProperties : public CPropertyPage {
   QCheckBox* bootableCheck() const { return bootableCheck_; }
   QLineEdit* startAddressEdit() const { return startAddressEdit_; }
 
+ protected:
+  void fill(const VelmorBusDevice& device) override;
+  Writer writer() const override;
+
  private:
-  void fill(const VelmorROMDevice& device);
   void browse();
 
-  const DeviceSheetContext context_;
-  ModelChangeWatch watch_;
   // The image as the device held it and as the page showed it: an untouched
   // field hands back the device's own bytes.
   std::string image_;

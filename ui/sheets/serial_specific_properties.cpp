@@ -6,8 +6,8 @@
 #include <QLineEdit>
 
 #include "devices/model_tables.h"
-#include "devices/number_format.h"
 #include "devices/serial_device.h"
+#include "ui/sheets/choice_lists.h"
 #include "ui/sheets/sheet_text.h"
 
 namespace {
@@ -29,11 +29,7 @@ CSerialSpecificProperties::CSerialSpecificProperties(const QPixmap& picture, con
                                                      const CBusDeviceProperties& general,
                                                      UnitSheetRunner runUnitSheet, QWidget* parent)
     : CUnitListPage(picture, context, &general, std::move(runUnitSheet), kSerialLines, parent) {
-  vector1Box_ = new QComboBox(this);
-  vector1Box_->setEditable(true);
-  // A typed vector is taken as it stands, neither completed nor added.
-  vector1Box_->setInsertPolicy(QComboBox::NoInsert);
-  vector1Box_->setCompleter(nullptr);
+  vector1Box_ = makeChoiceBox(true, this);
   auto* label = new QLabel(QStringLiteral("Interrupt vector1"), this);
   label->setBuddy(vector1Box_);
   grid()->addWidget(label, 2, 0);
@@ -42,15 +38,13 @@ CSerialSpecificProperties::CSerialSpecificProperties(const QPixmap& picture, con
   fillVector1();
   const auto* serial = dynamic_cast<const VelmorSerialDevice*>(&context.copy);
   if (serial && seenType() == serial->type && seenModel() == serial->model)
-    selectOrAdd(vector1Box_, fromBytes(formatOctal(serial->vector1)));
+    selectOrAdd(vector1Box_, numberText(serial->vector1, NumberForm::Octal));
 }
 
 void CSerialSpecificProperties::fillVector1() {
-  QStringList texts;
-  if (const ModelDescriptor* row =
-          ModelTable::instance().findDescriptor(context().copy.className(), seenType(), seenModel()))
-    for (std::int32_t choice : row->vectors1) texts << fromBytes(formatOctal(choice));
-  fillSorted(vector1Box_, texts);
+  const ModelDescriptor* row =
+      ModelTable::instance().findDescriptor(context().copy.className(), seenType(), seenModel());
+  fillChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, NumberForm::Octal);
 }
 
 void CSerialSpecificProperties::shown() {
@@ -64,7 +58,7 @@ void CSerialSpecificProperties::writeBack() {
   // A model chosen after the page was last seen gives the device that
   // model's vector1; the one shown here belongs to the other model.
   if (generalChangedUnseen()) return;
-  const std::int32_t vector1 = parseNumber(toBytes(vector1Box_->currentText()));
+  const std::int32_t vector1 = chosenNumber(vector1Box_);
   context().values.specificWriters.push_back([vector1](VelmorBusDevice& device) {
     if (auto* serial = dynamic_cast<VelmorSerialDevice*>(&device)) serial->vector1 = vector1;
   });

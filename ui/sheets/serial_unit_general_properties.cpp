@@ -18,7 +18,8 @@
 #include "ui/script_text.h"
 #include "ui/sheets/host_devices.h"
 #include "ui/sheets/sheet_text.h"
-#include "ui/sheets/unit_number_fields.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
@@ -80,9 +81,7 @@ CSerialUnitGeneralProperties::CSerialUnitGeneralProperties(const QPixmap& pictur
       opened_(readSerialLine(record.file)),
       linePrinter_(equalsIgnoreCase(context.ownerType, "lp11")) {
   auto* layout = new QVBoxLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  layout->addWidget(image, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(pictureLabel(picture, this), 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(buildConnection());
   layout->addWidget(buildLineSettings());
   layout->addStretch(1);
@@ -229,15 +228,11 @@ bool CSerialUnitGeneralProperties::connectionChanged() const {
 
 bool CSerialUnitGeneralProperties::validateLink() {
   const QString hostText = hostEdit_->text();
-  if (const QString character = unstorableCharacter(hostText); !character.isEmpty()) {
-    context_.messages.stop(unstorableText(QStringLiteral("The host name holds"), character).toStdString());
-    return refuse(hostEdit_);
-  }
   const std::string host = trim(toBytes(hostText));
-  if (const std::string refusal = checkQuotedValue("host name", host); !refusal.empty()) {
-    context_.messages.stop(refusal);
-    return refuse(hostEdit_);
-  }
+  // The line holds the host less the blanks around it; a character the file
+  // cannot store is named as it was typed.
+  const QString checked = unstorableCharacter(hostText).isEmpty() ? fromBytes(host) : hostText;
+  if (!checkQuoted(context_.messages, hostEdit_, QStringLiteral("host name"), checked)) return false;
   // The link is read back word by word: a blank would cut the host short.
   if (hasBlank(host)) {
     context_.messages.stop("The host name cannot contain a blank.");
@@ -245,25 +240,11 @@ bool CSerialUnitGeneralProperties::validateLink() {
   }
   const std::string port = trim(toBytes(portEdit_->text()));
   const bool keptPort = opened_.connection == SerialConnection::Link && !opened_.port.empty() && port == opened_.port;
-  std::int32_t number = 0;
-  if (!keptPort && !readIntegerText(port, number)) {
-    context_.messages.stop(kEnterIntegerText);
-    return refuse(portEdit_, true);
-  }
-  return true;
+  return keptPort || checkInteger(context_.messages, portEdit_, fromBytes(port));
 }
 
 bool CSerialUnitGeneralProperties::validateRealDevice() {
-  const QString device = portList_->currentText();
-  if (const QString character = unstorableCharacter(device); !character.isEmpty()) {
-    context_.messages.stop(unstorableText(QStringLiteral("The device name holds"), character).toStdString());
-    return refuse(portList_);
-  }
-  if (const std::string refusal = checkQuotedValue("device name", toBytes(device)); !refusal.empty()) {
-    context_.messages.stop(refusal);
-    return refuse(portList_);
-  }
-  return true;
+  return checkQuoted(context_.messages, portList_, QStringLiteral("device name"), portList_->currentText());
 }
 
 bool CSerialUnitGeneralProperties::validate() {
@@ -272,12 +253,8 @@ bool CSerialUnitGeneralProperties::validate() {
     if (connection() == SerialConnection::Link && !validateLink()) return false;
     if (connection() == SerialConnection::RealDevice && !validateRealDevice()) return false;
   }
-  for (QLineEdit* edit : numbers_) {
-    std::int32_t value = 0;
-    if (readIntegerText(toBytes(edit->text()), value)) continue;
-    context_.messages.stop(kEnterIntegerText);
-    return refuse(edit, true);
-  }
+  for (QLineEdit* edit : numbers_)
+    if (!checkInteger(context_.messages, edit, edit->text())) return false;
   return true;
 }
 
@@ -308,7 +285,7 @@ void CSerialUnitGeneralProperties::writeBack() {
   if (bits7_->isChecked()) record_.bits = 7;
   if (bits8_->isChecked()) record_.bits = 8;
   for (std::size_t i = 0; i < numbers_.size(); ++i)
-    readIntegerText(toBytes(numbers_[i]->text()), record_.*kNumbers[i].value);
+    readIntegerField(numbers_[i], record_.*kNumbers[i].value);
   if (parityBox_->isEnabled() && parityBox_->currentText() != openedParity_)
     for (const ParityRow& row : kParities)
       if (parityBox_->currentText() == QLatin1String(row.text)) record_.parity = row.parity;

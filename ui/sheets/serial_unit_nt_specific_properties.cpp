@@ -8,7 +8,8 @@
 #include "config/user_messages.h"
 #include "devices/serial_device.h"
 #include "ui/script_text.h"
-#include "ui/sheets/unit_number_fields.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
@@ -29,10 +30,7 @@ constexpr TimeoutRow kTimeoutRows[CSerialUnitNTSpecificProperties::kTimeouts] = 
 CSerialUnitNTSpecificProperties::CSerialUnitNTSpecificProperties(const QPixmap& picture, VelmorSerialUnit& record,
                                                                  UserMessages& messages, QWidget* parent)
     : CPropertyPage(parent), record_(record), messages_(messages) {
-  auto* grid = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, picture);
   for (int i = 0; i < kTimeouts; ++i) {
     const TimeoutRow& row = kTimeoutRows[i];
     QLineEdit*& edit = edits_[static_cast<std::size_t>(i)];
@@ -47,16 +45,12 @@ CSerialUnitNTSpecificProperties::CSerialUnitNTSpecificProperties(const QPixmap& 
 }
 
 bool CSerialUnitNTSpecificProperties::validate() {
-  for (QLineEdit* edit : edits_) {
-    std::int32_t value = 0;
-    if (readIntegerText(toBytes(edit->text()), value)) continue;
-    messages_.stop(kEnterIntegerText);
-    return refuse(edit, true);
-  }
+  for (QLineEdit* edit : edits_)
+    if (!checkInteger(messages_, edit, edit->text())) return false;
   return true;
 }
 
 void CSerialUnitNTSpecificProperties::writeBack() {
   for (int i = 0; i < kTimeouts; ++i)
-    readIntegerText(toBytes(edits_[static_cast<std::size_t>(i)]->text()), record_.*kTimeoutRows[i].value);
+    readIntegerField(edits_[static_cast<std::size_t>(i)], record_.*kTimeoutRows[i].value);
 }

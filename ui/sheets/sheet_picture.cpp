@@ -1,5 +1,8 @@
 #include "ui/sheets/sheet_picture.h"
 
+#include <QGridLayout>
+#include <QLabel>
+
 #include "config/configuration.h"
 #include "ui/device_images.h"
 #include "ui/group_table.h"
@@ -17,3 +20,15 @@ QPixmap sheetPicture(DeviceGroup group) {
 }
 
 DeviceGroup sheetGroupOf(const VelmorBusDevice& device) { return groupOfList(Configuration::listFor(device)); }
+
+QLabel* pictureLabel(const QPixmap& picture, QWidget* parent) {
+  auto* image = new QLabel(parent);
+  image->setPixmap(picture);
+  return image;
+}
+
+QGridLayout* pictureGrid(QWidget* page, const QPixmap& picture) {
+  auto* grid = new QGridLayout(page);
+  grid->addWidget(pictureLabel(picture, page), 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  return grid;
+}

@@ -19,6 +19,8 @@
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"
 #include "ui/sheets/host_devices.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 #include "ui/sheets/unit_file_forms.h"
 #include "ui/sheets/unit_sheet_fields.h"
 
@@ -33,8 +35,7 @@ constexpr const char* kPortWord = "port ";
 CTapeUnitGeneralProperties::CTapeUnitGeneralProperties(VelmorTapeUnit& record, const UnitSheetContext& context,
                                                        QWidget* parent)
     : CPropertyPage(parent), record_(record), context_(context) {
-  auto* grid = new QGridLayout(this);
-  grid->addWidget(makePictureLabel(DeviceGroup::Tapes, this), 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  auto* grid = pictureGrid(this, sheetPicture(DeviceGroup::Tapes));
   buildFileControls(grid);
   buildOptionControls(grid);
   grid->setColumnStretch(1, 1);
@@ -168,23 +169,12 @@ QString CTapeUnitGeneralProperties::composedFile() const {
 bool CTapeUnitGeneralProperties::validate() {
   // A file the page shows as it was given is handed back as it was.
   if (composedFile() != shownFile_) {
-    std::int32_t port = 0;
-    if (linkRadio_->isChecked() && !readIntegerField(portEdit_, port)) {
-      context_.messages.stop(kEnterIntegerText);
-      return refuse(portEdit_, true);
-    }
+    if (linkRadio_->isChecked() && !checkInteger(context_.messages, portEdit_, portEdit_->text())) return false;
     QWidget* field = imageRadio_->isChecked() ? static_cast<QWidget*>(imageEdit_) : deviceBox_;
-    if (const std::string refusal = fileNameRefusal(composedFile()); !refusal.empty()) {
-      context_.messages.stop(refusal);
-      return refuse(field);
-    }
+    if (!checkQuoted(context_.messages, field, QStringLiteral("file name"), composedFile())) return false;
   }
-  std::int32_t value = 0;
   for (QLineEdit* edit : {delayFactorEdit_, volumeSizeEdit_})
-    if (!readIntegerField(edit, value)) {
-      context_.messages.stop(kEnterIntegerText);
-      return refuse(edit, true);
-    }
+    if (!checkInteger(context_.messages, edit, edit->text())) return false;
   return true;
 }
 

@@ -12,10 +12,10 @@
 
 #include "config/device_properties.h"
 #include "config/user_messages.h"
-#include "devices/number_format.h"
 #include "devices/timer_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/choice_lists.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ bool isKwv11(const std::string& type) { return typeIsOneOf(type, {"kwv11"}); }
 CTimerSpecificProperties::CTimerSpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                                                    const CBusDeviceProperties& general, QWidget* parent)
     : CModelFollowingPage(context, general, parent) {
-  QGridLayout* grid = pictureGrid(picture);
+  QGridLayout* grid = pictureGrid(this, picture);
 
   vector1Group_ = makeGroup(QStringLiteral("KW11-W, KWV11 only"), this);
   vector1Box_ = makeChoiceBox(false, vector1Group_);
@@ -106,17 +106,8 @@ void CTimerSpecificProperties::fill(const VelmorBusDevice& device) {
 
 bool CTimerSpecificProperties::validate() {
   if (!isKwv11(type_)) return true;
-  const QString lines = linesEdit_->text();
-  if (const QString character = unstorableCharacter(lines); !character.isEmpty()) {
-    context_.messages.stop(unstorableText(QStringLiteral("The lines text holds"), character).toStdString());
-    return refuse(linesEdit_);
-  }
   // Written bare, or in double quotes when it holds a blank.
-  if (const std::string refusal = checkQuotedValue("lines text", toBytes(lines)); !refusal.empty()) {
-    context_.messages.stop(refusal);
-    return refuse(linesEdit_);
-  }
-  return true;
+  return checkQuoted(context_.messages, linesEdit_, QStringLiteral("lines text"), linesEdit_->text());
 }
 
 CModelFollowingPage::Writer CTimerSpecificProperties::writer() const {
@@ -125,9 +116,9 @@ CModelFollowingPage::Writer CTimerSpecificProperties::writer() const {
   std::optional<std::int32_t> vector1, vector2, linefrequency;
   std::optional<bool> silent, overflowPulse, internalOnly;
   std::optional<std::string> lines;
-  if (hasVector1(type_)) vector1 = parseNumber(toBytes(vector1Box_->currentText()));
+  if (hasVector1(type_)) vector1 = chosenNumber(vector1Box_);
   if (isKw11w(type_)) {
-    vector2 = parseNumber(toBytes(vector2Box_->currentText()));
+    vector2 = chosenNumber(vector2Box_);
     silent = silentCheck_->isChecked();
   }
   std::int32_t frequency = 0;

@@ -10,6 +10,7 @@
 #include "ui/script_text.h"
 #include "ui/sheets/bus_device_properties.h"
 #include "ui/sheets/unit_bulb.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
@@ -34,10 +35,7 @@ CUnitListPage::CUnitListPage(const QPixmap& picture, const DeviceSheetContext& c
       kind_(kind),
       seenType_(context.copy.type),
       seenModel_(context.copy.model) {
-  grid_ = new QGridLayout(this);
-  auto* image = new QLabel(this);
-  image->setPixmap(picture);
-  grid_->addWidget(image, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+  grid_ = pictureGrid(this, picture);
   list_ = new QListWidget(this);
   list_->setSortingEnabled(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);

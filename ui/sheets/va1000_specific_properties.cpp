@@ -10,16 +10,17 @@
 
 #include "config/device_properties.h"
 #include "config/user_messages.h"
-#include "devices/number_format.h"
 #include "devices/va1000_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/choice_lists.h"
+#include "ui/sheets/number_fields.h"
+#include "ui/sheets/sheet_picture.h"
 
 namespace {
 
 std::int32_t integerOf(const QLineEdit* edit) {
   std::int32_t value = 0;
-  readIntegerText(toBytes(edit->text()), value);
+  readIntegerField(edit, value);
   return value;
 }
 
@@ -28,7 +29,7 @@ std::int32_t integerOf(const QLineEdit* edit) {
 CVa1000SpecificProperties::CVa1000SpecificProperties(const QPixmap& picture, const DeviceSheetContext& context,
                                                      const CBusDeviceProperties& general, QWidget* parent)
     : CModelFollowingPage(context, general, parent) {
-  QGridLayout* grid = pictureGrid(picture);
+  QGridLayout* grid = pictureGrid(this, picture);
 
   auto* card = new QGroupBox(QStringLiteral("DARI210 card"), this);
   auto* cardForm = new QFormLayout(card);
@@ -84,22 +85,10 @@ void CVa1000SpecificProperties::fill(const VelmorBusDevice& device) {
 }
 
 bool CVa1000SpecificProperties::validate() {
-  const QString host = hostEdit_->text();
-  if (const QString character = unstorableCharacter(host); !character.isEmpty()) {
-    context_.messages.stop(unstorableText(QStringLiteral("The host name holds"), character).toStdString());
-    return refuse(hostEdit_);
-  }
   // The host name is written between double quotes.
-  if (const std::string refusal = checkQuotedValue("host name", toBytes(host)); !refusal.empty()) {
-    context_.messages.stop(refusal);
-    return refuse(hostEdit_);
-  }
-  for (QLineEdit* edit : {portEdit_, timeoutEdit_, windowEdit_}) {
-    std::int32_t value = 0;
-    if (readIntegerText(toBytes(edit->text()), value)) continue;
-    context_.messages.stop(kEnterIntegerText);
-    return refuse(edit, true);
-  }
+  if (!checkQuoted(context_.messages, hostEdit_, QStringLiteral("host name"), hostEdit_->text())) return false;
+  for (QLineEdit* edit : {portEdit_, timeoutEdit_, windowEdit_})
+    if (!checkInteger(context_.messages, edit, edit->text())) return false;
   return true;
 }
 
@@ -108,9 +97,9 @@ CModelFollowingPage::Writer CVa1000SpecificProperties::writer() const {
   const std::int32_t ipPort = integerOf(portEdit_);
   const bool newProtocol = newProtocolCheck_->isChecked();
   const std::int32_t timeout = integerOf(timeoutEdit_);
-  const std::int32_t baseAddr = parseNumber(toBytes(baseAddressBox_->currentText()));
-  const std::int32_t windowSize = parseNumber(toBytes(windowSizeBox_->currentText()));
-  const std::int32_t sr10 = parseNumber(toBytes(sr10Box_->currentText()));
+  const std::int32_t baseAddr = chosenNumber(baseAddressBox_);
+  const std::int32_t windowSize = chosenNumber(windowSizeBox_);
+  const std::int32_t sr10 = chosenNumber(sr10Box_);
   const bool staticWindow = staticWindowCheck_->isChecked();
   const std::int32_t window = integerOf(windowEdit_);
   return [=](VelmorBusDevice& device) {

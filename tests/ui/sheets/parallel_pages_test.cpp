@@ -112,6 +112,23 @@ TEST_F(DRXXXPageTest, AnotherModelShowsItsDefaults) {
   EXPECT_EQ(asDRXXX(device("XXA")).lines, "7");
 }
 
+// Back at the card's own model the page shows its own values again, and OK
+// keeps them rather than that model's defaults.
+TEST_F(DRXXXPageTest, BackAtItsOwnModelShowsItsOwnValues) {
+  ASSERT_TRUE(open(kOddDRXXX));
+  const std::string before = writtenForm(device("XXA"));
+  ASSERT_TRUE(confirm("XXA", [](CBusDeviceProperties& general, CDRXXXSpecificProperties& page) {
+    choose(general.modelBox(), "DRV11B");
+    page.shown();
+    choose(general.modelBox(), "DR11K");
+    page.shown();
+    EXPECT_EQ(page.vector1Box()->currentText(), "344");
+    EXPECT_FALSE(page.maintenanceCheck()->isChecked());
+    EXPECT_EQ(page.linesEdit()->text(), " 0-7 : 8-15 ");
+  }));
+  EXPECT_EQ(writtenForm(device("XXA")), before);
+}
+
 TEST_F(DCI1300PageTest, ShowsTheCardsValues) {
   ASSERT_TRUE(open(kOddDCI1300));
   CDCI1300SpecificProperties& page = openPage("DCA");

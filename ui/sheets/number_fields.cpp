@@ -1,8 +1,9 @@
-#include "ui/sheets/unit_number_fields.h"
+#include "ui/sheets/number_fields.h"
 
 #include <QLineEdit>
 #include <algorithm>
 
+#include "config/device_properties.h"
 #include "devices/number_format.h"
 #include "devices/text_utils.h"
 #include "ui/script_text.h"
@@ -36,3 +37,9 @@ bool readOctalText(std::string_view text, std::int32_t& value) {
   value = parseNumber(number);
   return true;
 }
+
+bool readIntegerField(const QLineEdit* edit, std::int32_t& value) {
+  return readIntegerText(toBytes(edit->text()), value);
+}
+
+bool readOctalField(const QLineEdit* edit, std::int32_t& value) { return readOctalText(toBytes(edit->text()), value); }

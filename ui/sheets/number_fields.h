@@ -6,7 +6,7 @@
 class QLineEdit;
 class QWidget;
 
-// A unit page's integer field, shown in decimal.
+// An integer field, shown in decimal.
 QLineEdit* integerEdit(std::int32_t value, QWidget* parent);
 
 // An address field, shown in octal and read back as a script reads a number.
@@ -20,3 +20,8 @@ inline constexpr const char* kEnterOctalText =
 // read "19" as 1 and "lots" as 0; a page refuses both rather than store a
 // number the user never typed.
 bool readOctalText(std::string_view text, std::int32_t& value);
+
+// A field's text read as readIntegerText (config/device_properties.h) or
+// readOctalText reads it; false when it is no such number.
+bool readIntegerField(const QLineEdit* edit, std::int32_t& value);
+bool readOctalField(const QLineEdit* edit, std::int32_t& value);
