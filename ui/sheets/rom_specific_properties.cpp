@@ -9,7 +9,6 @@
 
 #include "config/configuration.h"
 #include "config/user_messages.h"
-#include "devices/number_format.h"
 #include "devices/rom_device.h"
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"
@@ -73,7 +72,10 @@ bool CROMSpecificProperties::validate() {
   if (imageEdit_->text() != shownImage_ &&
       !checkQuoted(context_.messages, imageEdit_, QStringLiteral("file name"), imageEdit_->text(), true))
     return false;
-  return checkInteger(context_.messages, sizeEdit_, sizeEdit_->text());
+  // The start address is read as the loader unit's addresses are: a text a
+  // script would read as another number ("19" as 1) is refused.
+  return checkInteger(context_.messages, sizeEdit_, sizeEdit_->text()) &&
+         checkOctal(context_.messages, startAddressEdit_, startAddressEdit_->text());
 }
 
 CModelFollowingPage::Writer CROMSpecificProperties::writer() const {
@@ -82,7 +84,8 @@ CModelFollowingPage::Writer CROMSpecificProperties::writer() const {
   readIntegerField(sizeEdit_, size);
   const bool start = bootableCheck_->isChecked();
   // Octal unless it ends in ".", as a `start` statement reads it.
-  const std::int32_t startAddress = parseNumber(toBytes(startAddressEdit_->text().trimmed()));
+  std::int32_t startAddress = 0;
+  readOctalField(startAddressEdit_, startAddress);
   return [image, size, start, startAddress](VelmorBusDevice& device) {
     auto* rom = dynamic_cast<VelmorROMDevice*>(&device);
     if (!rom) return;

@@ -20,6 +20,8 @@ const char* const kOddROM =
     "load ROM ROA\nset ROA register=17773000\nset ROA image=\" boot rom.bin \"\nset ROA rom_size=8192.\n"
     "start ROA 100.\n";
 
+const std::string kNoAddress = "stop: Please enter an octal number, or a decimal number ending with \".\".";
+
 VelmorROMDevice& asROM(VelmorBusDevice& device) { return dynamic_cast<VelmorROMDevice&>(device); }
 
 }  // namespace
@@ -99,6 +101,11 @@ TEST_F(ROMPageTest, RefusesWhatItCannotWriteBack) {
        "stop: The file name cannot contain a double quote."},
       {[](CROMSpecificProperties& page) { page.imageEdit()->setText(QString::fromUtf8("\u0416.bin")); },
        "stop: The file name holds \"\u0416\", which a configuration file cannot store."},
+      // A script would read these as 1 and 0: no address the user typed.
+      {[](CROMSpecificProperties& page) { page.startAddressEdit()->setText("19"); }, kNoAddress},
+      {[](CROMSpecificProperties& page) { page.startAddressEdit()->setText("abc"); }, kNoAddress},
+      {[](CROMSpecificProperties& page) { page.startAddressEdit()->setText("12.5."); }, kNoAddress},
+      {[](CROMSpecificProperties& page) { page.startAddressEdit()->setText(""); }, kNoAddress},
   };
   ASSERT_TRUE(open("load ROM ROA\n"));
   for (const auto& c : cases) {
