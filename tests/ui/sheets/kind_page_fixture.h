@@ -5,10 +5,12 @@
 #include <QComboBox>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "config/document.h"
-#include "config/script_reader.h"
 #include "support/device_script.h"
 #include "support/recording_messages.h"
 #include "ui/sheets/bus_device_properties.h"
@@ -22,75 +24,102 @@ inline QStringList itemsOf(const QComboBox* box) {
   return items;
 }
 
-// Picks the entry with exactly this text, as a user would from the list.
+// Picks the entry with exactly this text, as a user would from the list, so
+// the page's handlers run.
 inline void choose(QComboBox* box, const QString& text) {
   const int at = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
   ASSERT_GE(at, 0) << text.toStdString();
   box->setCurrentIndex(at);
 }
 
-// A document read from script text whose device sheets hold the General page
-// and one kind page, as the device's sheet holds them.
+// A document read from script text and a kind page next to its General page,
+// as the device's sheet holds them: opened on a copy of a device to look at,
+// or run through the document's property operation and confirmed.
 template <class Page>
-struct KindPageTest : ::testing::Test {
-  using Use = std::function<void(CBusDeviceProperties& general, Page& page)>;
+struct KindPageTest : DocumentFixture, ::testing::Test {
+  using Edit = std::function<void(CBusDeviceProperties& general, Page& page)>;
 
+  // Opens the script as a file, which must read without a word said;
+  // `open` answers without the checks.
   void read(const std::string& script) {
-    doc.OnNewDocument();
-    ASSERT_TRUE(ReadScriptBytes(doc.configuration(), script, messages)) << script;
+    messages.shown.clear();
+    ASSERT_TRUE(open(script)) << script;
     ASSERT_TRUE(messages.shown.empty()) << messages.shown.front();
   }
-  template <class Device>
+
+  template <class Device = VelmorBusDevice>
   Device& device(const std::string& name) {
     return dynamic_cast<Device&>(*doc.configuration().FindBusDevice(name));
   }
-
   // The first device of a list: a new type may have renamed it.
-  template <class Device>
+  template <class Device = VelmorBusDevice>
   Device& first(DeviceListId list) {
     return dynamic_cast<Device&>(*doc.configuration().list(list).front());
   }
+  std::string written(const std::string& name) { return writtenForm(device(name)); }
 
-  // Opens the sheet of `name`, lets `use` work on its pages and confirms it
-  // when both pages may be left; answers whether it was confirmed.
-  bool confirm(const std::string& name, const Use& use) {
-    return doc.DeviceProperties(name, [&](VelmorBusDevice& copy, DeviceSheetValues& values) {
-      values.comments = copy.comments;
-      const QPixmap picture = sheetPicture(sheetGroupOf(copy));
-      CBusDeviceProperties general(picture, copy, doc.configuration(), messages, values.general);
-      Page page(picture, DeviceSheetContext{copy, values, doc.configuration(), messages, dialogs}, general);
-      use(general, page);
-      if (!general.validate() || !page.validate()) return false;
-      general.writeBack();
-      page.writeBack();
+  // Opens the pages on a copy of the named device, with values of their own;
+  // the document's device is left alone.
+  Page& openPage(const std::string& name) {
+    page.reset();
+    general.reset();
+    values = DeviceSheetValues{};
+    VelmorBusDevice* original = doc.configuration().FindBusDevice(name);
+    EXPECT_NE(original, nullptr) << name;
+    copy.reset(static_cast<VelmorBusDevice*>(original->clone().release()));
+    const QPixmap picture = sheetPicture(sheetGroupOf(*copy));
+    general = std::make_unique<CBusDeviceProperties>(picture, *copy, doc.configuration(), messages, values.general);
+    page = std::make_unique<Page>(picture, context(*copy, values), *general);
+    return *page;
+  }
+
+  DeviceSheetContext context(VelmorBusDevice& working, DeviceSheetValues& into) {
+    return DeviceSheetContext{working, into, doc.configuration(), messages, dialogs};
+  }
+
+  // Runs the device's sheet through the document: `edit` plays the user
+  // (empty: OK without a change), then both pages must let the sheet close.
+  // Answers whether the sheet was confirmed.
+  bool confirm(const std::string& name, const Edit& edit = {}) {
+    return doc.DeviceProperties(name, [&](VelmorBusDevice& working, DeviceSheetValues& into) {
+      into.comments = working.comments;
+      const QPixmap picture = sheetPicture(sheetGroupOf(working));
+      CBusDeviceProperties generalPage(picture, working, doc.configuration(), messages, into.general);
+      Page kindPage(picture, context(working, into), generalPage);
+      if (edit) edit(generalPage, kindPage);
+      if (!generalPage.validate() || !kindPage.validate()) return false;
+      generalPage.writeBack();
+      kindPage.writeBack();
       return true;
     });
   }
   // The same, cancelled: for looking at the pages.
-  void look(const std::string& name, const Use& use) {
-    doc.DeviceProperties(name, [&](VelmorBusDevice& copy, DeviceSheetValues& values) {
-      const QPixmap picture = sheetPicture(sheetGroupOf(copy));
-      CBusDeviceProperties general(picture, copy, doc.configuration(), messages, values.general);
-      Page page(picture, DeviceSheetContext{copy, values, doc.configuration(), messages, dialogs}, general);
-      use(general, page);
+  void look(const std::string& name, const Edit& use) {
+    doc.DeviceProperties(name, [&](VelmorBusDevice& working, DeviceSheetValues& into) {
+      const QPixmap picture = sheetPicture(sheetGroupOf(working));
+      CBusDeviceProperties generalPage(picture, working, doc.configuration(), messages, into.general);
+      Page kindPage(picture, context(working, into), generalPage);
+      use(generalPage, kindPage);
       return false;
     });
   }
 
   // Reads each script, confirms the sheet of `name` untouched and expects
-  // the device's written form unchanged.
-  void expectUnchangedSheetsKeepTheWrittenForm(const std::string& name, std::initializer_list<const char*> scripts) {
+  // the device's written form unchanged and nothing said.
+  void expectUnchangedByOk(const std::string& name, std::initializer_list<const char*> scripts) {
     for (const char* script : scripts) {
       SCOPED_TRACE(script);
       read(script);
-      const std::string before = writtenForm(*doc.configuration().FindBusDevice(name));
-      EXPECT_TRUE(confirm(name, [](CBusDeviceProperties&, Page&) {}));
-      EXPECT_EQ(writtenForm(*doc.configuration().FindBusDevice(name)), before);
-      EXPECT_TRUE(messages.shown.empty());
+      const std::string before = written(name);
+      EXPECT_TRUE(confirm(name));
+      EXPECT_EQ(written(name), before);
+      EXPECT_EQ(messages.shown, std::vector<std::string>{});
     }
   }
 
-  RecordingMessages messages;
-  CVelmorCfgEditorDoc doc{messages};
   ScriptedDialogs dialogs;
+  std::unique_ptr<VelmorBusDevice> copy;
+  DeviceSheetValues values;
+  std::unique_ptr<CBusDeviceProperties> general;
+  std::unique_ptr<Page> page;
 };

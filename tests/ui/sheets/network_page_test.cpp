@@ -8,17 +8,13 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "ui/sheets/network_page_fixture.h"
+#include "devices/network_device.h"
+#include "kind_page_fixture.h"
+#include "ui/sheets/net_specific_properties.h"
 #include "ui/sheets/protocols_usage_dialog.h"
 #include "ui/sheets/qt_printing.h"
 
 namespace {
-
-QStringList itemsOf(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
 
 QString addressShown(const CNetSpecificProperties& page) {
   QStringList parts;
@@ -53,7 +49,7 @@ std::string enabling(const CNetSpecificProperties& page) {
   return text;
 }
 
-using NetworkPageTest = NetworkPageFixture;
+using NetworkPageTest = KindPageTest<CNetSpecificProperties>;
 
 }  // namespace
 
@@ -84,7 +80,7 @@ TEST_F(NetworkPageTest, InterfaceChoosesTheModeAndFillsTheFields) {
     std::string script = std::string("load ") + c.type + " NIA\n";
     if (*c.setLines) script += std::string("set NIA ") + c.setLines + "\n";
     read(script);
-    CNetSpecificProperties& shown = open("NIA");
+    CNetSpecificProperties& shown = openPage("NIA");
     EXPECT_EQ(shown.virtualRadio()->isChecked(), c.isVirtual);
     EXPECT_EQ(shown.realRadio()->isChecked(), !c.isVirtual);
     EXPECT_EQ(shown.hostEdit()->text(), c.host);
@@ -98,20 +94,20 @@ TEST_F(NetworkPageTest, InterfaceChoosesTheModeAndFillsTheFields) {
 TEST_F(NetworkPageTest, EnablingFollowsModeAndType) {
   read("load DEQNA WHA\nset WHA interface=\"virtual relay:1600\"\n"
        "load VELNA VNA\nset VNA interface=\"virtual fs:1601\"\n");
-  CNetSpecificProperties& hardware = open("WHA");
+  CNetSpecificProperties& hardware = openPage("WHA");
   EXPECT_EQ(enabling(hardware), "host port address");
   hardware.realRadio()->click();
   EXPECT_EQ(enabling(hardware), "interface protocols change");
   hardware.virtualRadio()->click();
   EXPECT_EQ(enabling(hardware), "host port address");
 
-  CNetSpecificProperties& velna = open("VNA");
+  CNetSpecificProperties& velna = openPage("VNA");
   EXPECT_EQ(enabling(velna), "vector1 host port");
 }
 
 TEST_F(NetworkPageTest, AVelnaCannotBeSwitchedToTheRealNetwork) {
   read("load VELNA VNA\nset VNA interface=\"virtual fs:1601\"\n");
-  CNetSpecificProperties& velna = open("VNA");
+  CNetSpecificProperties& velna = openPage("VNA");
   velna.realRadio()->click();
   EXPECT_TRUE(velna.virtualRadio()->isChecked());
   EXPECT_FALSE(velna.realRadio()->isChecked());
@@ -120,23 +116,23 @@ TEST_F(NetworkPageTest, AVelnaCannotBeSwitchedToTheRealNetwork) {
     page.realRadio()->click();
     page.hostEdit()->setText("fs2");
   }));
-  EXPECT_EQ(adapter("VNA").hostInterface, "virtual fs2:1601");
+  EXPECT_EQ(device<VelmorNetworkDevice>("VNA").hostInterface, "virtual fs2:1601");
 }
 
 TEST_F(NetworkPageTest, VelnaVector1ListsItsChoicesAndKeepsAnOddValue) {
   read("load VELNA VNA\nset VNA vector1=350\n");
-  CNetSpecificProperties& velna = open("VNA");
+  CNetSpecificProperties& velna = openPage("VNA");
   EXPECT_EQ(itemsOf(velna.vector1Box()), (QStringList{"344", "350"}));
   EXPECT_EQ(velna.vector1Box()->currentText(), "350");
 
   ASSERT_TRUE(confirm("VNA", [](CBusDeviceProperties&, CNetSpecificProperties& page) {
     page.vector1Box()->setCurrentIndex(page.vector1Box()->findText("344"));
   }));
-  EXPECT_EQ(adapter("VNA").vector1, 0344);
+  EXPECT_EQ(device<VelmorNetworkDevice>("VNA").vector1, 0344);
   EXPECT_EQ(written("VNA").find("vector1"), std::string::npos) << written("VNA");
 
   read("load DEQNA WHA\n");
-  EXPECT_EQ(open("WHA").vector1Box()->count(), 0) << "a hardware adapter has no second vector";
+  EXPECT_EQ(openPage("WHA").vector1Box()->count(), 0) << "a hardware adapter has no second vector";
 }
 
 // What the virtual mode writes, from host, port and the six address parts.
@@ -165,8 +161,8 @@ TEST_F(NetworkPageTest, VirtualModeWritesInterfaceAndAddress) {
       setAddress(page, c.address);
     }));
     EXPECT_EQ(written("WHA"), std::string("load DEQNA WHA\n") + c.statements);
-    EXPECT_EQ(adapter("WHA").protocols, "IP") << "the other mode's text stays on the adapter";
-    CNetSpecificProperties& again = open("WHA");
+    EXPECT_EQ(device<VelmorNetworkDevice>("WHA").protocols, "IP") << "the other mode's text stays on the adapter";
+    CNetSpecificProperties& again = openPage("WHA");
     EXPECT_TRUE(again.virtualRadio()->isChecked());
     EXPECT_EQ(again.hostEdit()->text(), c.host);
     EXPECT_EQ(again.portEdit()->text(), QString(c.port).trimmed());
@@ -209,14 +205,14 @@ TEST_F(NetworkPageTest, AddressPartsAreReadFromTheAdapter) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.address);
     read(std::string("load DEQNA WHA\nset WHA interface=\"virtual h:1\" address=\"") + c.address + "\"\n");
-    EXPECT_EQ(addressShown(open("WHA")), c.shown);
+    EXPECT_EQ(addressShown(openPage("WHA")), c.shown);
   }
 }
 
 // Typing past a full part goes on in the next one.
 TEST_F(NetworkPageTest, TypingPastAFullAddressPartMovesToTheNext) {
   read("load DEQNA WHA\nset WHA interface=\"virtual h:1\"\n");
-  CNetSpecificProperties& shown = open("WHA");
+  CNetSpecificProperties& shown = openPage("WHA");
   shown.show();
   QApplication::setActiveWindow(&shown);
   shown.addressEdit(0)->setFocus();
@@ -268,10 +264,10 @@ TEST_F(NetworkPageTest, RefusesWhatTheAdapterCannotWriteBack) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     read("load DEQNA WHA\nset WHA interface=\"virtual relay:1600\"\n");
-    fixture.messages.shown.clear();
+    messages.shown.clear();
     const std::string before = written("WHA");
     EXPECT_FALSE(confirm("WHA", [&](CBusDeviceProperties&, CNetSpecificProperties& page) { c.edit(page); }));
-    EXPECT_EQ(fixture.messages.shown, std::vector<std::string>{c.message});
+    EXPECT_EQ(messages.shown, std::vector<std::string>{c.message});
     EXPECT_EQ(written("WHA"), before);
   }
 }
@@ -293,7 +289,7 @@ TEST_F(NetworkPageTest, UnchangedSheetKeepsTheWrittenForm) {
   for (const char* script : scripts) {
     SCOPED_TRACE(script);
     read(script);
-    VelmorBusDevice& device = *fixture.doc.configuration().list(DeviceListId::Networks).front();
+    VelmorBusDevice& device = *doc.configuration().list(DeviceListId::Networks).front();
     device.disabled = false;  // a disabled device gets no sheet
     const std::string before = writtenForm(device);
     ASSERT_TRUE(confirm(device.name));
@@ -314,7 +310,7 @@ TEST_F(NetworkPageTest, EditingTheAddressOfAnOddlyCasedVirtualInterfaceMakesItWr
 
 TEST_F(NetworkPageTest, AnotherTypeShowsItsDefaultsAndUnseenPagesWriteNothing) {
   read("load DEQNA WHA\nset WHA interface=\"eth0\" protocols=\"IP\"\n");
-  CNetSpecificProperties& shown = open("WHA");
+  CNetSpecificProperties& shown = openPage("WHA");
   QComboBox* types = general->typeBox();
   types->setCurrentIndex(types->findText("VELNA"));
   shown.shown();
@@ -334,5 +330,5 @@ TEST_F(NetworkPageTest, AnotherTypeShowsItsDefaultsAndUnseenPagesWriteNothing) {
     page.interfaceEdit()->setText("eth9");
     generalPage.typeBox()->setCurrentIndex(generalPage.typeBox()->findText("DELUA"));
   }));
-  EXPECT_EQ(adapter(fixture.doc.configuration().list(DeviceListId::Networks).front()->name).hostInterface, "eth0");
+  EXPECT_EQ(first<VelmorNetworkDevice>(DeviceListId::Networks).hostInterface, "eth0");
 }

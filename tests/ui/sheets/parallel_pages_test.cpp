@@ -6,16 +6,14 @@
 
 #include "devices/dci1300_device.h"
 #include "devices/drxxx_device.h"
-#include "ui/sheets/kind_page_rig.h"
+#include "kind_page_fixture.h"
 #include "ui/sheets/dci1300_specific_properties.h"
 #include "ui/sheets/drxxx_specific_properties.h"
 
-using namespace kind_pages;
-
 namespace {
 
-using DRXXXPageTest = KindPageRig<CDRXXXSpecificProperties>;
-using DCI1300PageTest = KindPageRig<CDCI1300SpecificProperties>;
+using DRXXXPageTest = KindPageTest<CDRXXXSpecificProperties>;
+using DCI1300PageTest = KindPageTest<CDCI1300SpecificProperties>;
 
 const char* const kOddDRXXX =
     "load DR11K XXA\nset XXA vector1 = 344\nset XXA maintenance_mode=0\nset XXA lines=\" 0-7 : 8-15 \"\n";
@@ -38,10 +36,10 @@ TEST_F(DRXXXPageTest, ShowsAnUnlistedVectorAddedAndSelected) {
 }
 
 TEST_F(DRXXXPageTest, OkWithoutAChangeKeepsTheWrittenForm) {
-  expectUnchangedByOk(kOddDRXXX, "XXA");
-  expectUnchangedByOk("load DRXXX XXA\n", "XXA");
+  expectUnchangedByOk("XXA", {kOddDRXXX});
+  expectUnchangedByOk("XXA", {"load DRXXX XXA\n"});
   // A model word in another letter case is no change of model.
-  expectUnchangedByOk("load DRXXX XXA\nset XXA model=dr11c\nset XXA lines=\"\xe9t\xe9\"\n", "XXA");
+  expectUnchangedByOk("XXA", {"load DRXXX XXA\nset XXA model=dr11c\nset XXA lines=\"\xe9t\xe9\"\n"});
 }
 
 TEST_F(DRXXXPageTest, TheWriterSetsTheFields) {
@@ -165,9 +163,9 @@ TEST_F(DCI1300PageTest, OffersTheHostsCardsOnWindowsNTOnly) {
 TEST_F(DCI1300PageTest, OkWithoutAChangeKeepsTheWrittenForm) {
   // The image differs from a listed card only in letter case.
   dialogs.hostDevices = {"\\\\.\\DR1", "\\\\.\\DR2"};
-  expectUnchangedByOk(kOddDCI1300, "DCA");
-  expectUnchangedByOk("load DR11-C DCA\nset DCA image=\"/dev/dr 1\"\nset DCA dt_strobe=-5\n", "DCA");
-  expectUnchangedByOk("load DR11-C DCA\n", "DCA");
+  expectUnchangedByOk("DCA", {kOddDCI1300});
+  expectUnchangedByOk("DCA", {"load DR11-C DCA\nset DCA image=\"/dev/dr 1\"\nset DCA dt_strobe=-5\n"});
+  expectUnchangedByOk("DCA", {"load DR11-C DCA\n"});
 }
 
 TEST_F(DCI1300PageTest, TheWriterSetsTheFields) {

@@ -4,7 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "ui/sheets/network_page_fixture.h"
+#include "devices/network_device.h"
+#include "kind_page_fixture.h"
+#include "ui/sheets/net_specific_properties.h"
 #include "ui/sheets/protocols_usage_dialog.h"
 
 namespace {
@@ -75,13 +77,13 @@ TEST(ProtocolsUsageDialog, DeleteRemovesTheEntryAndItsMark) {
   EXPECT_EQ(dialog.usedList()->count(), 3);
 }
 
-using ProtocolsUsageOnThePage = NetworkPageFixture;
+using ProtocolsUsageOnThePage = KindPageTest<CNetSpecificProperties>;
 
 // OK shows the set's text form; Cancel leaves the text and the marks, so a
 // later OK starts from the adapter's own protocols again.
 TEST_F(ProtocolsUsageOnThePage, OkShowsTheNewSetAndCancelLeavesAll) {
   read("load DEQNA WHA\nset WHA interface=\"eth0\" protocols=\"0x0460 IP\"\n");
-  CNetSpecificProperties& page = open("WHA");
+  CNetSpecificProperties& page = openPage("WHA");
   EXPECT_EQ(page.protocolsEdit()->text(), "IP LAT");
 
   dialogs.answer = [](QDialog& dialog) {
@@ -110,8 +112,8 @@ TEST_F(ProtocolsUsageOnThePage, OkShowsTheNewSetAndCancelLeavesAll) {
   ASSERT_TRUE(page.validate());
   page.writeBack();
   ASSERT_EQ(values.specificWriters.size(), 1u);
-  values.specificWriters.front()(adapter("WHA"));
-  EXPECT_EQ(adapter("WHA").protocols, "IP DECnet LAT");
+  values.specificWriters.front()(device<VelmorNetworkDevice>("WHA"));
+  EXPECT_EQ(device<VelmorNetworkDevice>("WHA").protocols, "IP DECnet LAT");
 }
 
 // A dialog confirmed with the same set keeps the adapter's own text.
@@ -122,5 +124,5 @@ TEST_F(ProtocolsUsageOnThePage, TheSameSetKeepsTheAdaptersText) {
     page.changeButton()->click();
     EXPECT_EQ(page.protocolsEdit()->text(), "IP LAT");
   }));
-  EXPECT_EQ(adapter("XEA").protocols, "lat 0x0460 IP");
+  EXPECT_EQ(device<VelmorNetworkDevice>("XEA").protocols, "lat 0x0460 IP");
 }

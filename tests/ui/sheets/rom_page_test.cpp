@@ -7,14 +7,12 @@
 
 #include "config/configuration.h"
 #include "devices/rom_device.h"
-#include "ui/sheets/kind_page_rig.h"
+#include "kind_page_fixture.h"
 #include "ui/sheets/rom_specific_properties.h"
-
-using namespace kind_pages;
 
 namespace {
 
-using ROMPageTest = KindPageRig<CROMSpecificProperties>;
+using ROMPageTest = KindPageTest<CROMSpecificProperties>;
 
 const char* const kOddROM =
     "load ROM ROA\nset ROA register=17773000\nset ROA image=\" boot rom.bin \"\nset ROA rom_size=8192.\n"
@@ -36,13 +34,14 @@ TEST_F(ROMPageTest, ShowsTheROMsValues) {
 }
 
 TEST_F(ROMPageTest, OkWithoutAChangeKeepsTheROMAsItWas) {
-  expectUnchangedByOk(kOddROM, "ROA");
+  expectUnchangedByOk("ROA", {kOddROM});
   const VelmorROMDevice& rom = asROM(device("ROA"));
   EXPECT_TRUE(rom.start);
   EXPECT_EQ(rom.startAddress, 100);
-  expectUnchangedByOk("load ROM ROA\nset ROA image=\"\xe9\\rom\"\nset ROA rom_size=-3.\nstart ROA -1\n", "ROA");
+  expectUnchangedByOk("ROA",
+                      {"load ROM ROA\nset ROA image=\"\xe9\\rom\"\nset ROA rom_size=-3.\nstart ROA -1\n"});
   EXPECT_EQ(asROM(device("ROA")).startAddress, -1);
-  expectUnchangedByOk("load ROM ROA\n", "ROA");
+  expectUnchangedByOk("ROA", {"load ROM ROA\n"});
 }
 
 // Typed as a script would hold it: octal, or decimal with a point.

@@ -193,7 +193,7 @@ TEST_F(TimerPageTest, ATypeChangedUnseenKeepsTheNewTypesDefaults) {
 }
 
 TEST_F(TimerPageTest, AnUnchangedSheetKeepsTheWrittenForm) {
-  expectUnchangedSheetsKeepTheWrittenForm(
+  expectUnchangedByOk(
       "KWA", {
                  "load KW11-L KWA\nset KWA linefrequency=0\n",
                  "load KW11-L KWA\nset KWA linefrequency=60.\n",
