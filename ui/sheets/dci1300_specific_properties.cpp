@@ -14,6 +14,7 @@
 #include "ui/sheets/number_fields.h"
 #include "ui/sheets/sheet_picture.h"
 #include "ui/sheets/sheet_text.h"
+#include "ui/sheets/unit_sheet_fields.h"
 
 namespace {
 
@@ -32,11 +33,7 @@ CDCI1300SpecificProperties::CDCI1300SpecificProperties(const QPixmap& picture, c
 
   vector1Box_ = makeChoiceBox(false, this);
   // A path may be typed: the card need not be in this machine.
-  imageBox_ = new QComboBox(this);
-  imageBox_->setEditable(true);
-  takeAnyLength(imageBox_->lineEdit());
-  imageBox_->setInsertPolicy(QComboBox::NoInsert);
-  imageBox_->setCompleter(nullptr);
+  imageBox_ = makeHostDeviceBox(this);
   ndrStrobeEdit_ = new QLineEdit(this);
   dtStrobeEdit_ = new QLineEdit(this);
   maintenanceCheck_ = new QCheckBox(QStringLiteral("Maintenance Mode"), this);

@@ -7,7 +7,8 @@ class QComboBox;
 class QLineEdit;
 class QWidget;
 
-// Controls the disk and tape unit pages share.
+// Controls the disk and tape unit pages share (the host device list also
+// serves the DCI1300 page).
 
 // A text field for script text (a file name) of any length.
 QLineEdit* makeTextEdit(const QString& text, QWidget* parent);
