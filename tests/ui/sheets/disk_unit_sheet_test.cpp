@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "combo_box_items.h"
 #include "devices/disk_device.h"
 #include "support/test_files.h"
 #include "ui/sheets/device_comments_page.h"
@@ -26,12 +27,6 @@
 namespace {
 
 using DiskFixture = UnitSheetFixture<VelmorDiskDevice, VelmorDiskUnit>;
-
-QStringList itemsOf(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
 
 void loseFocus(QWidget* widget) {
   QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "combo_box_items.h"
 #include "config/document.h"
 #include "devices/model_tables.h"
 #include "support/recording_messages.h"
@@ -15,12 +16,6 @@
 #include "ui/sheets/sheet_picture.h"
 
 namespace {
-
-QStringList itemsOf(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
 
 // A General page for a device of the document's configuration, on a copy.
 struct GeneralPageTest : ::testing::Test {
@@ -36,11 +31,6 @@ struct GeneralPageTest : ::testing::Test {
   void typeName(CBusDeviceProperties& general, const QString& name) {
     general.nameEdit()->setText(name);
     emit general.nameEdit()->editingFinished();
-  }
-  void choose(QComboBox* box, const QString& text) {
-    const int at = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    ASSERT_GE(at, 0) << text.toStdString();
-    box->setCurrentIndex(at);
   }
 
   RecordingMessages messages;

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QStringList>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "combo_box_items.h"
 #include "config/document.h"
 #include "support/device_script.h"
 #include "support/recording_messages.h"
@@ -17,20 +16,6 @@
 #include "ui/sheets/device_sheets.h"
 #include "ui/sheets/sheet_picture.h"
 #include "ui/ui_fixtures.h"
-
-inline QStringList itemsOf(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
-
-// Picks the entry with exactly this text, as a user would from the list, so
-// the page's handlers run.
-inline void choose(QComboBox* box, const QString& text) {
-  const int at = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-  ASSERT_GE(at, 0) << text.toStdString();
-  box->setCurrentIndex(at);
-}
 
 // A document read from script text and a kind page next to its General page,
 // as the device's sheet holds them: opened on a copy of a device to look at,

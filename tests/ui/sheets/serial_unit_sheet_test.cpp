@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "combo_box_items.h"
 #include "devices/serial_device.h"
 #include "support/device_script.h"
 #include "support/recording_messages.h"
@@ -26,12 +27,6 @@ namespace {
 
 const char* const kNt = "Windows NT 4.0";
 const std::string kEnterInteger = "stop: Please enter an integer.";
-
-QStringList itemsOf(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
 
 struct SerialLineSheetTest : ::testing::Test {
   UnitSheetContext context(const std::string& ownerType = "DL11", const std::string& os = kNt) {

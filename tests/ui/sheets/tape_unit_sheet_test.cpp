@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <functional>
 
+#include "combo_box_items.h"
 #include "devices/tape_device.h"
 #include "ui/sheets/device_comments_page.h"
 #include "ui/sheets/tape_unit_general_properties.h"
@@ -28,12 +29,6 @@ Source sourceOf(const CTapeUnitGeneralProperties& page) {
   if (page.linkRadio()->isChecked()) return Source::Link;
   EXPECT_TRUE(page.imageRadio()->isChecked());
   return Source::Image;
-}
-
-QStringList itemsOf(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
 }
 
 const std::string kEnterInteger = "stop: Please enter an integer.";

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "combo_box_items.h"
 #include "devices/disk_device.h"
 #include "devices/loader_device.h"
 #include "devices/serial_device.h"
@@ -50,18 +51,6 @@ std::vector<bool> bulbs(const CUnitListPage& page) {
   for (int i = 0; i < page.unitList()->count(); ++i)
     lit.push_back(page.unitList()->item(i)->data(kBulbLitRole).toBool());
   return lit;
-}
-
-QStringList itemsOf(const QComboBox* box) {
-  QStringList items;
-  for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-  return items;
-}
-
-void choose(QComboBox* box, const QString& text) {
-  const int at = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-  ASSERT_GE(at, 0) << text.toStdString();
-  box->setCurrentIndex(at);
 }
 
 template <class Unit>
