@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "config/configuration.h"
 #include "config/user_messages.h"
 #include "devices/rom_device.h"
 #include "ui/dialog_runner.h"
@@ -24,9 +23,6 @@ CROMSpecificProperties::CROMSpecificProperties(const QPixmap& picture, const Dev
   imageEdit_ = new QLineEdit(this);
   takeAnyLength(imageEdit_);
   browseButton_ = new QPushButton(QStringLiteral("Browse..."), this);
-  // The chooser shows the editor's own machine: its paths mean something to
-  // an emulator on another kind of host no more than the disk pages' do.
-  browseButton_->setEnabled(context.configuration.targetOs == kDefaultTargetOs);
   connect(browseButton_, &QPushButton::clicked, this, &CROMSpecificProperties::browse);
   sizeEdit_ = new QLineEdit(this);
   bootableCheck_ = new QCheckBox(QStringLiteral("Bootable"), this);

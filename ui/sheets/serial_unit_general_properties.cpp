@@ -85,6 +85,22 @@ CSerialUnitGeneralProperties::CSerialUnitGeneralProperties(const QPixmap& pictur
   layout->addWidget(buildConnection());
   layout->addWidget(buildLineSettings());
   layout->addStretch(1);
+  followConnectionWithOffline();
+}
+
+// Connecting a line brings it online, as a script's line key does: a new line
+// is offline, and an offline line is not saved at all. Once the user sets
+// "Offline" themselves, their choice stands.
+void CSerialUnitGeneralProperties::followConnectionWithOffline() {
+  const bool openedOffline = record_.offline;
+  const auto follow = [this, openedOffline] {
+    if (!offlineSetByUser_) offlineCheck()->setChecked(connectionChanged() ? false : openedOffline);
+  };
+  connect(offlineCheck(), &QCheckBox::clicked, this, [this] { offlineSetByUser_ = true; });
+  for (QRadioButton* radio : {realDevice_, link_, terminal_}) connect(radio, &QRadioButton::toggled, this, follow);
+  connect(portList_, &QComboBox::currentTextChanged, this, follow);
+  connect(hostEdit_, &QLineEdit::textChanged, this, follow);
+  connect(portEdit_, &QLineEdit::textChanged, this, follow);
 }
 
 QWidget* CSerialUnitGeneralProperties::buildConnection() {
@@ -187,8 +203,9 @@ QWidget* CSerialUnitGeneralProperties::buildLineSettings() {
 
   parityBox_ = new QComboBox(box);
   QStringList parities;
+  // In the table's order, as the hardware names them, not sorted.
   for (const ParityRow& parity : kParities) parities << QString::fromLatin1(parity.text);
-  fillSorted(parityBox_, parities);
+  parityBox_->addItems(parities);
   parityBox_->setCurrentIndex(parityBox_->findText(parityText(record_.parity)));
   openedParity_ = parityBox_->currentText();
   // Only DL11 lines carry a parity; the others keep theirs untouched.

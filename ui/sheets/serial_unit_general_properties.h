@@ -48,6 +48,7 @@ class CSerialUnitGeneralProperties : public CPropertyPage {
   QWidget* buildLineSettings();
   void fillPortList();
   void enableForConnection();
+  void followConnectionWithOffline();
   SerialConnection connection() const;
   // Whether the user changed anything of the connection.
   bool connectionChanged() const;
@@ -74,4 +75,5 @@ class CSerialUnitGeneralProperties : public CPropertyPage {
   std::array<QLineEdit*, 3> numbers_{};
   QComboBox* parityBox_ = nullptr;
   QString openedParity_;
+  bool offlineSetByUser_ = false;
 };

@@ -103,7 +103,7 @@ TEST_F(SerialLineSheetTest, ShowsItsCaptionPagesLabelsAndTheGroupPicture) {
             (QStringList{"Offline", "trace receiver", "trace transmitter", "ttsync", "hsync"}));
   EXPECT_EQ(general.bits7Radio()->text(), "7 bits character");
   EXPECT_EQ(general.bits8Radio()->text(), "8 bits character");
-  EXPECT_EQ(itemsOf(general.parityBox()), (QStringList{"EVEN", "NONE", "ODD"}));
+  EXPECT_EQ(itemsOf(general.parityBox()), (QStringList{"NONE", "ODD", "EVEN"}));
 
   // Every page shows the group's picture; a line printer's is its own.
   for (const auto& [owner, group] :
@@ -411,4 +411,55 @@ TEST_F(SerialLineSheetTest, CommentsComeBackWithCrLf) {
   sheet.commentsPage()->editor()->setPlainText("first\nsecond");
   ASSERT_TRUE(confirm(sheet));
   EXPECT_EQ(record.comments, "first\r\nsecond");
+}
+
+// A new line is offline, and an offline line is not saved: connecting it
+// brings it online unless the user keeps it offline on purpose.
+TEST_F(SerialLineSheetTest, ConnectingALineBringsItOnline) {
+  struct Case {
+    const char* what;
+    std::function<void(CSerialUnitGeneralProperties&)> edit;
+    bool offline;
+    const char* line;
+  };
+  const Case cases[] = {
+      {"terminal", [](auto& page) { page.terminalRadio()->setChecked(true); }, false, "run terminal"},
+      {"link",
+       [](auto& page) {
+         page.linkRadio()->setChecked(true);
+         page.hostEdit()->setText("vax");
+         page.portEdit()->setText("2001");
+       },
+       false, "link vax:2001"},
+      {"kept offline",
+       [](auto& page) {
+         page.terminalRadio()->setChecked(true);
+         page.offlineCheck()->click();  // ticked again by the user
+       },
+       true, "run terminal"},
+      {"nothing chosen", [](auto&) {}, true, ""},
+  };
+  for (const Case& c : cases) {
+    VelmorSerialUnit record(0);
+    record.applyUnitDefaults("DZ11", "DZ11");
+    ASSERT_TRUE(record.offline);
+    CSerialUnitProperties sheet(record, context("DZ11"));
+    c.edit(*sheet.generalPage());
+    ASSERT_TRUE(confirm(sheet)) << c.what;
+    EXPECT_EQ(record.offline, c.offline) << c.what;
+    EXPECT_EQ(record.file, c.line) << c.what;
+  }
+}
+
+// Going back to the connection the line had gives back its offline mark.
+TEST_F(SerialLineSheetTest, AConnectionUndoneGivesBackTheOfflineMark) {
+  auto device = fromScript("DZ11", "line[1]=\"run terminal\" offline[1]=yes");
+  VelmorSerialUnit& record = *device->unitAs<VelmorSerialUnit>(1);
+  CSerialUnitProperties sheet(record, context("DZ11"));
+  CSerialUnitGeneralProperties& page = *sheet.generalPage();
+  ASSERT_TRUE(page.offlineCheck()->isChecked());
+  page.linkRadio()->setChecked(true);
+  EXPECT_FALSE(page.offlineCheck()->isChecked());
+  page.terminalRadio()->setChecked(true);
+  EXPECT_TRUE(page.offlineCheck()->isChecked());
 }
