@@ -2,6 +2,7 @@
 
 #include "config/settings_store.h"
 #include "devices/device_registry.h"
+#include "devices/serial_device.h"
 #include "devices/text_utils.h"
 #include "devices/velmor_unit_device.h"
 
@@ -14,7 +15,7 @@ DeviceListId Configuration::listFor(const VelmorBusDevice& device) {
     case DeviceKind::Disk: return DeviceListId::Disks;
     case DeviceKind::Tape: return DeviceListId::Tapes;
     case DeviceKind::Serial:
-      return equalsIgnoreCase(device.type, "lp11") ? DeviceListId::LinePrinters : DeviceListId::Serials;
+      return isLinePrinterType(device.type) ? DeviceListId::LinePrinters : DeviceListId::Serials;
     case DeviceKind::Network: return DeviceListId::Networks;
     case DeviceKind::Va1000: return DeviceListId::Va1000s;
     case DeviceKind::Bridge: return DeviceListId::Bridges;

@@ -79,6 +79,14 @@ inline constexpr const char* kEnterIntegerText = "Please enter an integer.";
 // Reads a page's integer field: decimal digits with an optional sign, blanks
 // around them allowed, within 32 bits. False when the text is anything else.
 bool readIntegerText(std::string_view text, std::int32_t& value);
+// What an address field says when its text is no number a script can hold.
+inline constexpr const char* kEnterOctalText =
+    "Please enter an octal number, or a decimal number ending with \".\".";
+// Reads an address field: octal digits, or decimal digits ending with ".",
+// with an optional sign and blanks around, within 32 bits. A script would
+// read "19" as 1 and "lots" as 0; a page refuses both rather than store a
+// number the user never typed.
+bool readOctalText(std::string_view text, std::int32_t& value);
 
 // A text a page writes into a `set` value between double quotes (a file name,
 // a host name, a model): the script language cannot escape a double quote,

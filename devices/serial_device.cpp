@@ -9,6 +9,10 @@
 #include "devices/text_utils.h"
 #include "devices/unit_fields.h"
 
+bool takesParity(std::string_view type) { return equalsIgnoreCase(type, "dl11"); }
+
+bool isLinePrinterType(std::string_view type) { return equalsIgnoreCase(type, "lp11"); }
+
 namespace {
 
 // Builds a row from the columns in the order the serial table lists them.
@@ -177,8 +181,6 @@ const LineKey* findLineKey(std::string_view key) {
   return nullptr;
 }
 
-// Only DL11 lines take a parity.
-bool takesParity(std::string_view type) { return equalsIgnoreCase(type, "dl11"); }
 
 bool readParity(std::string_view value, SerialParity& parity) {
   if (equalsIgnoreCase(value, "none"))

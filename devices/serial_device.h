@@ -63,6 +63,11 @@ class VelmorSerialUnit : public VelmorUnit {
   SerialParity parity = SerialParity::None;
 };
 
+// Only DL11 lines take a parity (letter case ignored).
+bool takesParity(std::string_view type);
+// Serial devices of type LP11 are line printers (letter case ignored).
+bool isLinePrinterType(std::string_view type);
+
 // Serial line controllers and line printers (type LP11): one unit per line.
 class VelmorSerialDevice : public VelmorUnitDevice {
  public:

@@ -105,6 +105,13 @@ std::string linesValue(const std::string& lines) {
 
 }  // namespace
 
+bool timerTypeTakes(std::string_view type, std::string_view key) {
+  const unsigned bit = typeBit(type, false);
+  for (const TimerKey& timerKey : kTimerKeys)
+    if (timerKey.key == key) return (timerKey.types & bit) != 0;
+  return false;
+}
+
 bool VelmorTimerDevice::setParameter(std::string_view key, int, std::string_view value) {
   clearUnitTouched();
   const unsigned bit = typeBit(type, true);

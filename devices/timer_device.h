@@ -30,6 +30,8 @@ struct TimerModelRow {
 const std::vector<TimerModelRow>& timerModelTable();
 // The row of a timer type (letter case ignored), or nullptr.
 const TimerModelRow* findTimerModel(std::string_view type);
+// Whether a timer of the type (letter case ignored) has the key.
+bool timerTypeTakes(std::string_view type, std::string_view key);
 
 // Line-frequency and programmable clocks (KW11-L, KW11-P, KW11-W, KWV11).
 // At most one of them is enabled in a configuration.

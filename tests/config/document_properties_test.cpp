@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/document.h"
@@ -476,6 +478,25 @@ TEST(IntegerFieldRule, ReadsDecimalIntegersOnly) {
     std::int32_t value = 0;
     EXPECT_EQ(readIntegerText(c.text, value), c.read) << c.text;
     EXPECT_EQ(value, c.value) << c.text;
+  }
+}
+
+// A script reads "19" as 1; an address field refuses it instead. No value
+// means the text is refused.
+TEST(OctalFieldRule, ReadsOctalOrDecimalWithPointOnly) {
+  const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+      {"17", 017},      {" 760 ", 0760},   {"-10", -010},     {"+7", 7},          {"19.", 19},
+      {"-19.", -19},    {"19", {}},        {"", {}},          {".", {}},          {"-", {}},
+      {"lots", {}},     {"1 2", {}},       {"0x10", {}},      {"17777777777", INT32_MAX},
+      {"20000000000", {}},                 {"-20000000000", INT32_MIN},           {"2147483647.", INT32_MAX},
+      {"2147483648.", {}},                 {"-2147483648.", INT32_MIN},
+  };
+  for (const auto& [text, expected] : cases) {
+    std::int32_t value = 0;
+    EXPECT_EQ(readOctalText(text, value), expected.has_value()) << text;
+    if (expected) {
+      EXPECT_EQ(value, *expected) << text;
+    }
   }
 }
 

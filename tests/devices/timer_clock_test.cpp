@@ -203,3 +203,23 @@ TEST(TimerWrite, LineFrequencyOfEveryLineClockAndTheKwv11Options) {
   ASSERT_TRUE(kwv11->parseSetStatement("set KWA internal_only=1 overflow_pulse=1"));
   EXPECT_EQ(writtenForm(*kwv11), "load KWV11 KWA\nset KWA overflow_pulse=1\nset KWA internal_only=1\n");
 }
+
+TEST(TimerKeys, EachTypeTakesOnlyItsOwnKeys) {
+  struct Case {
+    const char* type;
+    bool vector1, vector2, linefrequency, lines;
+  } cases[] = {
+      {"KW11-L", false, false, true, false}, {"kw11-p", false, false, true, false},
+      {"Kw11-W", true, true, false, false},  {"kwv11", true, false, true, true},
+      {"TOY", false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    EXPECT_EQ(timerTypeTakes(c.type, "vector1"), c.vector1);
+    EXPECT_EQ(timerTypeTakes(c.type, "vector2"), c.vector2);
+    EXPECT_EQ(timerTypeTakes(c.type, "linefrequency"), c.linefrequency);
+    EXPECT_EQ(timerTypeTakes(c.type, "lines"), c.lines);
+    EXPECT_EQ(timerTypeTakes(c.type, "vector"), *c.type != 'T');
+    EXPECT_FALSE(timerTypeTakes(c.type, "nosuchkey"));
+  }
+}

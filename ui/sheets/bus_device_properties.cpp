@@ -10,14 +10,13 @@
 #include "config/user_messages.h"
 #include "devices/model_tables.h"
 #include "devices/number_format.h"
+#include "devices/serial_device.h"
 #include "devices/text_utils.h"
 #include "devices/velmor_device.h"
 #include "ui/sheets/sheet_text.h"
 #include "ui/sheets/sheet_picture.h"
 
 namespace {
-
-constexpr const char* kLinePrinterType = "lp11";
 
 bool vectorFixed(DeviceKind kind) {
   return kind == DeviceKind::Bridge || kind == DeviceKind::Clock || kind == DeviceKind::Va1000 ||
@@ -70,7 +69,7 @@ CBusDeviceProperties::CBusDeviceProperties(const QPixmap& picture, const VelmorB
     : CPropertyPage(parent),
       className_(device.className()),
       ownName_(device.name),
-      linePrinter_(equalsIgnoreCase(device.type, kLinePrinterType)),
+      linePrinter_(isLinePrinterType(device.type)),
       configuration_(configuration),
       messages_(messages),
       out_(out) {
@@ -145,7 +144,7 @@ void CBusDeviceProperties::fillTypes() {
   // and no other serial device may take it.
   QStringList types;
   for (const std::string& word : ModelTable::instance().typeWordsThatReadBack(className_))
-    if (equalsIgnoreCase(word, kLinePrinterType) == linePrinter_) types << fromBytes(word);
+    if (isLinePrinterType(word) == linePrinter_) types << fromBytes(word);
   fillSorted(typeBox_, types);
 }
 
@@ -195,14 +194,11 @@ void CBusDeviceProperties::setName(const std::string& name) {
 }
 
 bool CBusDeviceProperties::validate() {
-  if (const QString character = unstorableCharacter(nameEdit_->text()); !character.isEmpty()) {
-    messages_.stop(unstorableText(QStringLiteral("The name holds"), character).toStdString());
-    return refuse(nameEdit_);
-  }
+  if (const QString character = unstorableCharacter(nameEdit_->text()); !character.isEmpty())
+    return refuseWith(messages_, unstorableText(QStringLiteral("The name holds"), character).toStdString(), nameEdit_);
   const NameProblem problem = checkDeviceName(configuration_, toBytes(nameEdit_->text()), ownName_);
   if (problem == NameProblem::None) return true;
-  messages_.stop(nameProblemText(problem));
-  return refuse(nameEdit_);
+  return refuseWith(messages_, nameProblemText(problem), nameEdit_);
 }
 
 void CBusDeviceProperties::writeBack() {

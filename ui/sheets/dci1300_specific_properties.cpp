@@ -14,6 +14,7 @@
 #include "ui/sheets/number_fields.h"
 #include "ui/sheets/sheet_picture.h"
 #include "ui/sheets/sheet_text.h"
+#include "ui/sheets/unit_file_forms.h"
 #include "ui/sheets/unit_sheet_fields.h"
 
 namespace {
@@ -63,11 +64,10 @@ void CDCI1300SpecificProperties::fill(const VelmorBusDevice& shown) {
   // The cards of this machine mean something only to an emulator on the same
   // kind of host.
   QStringList cards;
-  if (context_.configuration.targetOs == kDefaultTargetOs)
+  if (isWindowsNtTarget(context_.configuration.targetOs))
     cards = openableHostDevices(context_.dialogs, QStringLiteral("\\\\.\\DR"), 1);
   fillSorted(imageBox_, cards);
-  image_ = device.image;
-  shownImage_ = fromBytes(image_);
+  shownImage_ = fromBytes(device.image);
   selectOrAdd(imageBox_, shownImage_);
   // The listed entry may differ in letter case; the device's own text shows.
   imageBox_->setEditText(shownImage_);
@@ -92,7 +92,7 @@ CModelFollowingPage::Writer CDCI1300SpecificProperties::writer() const {
   readIntegerField(ndrStrobeEdit_, ndrStrobe);
   readIntegerField(dtStrobeEdit_, dtStrobe);
   const std::int32_t vector1 = chosenNumber(vector1Box_);
-  const std::string image = imageBox_->currentText() == shownImage_ ? image_ : toBytes(imageBox_->currentText());
+  const std::string image = toBytes(imageBox_->currentText());
   const bool maintenance = maintenanceCheck_->isChecked();
   const bool trace = traceCheck_->isChecked();
   return [vector1, image, ndrStrobe, dtStrobe, maintenance, trace](VelmorBusDevice& device) {

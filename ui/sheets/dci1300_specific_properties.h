@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QString>
-#include <string>
 
 #include "ui/sheets/model_following_page.h"
 
@@ -32,9 +31,8 @@ class CDCI1300SpecificProperties : public CModelFollowingPage {
   Writer writer() const override;
 
  private:
-  // The image as the device held it and as the page showed it: an untouched
-  // field hands back the device's own bytes.
-  std::string image_;
+  // The image as the page showed it: an untouched field is not checked
+  // again (it gives back the device's own bytes).
   QString shownImage_;
 
   QComboBox* vector1Box_ = nullptr;

@@ -65,10 +65,8 @@ bool CDeviceCommentsPage::validate() {
   // without one would be saved as "?".
   const QString text = rawText(*editor_);
   const QString character = unstorableCharacter(QString(text).replace(kLoneCr, QLatin1Char('\r')));
-  if (!character.isEmpty()) {
-    messages_.stop(unstorableText(QStringLiteral("The comments hold"), character).toStdString());
-    return refuse(editor_);
-  }
+  if (!character.isEmpty())
+    return refuseWith(messages_, unstorableText(QStringLiteral("The comments hold"), character).toStdString(), editor_);
   // A CR typed at the end of a line would be dropped when the file is read
   // again, as every line end's CR is. (None is shown there from a file.)
   const bool typed = text != shown_;

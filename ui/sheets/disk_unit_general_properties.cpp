@@ -199,10 +199,8 @@ bool CDiskUnitGeneralProperties::validate() {
     if (!checkInteger(context_.messages, edit, edit->text())) return false;
   std::int32_t value = 0;
   readIntegerField(sectorSizeEdit_, value);
-  if (value < 0 || value > std::numeric_limits<std::uint16_t>::max()) {
-    context_.messages.stop(kSectorSizeRange);
-    return refuse(sectorSizeEdit_, true);
-  }
+  if (value < 0 || value > std::numeric_limits<std::uint16_t>::max())
+    return refuseWith(context_.messages, kSectorSizeRange, sectorSizeEdit_, true);
   return true;
 }
 

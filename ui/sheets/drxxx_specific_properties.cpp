@@ -42,8 +42,7 @@ void CDRXXXSpecificProperties::fill(const VelmorBusDevice& shown) {
   const ModelDescriptor* row = ModelTable::instance().findDescriptor(device.className(), device.type, device.model);
   showChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, device.vector1, NumberForm::Octal);
   maintenanceCheck_->setChecked(device.maintenanceMode);
-  lines_ = device.lines;
-  shownLines_ = fromBytes(lines_);
+  shownLines_ = fromBytes(device.lines);
   linesEdit_->setText(shownLines_);
 }
 
@@ -55,7 +54,7 @@ bool CDRXXXSpecificProperties::validate() {
 CModelFollowingPage::Writer CDRXXXSpecificProperties::writer() const {
   const std::int32_t vector1 = chosenNumber(vector1Box_);
   const bool maintenance = maintenanceCheck_->isChecked();
-  const std::string lines = linesEdit_->text() == shownLines_ ? lines_ : toBytes(linesEdit_->text());
+  const std::string lines = toBytes(linesEdit_->text());
   return [vector1, maintenance, lines](VelmorBusDevice& device) {
     auto* drxxx = dynamic_cast<VelmorDRXXXDevice*>(&device);
     if (!drxxx) return;

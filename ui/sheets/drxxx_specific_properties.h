@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QString>
-#include <string>
 
 #include "ui/sheets/model_following_page.h"
 
@@ -29,9 +28,8 @@ class CDRXXXSpecificProperties : public CModelFollowingPage {
   Writer writer() const override;
 
  private:
-  // The lines text as the device held it and as the page showed it: an
-  // untouched field hands back the device's own bytes.
-  std::string lines_;
+  // The lines text as the page showed it: an untouched field is not checked
+  // again (it gives back the device's own bytes).
   QString shownLines_;
 
   QComboBox* vector1Box_ = nullptr;

@@ -48,19 +48,10 @@ CSystemPage::CSystemPage(const QPixmap& picture, SystemSheetValues& values, User
 }
 
 bool CSystemPage::validate() {
-  if (const QString character = unstorableCharacter(modelBox_->currentText()); !character.isEmpty()) {
-    messages_.stop(unstorableText(QStringLiteral("The CPU model holds"), character).toStdString());
-    return refuse(modelBox_);
-  }
-  if (const std::string refusal = checkCpuModel(toBytes(modelBox_->currentText())); !refusal.empty()) {
-    messages_.stop(refusal);
-    return refuse(modelBox_);
-  }
+  if (!checkQuoted(messages_, modelBox_, QStringLiteral("CPU model"), modelBox_->currentText())) return false;
   std::int32_t size = 0;
   const std::string refusal = checkMemorySize(toBytes(memoryEdit_->text()), size);
-  if (refusal.empty()) return true;
-  messages_.stop(refusal);
-  return refuse(memoryEdit_, true);
+  return refusal.empty() || refuseWith(messages_, refusal, memoryEdit_, true);
 }
 
 void CSystemPage::writeBack() {

@@ -307,20 +307,16 @@ bool CNetSpecificProperties::validate() {
     if (!checkQuoted(messages, interfaceEdit_, QStringLiteral("interface"), interfaceEdit_->text())) return false;
     // Such a text makes the adapter virtual: the protocols would go unwritten
     // and the page would show the other mode next time.
-    if (readInterface(interfaceEdit_->text()).isVirtual) {
-      messages.stop("A real network interface cannot begin with the word virtual.");
-      return refuse(interfaceEdit_, true);
-    }
+    if (readInterface(interfaceEdit_->text()).isVirtual)
+      return refuseWith(messages, "A real network interface cannot begin with the word virtual.", interfaceEdit_, true);
     return true;
   }
   if (interfaceRebuilt()) {
     const QString host = hostEdit_->text();
     if (!checkQuoted(messages, hostEdit_, QStringLiteral("host name"), host)) return false;
     // The interface's words are blank-separated: a blank would cut the host short.
-    if (host.contains(QLatin1Char(' '))) {
-      messages.stop("The host name cannot contain a blank.");
-      return refuse(hostEdit_, true);
-    }
+    if (host.contains(QLatin1Char(' ')))
+      return refuseWith(messages, "The host name cannot contain a blank.", hostEdit_, true);
     if (!checkInteger(messages, portEdit_, portEdit_->text())) return false;
   }
   if (!velna_ && addressChanged()) {

@@ -7,7 +7,6 @@
 #include "config/user_messages.h"
 #include "ui/script_text.h"
 #include "ui/sheets/number_fields.h"
-#include "ui/sheets/quoted_field.h"
 
 void CPropertyPage::focusFault() {
   if (!fault_) return;
@@ -41,6 +40,9 @@ bool CPropertyPage::checkOctal(UserMessages& messages, QWidget* field, const QSt
 
 bool CPropertyPage::checkQuoted(UserMessages& messages, QWidget* field, const QString& what, const QString& text,
                                 bool selectAll) {
-  const QString problem = quotedFieldProblem(what, text);
-  return problem.isEmpty() || refuseWith(messages, problem.toStdString(), field, selectAll);
+  if (const QString character = unstorableCharacter(text); !character.isEmpty())
+    return refuseWith(messages, unstorableText(QStringLiteral("The %1 holds").arg(what), character).toStdString(),
+                      field, selectAll);
+  const std::string problem = checkQuotedValue(what.toStdString(), toBytes(text));
+  return problem.empty() || refuseWith(messages, problem, field, selectAll);
 }

@@ -50,8 +50,7 @@ CROMSpecificProperties::CROMSpecificProperties(const QPixmap& picture, const Dev
 
 void CROMSpecificProperties::fill(const VelmorBusDevice& shown) {
   const auto& device = static_cast<const VelmorROMDevice&>(shown);
-  image_ = device.image;
-  shownImage_ = fromBytes(image_);
+  shownImage_ = fromBytes(device.image);
   imageEdit_->setText(shownImage_);
   sizeEdit_->setText(QString::number(device.romSize));
   bootableCheck_->setChecked(device.start);
@@ -75,7 +74,7 @@ bool CROMSpecificProperties::validate() {
 }
 
 CModelFollowingPage::Writer CROMSpecificProperties::writer() const {
-  const std::string image = imageEdit_->text() == shownImage_ ? image_ : toBytes(imageEdit_->text());
+  const std::string image = toBytes(imageEdit_->text());
   std::int32_t size = 0;
   readIntegerField(sizeEdit_, size);
   const bool start = bootableCheck_->isChecked();

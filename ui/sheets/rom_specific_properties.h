@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QString>
-#include <string>
 
 #include "ui/sheets/model_following_page.h"
 
@@ -33,9 +32,8 @@ class CROMSpecificProperties : public CModelFollowingPage {
  private:
   void browse();
 
-  // The image as the device held it and as the page showed it: an untouched
-  // field hands back the device's own bytes.
-  std::string image_;
+  // The image as the page showed it: an untouched field is not checked
+  // again (it gives back the device's own bytes).
   QString shownImage_;
 
   QLineEdit* imageEdit_ = nullptr;

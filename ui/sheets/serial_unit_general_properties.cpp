@@ -20,6 +20,7 @@
 #include "ui/sheets/sheet_text.h"
 #include "ui/sheets/number_fields.h"
 #include "ui/sheets/sheet_picture.h"
+#include "ui/sheets/unit_file_forms.h"
 
 namespace {
 
@@ -57,18 +58,8 @@ QString parityText(SerialParity parity) {
   return QString::fromLatin1(kParities[0].text);
 }
 
-const char* const kWindowsNt = "Windows NT 4.0";
-
 bool hasBlank(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return isSpace(c); });
-}
-
-// The entry equal to `text` in letter case too: a device name from a script
-// is kept byte for byte, not replaced by a probed name in other case.
-void selectExactly(QComboBox* box, const QString& text) {
-  int at = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-  if (at < 0) at = insertSorted(box, text);
-  box->setCurrentIndex(at);
 }
 
 }  // namespace
@@ -79,7 +70,7 @@ CSerialUnitGeneralProperties::CSerialUnitGeneralProperties(const QPixmap& pictur
       record_(record),
       context_(context),
       opened_(readSerialLine(record.file)),
-      linePrinter_(equalsIgnoreCase(context.ownerType, "lp11")) {
+      linePrinter_(isLinePrinterType(context.ownerType)) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pictureLabel(picture, this), 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addWidget(buildConnection());
@@ -151,7 +142,7 @@ QWidget* CSerialUnitGeneralProperties::buildConnection() {
 void CSerialUnitGeneralProperties::fillPortList() {
   // Only on a Windows NT target are the ports those of the machine the
   // editor runs on; for another host the user types the device's name.
-  if (context_.targetOs == kWindowsNt) {
+  if (isWindowsNtTarget(context_.targetOs)) {
     fillSorted(portList_, openableHostDevices(context_.dialogs,
                                               linePrinter_ ? QStringLiteral("\\\\.\\LPT") : QStringLiteral("\\\\.\\COM"), 1));
   } else {
@@ -167,7 +158,9 @@ void CSerialUnitGeneralProperties::fillPortList() {
     if (portList_->isEditable()) portList_->setEditText(QString());
     return;
   }
-  selectExactly(portList_, fromBytes(opened_.port));
+  // Letter case counts: a device name from a script is kept byte for byte,
+  // not replaced by a probed name in other case.
+  selectOrAdd(portList_, fromBytes(opened_.port), Qt::CaseSensitive);
 }
 
 QWidget* CSerialUnitGeneralProperties::buildLineSettings() {
@@ -209,7 +202,7 @@ QWidget* CSerialUnitGeneralProperties::buildLineSettings() {
   parityBox_->setCurrentIndex(parityBox_->findText(parityText(record_.parity)));
   openedParity_ = parityBox_->currentText();
   // Only DL11 lines carry a parity; the others keep theirs untouched.
-  parityBox_->setEnabled(equalsIgnoreCase(context_.ownerType, "dl11"));
+  parityBox_->setEnabled(takesParity(context_.ownerType));
   auto* parityLabel = new QLabel(QStringLiteral("Parity"), box);
   parityLabel->setBuddy(parityBox_);
   grid->addWidget(parityLabel, row, 0);
@@ -251,10 +244,8 @@ bool CSerialUnitGeneralProperties::validateLink() {
   const QString checked = unstorableCharacter(hostText).isEmpty() ? fromBytes(host) : hostText;
   if (!checkQuoted(context_.messages, hostEdit_, QStringLiteral("host name"), checked)) return false;
   // The link is read back word by word: a blank would cut the host short.
-  if (hasBlank(host)) {
-    context_.messages.stop("The host name cannot contain a blank.");
-    return refuse(hostEdit_);
-  }
+  if (hasBlank(host))
+    return refuseWith(context_.messages, "The host name cannot contain a blank.", hostEdit_);
   const std::string port = trim(toBytes(portEdit_->text()));
   const bool keptPort = opened_.connection == SerialConnection::Link && !opened_.port.empty() && port == opened_.port;
   return keptPort || checkInteger(context_.messages, portEdit_, fromBytes(port));

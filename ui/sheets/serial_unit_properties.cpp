@@ -1,7 +1,6 @@
 #include "ui/sheets/serial_unit_properties.h"
 
 #include "devices/serial_device.h"
-#include "devices/text_utils.h"
 #include "ui/sheets/device_comments_page.h"
 #include "ui/sheets/serial_unit_general_properties.h"
 #include "ui/sheets/serial_unit_nt_specific_properties.h"
@@ -10,7 +9,7 @@
 CSerialUnitProperties::CSerialUnitProperties(VelmorSerialUnit& record, const UnitSheetContext& context,
                                              QWidget* parent)
     : CPropertySheet(QStringLiteral("Serial line properties"), parent) {
-  const QPixmap picture = sheetPicture(equalsIgnoreCase(context.ownerType, "lp11") ? DeviceGroup::LinePrinters
+  const QPixmap picture = sheetPicture(isLinePrinterType(context.ownerType) ? DeviceGroup::LinePrinters
                                                                                     : DeviceGroup::Serials);
   general_ = new CSerialUnitGeneralProperties(picture, record, context, this);
   addPage(general_, QStringLiteral("General"));

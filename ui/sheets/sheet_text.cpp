@@ -18,9 +18,11 @@ void fillSorted(QComboBox* box, const QStringList& texts) {
   if (box->isEditable() && box->count() == 0) box->setEditText(QString());
 }
 
-void selectOrAdd(QComboBox* box, const QString& text) {
+void selectOrAdd(QComboBox* box, const QString& text, Qt::CaseSensitivity matchCase) {
   const QSignalBlocker blocker(box);
-  int at = box->findText(text, Qt::MatchFixedString);
+  const Qt::MatchFlags flags =
+      matchCase == Qt::CaseSensitive ? Qt::MatchFixedString | Qt::MatchCaseSensitive : Qt::MatchFixedString;
+  int at = box->findText(text, flags);
   if (at < 0) at = insertSorted(box, text);
   box->setCurrentIndex(at);
 }

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <initializer_list>
 #include <optional>
 
 #include "config/device_properties.h"
@@ -26,19 +25,6 @@ QGroupBox* makeGroup(const QString& title, QWidget* parent) {
 }
 
 QFormLayout* formOf(QGroupBox* group) { return static_cast<QFormLayout*>(group->layout()); }
-
-// The timer's type decides the groups, compared in lower case.
-bool typeIsOneOf(const std::string& type, std::initializer_list<const char*> words) {
-  const QString lower = fromBytes(type).toLower();
-  for (const char* word : words)
-    if (lower == QLatin1String(word)) return true;
-  return false;
-}
-
-bool hasVector1(const std::string& type) { return typeIsOneOf(type, {"kw11-w", "kwv11"}); }
-bool isKw11w(const std::string& type) { return typeIsOneOf(type, {"kw11-w"}); }
-bool hasLineFrequency(const std::string& type) { return typeIsOneOf(type, {"kw11-l", "kw11-p", "kwv11"}); }
-bool isKwv11(const std::string& type) { return typeIsOneOf(type, {"kwv11"}); }
 
 }  // namespace
 
@@ -85,19 +71,19 @@ void CTimerSpecificProperties::fill(const VelmorBusDevice& device) {
   const VelmorTimerDevice& timer = *shown;
   type_ = timer.type;
   const std::string& type = type_;
-  vector1Group_->setEnabled(hasVector1(type));
-  kw11wGroup_->setEnabled(isKw11w(type));
-  lineFrequencyGroup_->setEnabled(hasLineFrequency(type));
-  kwv11Group_->setEnabled(isKwv11(type));
+  vector1Group_->setEnabled(timerTypeTakes(type, "vector1"));
+  kw11wGroup_->setEnabled(timerTypeTakes(type, "vector2"));
+  lineFrequencyGroup_->setEnabled(timerTypeTakes(type, "linefrequency"));
+  kwv11Group_->setEnabled(timerTypeTakes(type, "lines"));
 
   const ModelDescriptor* row = ModelTable::instance().findDescriptor(timer.className(), type, timer.model);
   const TimerModelRow* timerRow = findTimerModel(type);
   showChoices(vector1Box_, row ? row->vectors1 : std::vector<std::int32_t>{}, timer.vector1, NumberForm::Octal,
-              hasVector1(type));
+              timerTypeTakes(type, "vector1"));
   showChoices(vector2Box_, row ? row->vectors2 : std::vector<std::int32_t>{}, timer.vector2, NumberForm::Octal,
-              isKw11w(type));
+              timerTypeTakes(type, "vector2"));
   showChoices(lineFrequencyBox_, timerRow ? timerRow->lineFrequencies : std::vector<std::int32_t>{},
-              timer.linefrequency, NumberForm::Decimal, hasLineFrequency(type));
+              timer.linefrequency, NumberForm::Decimal, timerTypeTakes(type, "linefrequency"));
   silentCheck_->setChecked(timer.silent);
   overflowPulseCheck_->setChecked(timer.overflowPulse);
   internalOnlyCheck_->setChecked(timer.internalOnly);
@@ -105,7 +91,7 @@ void CTimerSpecificProperties::fill(const VelmorBusDevice& device) {
 }
 
 bool CTimerSpecificProperties::validate() {
-  if (!isKwv11(type_)) return true;
+  if (!timerTypeTakes(type_, "lines")) return true;
   // Written bare, or in double quotes when it holds a blank.
   return checkQuoted(context_.messages, linesEdit_, QStringLiteral("lines text"), linesEdit_->text());
 }
@@ -116,15 +102,15 @@ CModelFollowingPage::Writer CTimerSpecificProperties::writer() const {
   std::optional<std::int32_t> vector1, vector2, linefrequency;
   std::optional<bool> silent, overflowPulse, internalOnly;
   std::optional<std::string> lines;
-  if (hasVector1(type_)) vector1 = chosenNumber(vector1Box_);
-  if (isKw11w(type_)) {
+  if (timerTypeTakes(type_, "vector1")) vector1 = chosenNumber(vector1Box_);
+  if (timerTypeTakes(type_, "vector2")) {
     vector2 = chosenNumber(vector2Box_);
     silent = silentCheck_->isChecked();
   }
   std::int32_t frequency = 0;
-  if (hasLineFrequency(type_) && readIntegerText(toBytes(lineFrequencyBox_->currentText()), frequency))
+  if (timerTypeTakes(type_, "linefrequency") && readIntegerText(toBytes(lineFrequencyBox_->currentText()), frequency))
     linefrequency = frequency;
-  if (isKwv11(type_)) {
+  if (timerTypeTakes(type_, "lines")) {
     overflowPulse = overflowPulseCheck_->isChecked();
     internalOnly = internalOnlyCheck_->isChecked();
     lines = toBytes(linesEdit_->text());

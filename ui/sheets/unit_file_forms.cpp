@@ -3,7 +3,9 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-bool isWindowsNtTarget(std::string_view targetOs) { return targetOs == "Windows NT 4.0"; }
+#include "config/configuration.h"
+
+bool isWindowsNtTarget(std::string_view targetOs) { return targetOs == kDefaultTargetOs; }
 
 bool namesRealDisk(std::string_view file, std::string_view targetOs) {
   if (isWindowsNtTarget(targetOs)) return file.starts_with("\\\\.\\");
