@@ -4,10 +4,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/bridge_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/choice_lists.h"

@@ -7,12 +7,12 @@
 #include <QSignalBlocker>
 
 #include "config/configuration.h"
-#include "config/user_messages.h"
 #include "devices/model_tables.h"
 #include "devices/number_format.h"
 #include "devices/serial_device.h"
 #include "devices/text_utils.h"
 #include "devices/velmor_device.h"
+#include "ui/sheets/choice_lists.h"
 #include "ui/sheets/sheet_text.h"
 #include "ui/sheets/sheet_picture.h"
 
@@ -38,16 +38,6 @@ QStringList byteTexts(const std::vector<std::string>& words) {
   QStringList texts;
   for (const std::string& word : words) texts << fromBytes(word);
   return texts;
-}
-
-QComboBox* makeBox(bool editable, QWidget* parent) {
-  auto* box = new QComboBox(parent);
-  box->setEditable(editable);
-  // A typed text is taken as it stands: Enter must not grow the list, and
-  // typing the start of a listed value ("15" of 154) must not complete it.
-  box->setInsertPolicy(QComboBox::NoInsert);
-  if (editable) box->setCompleter(nullptr);
-  return box;
 }
 
 std::string firstTwo(const std::string& name) { return name.substr(0, 2); }
@@ -85,14 +75,14 @@ CBusDeviceProperties::CBusDeviceProperties(const QPixmap& picture, const VelmorB
 void CBusDeviceProperties::buildLayout(const QPixmap& picture) {
   auto* grid = pictureGrid(this, picture);
 
-  typeBox_ = makeBox(false, this);
-  modelBox_ = makeBox(false, this);
+  typeBox_ = makeChoiceBox(false, this);
+  modelBox_ = makeChoiceBox(false, this);
   nameEdit_ = new QLineEdit(this);
   takeAnyLength(nameEdit_);
   busText_ = new QLabel(this);
-  registerBox_ = makeBox(true, this);
-  vectorBox_ = makeBox(true, this);
-  priorityBox_ = makeBox(false, this);
+  registerBox_ = makeChoiceBox(true, this);
+  vectorBox_ = makeChoiceBox(true, this);
+  priorityBox_ = makeChoiceBox(false, this);
   unitsText_ = new QLabel(this);
 
   const std::pair<const char*, QWidget*> rows[] = {
@@ -121,6 +111,8 @@ void CBusDeviceProperties::buildLayout(const QPixmap& picture) {
   setTabOrder(registerBox_, vectorBox_);
   setTabOrder(vectorBox_, priorityBox_);
 }
+
+int CBusDeviceProperties::unitCount() const { return unitsText_->text().toInt(); }
 
 void CBusDeviceProperties::fill(const VelmorBusDevice& device) {
   type_ = device.type;

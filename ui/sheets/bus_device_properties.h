@@ -33,6 +33,8 @@ class CBusDeviceProperties : public CPropertyPage {
   QComboBox* vectorBox() const { return vectorBox_; }
   QComboBox* priorityBox() const { return priorityBox_; }
   QLabel* unitsText() const { return unitsText_; }
+  // The count "Units Count" shows.
+  int unitCount() const;
 
   // The type and model the page holds now, as they will be written back.
   const std::string& currentType() const { return type_; }

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 
 #include "config/configuration.h"
-#include "config/user_messages.h"
 #include "devices/dci1300_device.h"
 #include "ui/sheets/choice_lists.h"
 #include "ui/sheets/host_devices.h"

@@ -19,8 +19,6 @@
 #include <limits>
 
 #include "config/device_groups.h"
-#include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/disk_device.h"
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"

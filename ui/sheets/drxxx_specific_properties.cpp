@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "config/user_messages.h"
 #include "devices/drxxx_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/choice_lists.h"

@@ -7,9 +7,7 @@ namespace {
 const UnitListKind kLoaderUnits{
     "unit",
     [](const VelmorUnit& unit) { return !unit.file.empty(); },
-    [](std::string_view type, std::string_view model) {
-      return findUnitDefaults(loaderUnitDefaultsRows(), type, model) != nullptr;
-    },
+    nullptr,  // no General page: the units are never reset
     nullptr,
 };
 

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/loader_device.h"
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"

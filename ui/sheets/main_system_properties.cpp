@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "config/user_messages.h"
 #include "devices/base_device.h"
 #include "devices/model_tables.h"
 #include "ui/sheets/device_comments_page.h"

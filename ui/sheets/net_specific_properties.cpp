@@ -12,14 +12,13 @@
 #include <QSignalBlocker>
 #include <optional>
 
-#include "config/user_messages.h"
 #include "devices/network_device.h"
+#include "ui/script_text.h"
 #include "ui/dialog_runner.h"
 #include "ui/sheets/choice_lists.h"
 #include "ui/sheets/number_fields.h"
 #include "ui/sheets/bus_device_properties.h"
 #include "ui/sheets/protocols_usage_dialog.h"
-#include "ui/sheets/sheet_text.h"
 #include "ui/sheets/sheet_picture.h"
 
 namespace {

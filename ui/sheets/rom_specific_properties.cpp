@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "config/user_messages.h"
 #include "devices/rom_device.h"
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"

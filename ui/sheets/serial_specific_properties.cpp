@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "devices/model_tables.h"
 #include "devices/serial_device.h"
@@ -37,8 +36,7 @@ CSerialSpecificProperties::CSerialSpecificProperties(const QPixmap& picture, con
 
   fillVector1();
   const auto* serial = dynamic_cast<const VelmorSerialDevice*>(&context.copy);
-  if (serial && seenType() == serial->type && seenModel() == serial->model)
-    selectOrAdd(vector1Box_, numberText(serial->vector1, NumberForm::Octal));
+  if (serial) selectOrAdd(vector1Box_, numberText(serial->vector1, NumberForm::Octal));
 }
 
 void CSerialSpecificProperties::fillVector1() {

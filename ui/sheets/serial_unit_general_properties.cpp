@@ -11,16 +11,16 @@
 #include <algorithm>
 
 #include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/serial_device.h"
 #include "devices/text_utils.h"
-#include "ui/dialog_runner.h"
 #include "ui/script_text.h"
+#include "ui/sheets/choice_lists.h"
 #include "ui/sheets/host_devices.h"
 #include "ui/sheets/sheet_text.h"
 #include "ui/sheets/number_fields.h"
 #include "ui/sheets/sheet_picture.h"
 #include "ui/sheets/unit_file_forms.h"
+#include "ui/sheets/unit_sheet_fields.h"
 
 namespace {
 
@@ -101,7 +101,9 @@ QWidget* CSerialUnitGeneralProperties::buildConnection() {
   realDevice_ = new QRadioButton(QStringLiteral("Real device"), box);
   link_ = new QRadioButton(QStringLiteral("Link"), box);
   terminal_ = new QRadioButton(QStringLiteral("Terminal emulator"), box);
-  portList_ = new QComboBox(box);
+  // Only on a Windows NT target are the ports those of the machine the
+  // editor runs on; for another host the user types the device's name.
+  portList_ = isWindowsNtTarget(context_.targetOs) ? makeChoiceBox(false, box) : makeHostDeviceBox(box);
   hostEdit_ = new QLineEdit(box);
   portEdit_ = new QLineEdit(box);
   takeAnyLength(hostEdit_);
@@ -140,17 +142,9 @@ QWidget* CSerialUnitGeneralProperties::buildConnection() {
 }
 
 void CSerialUnitGeneralProperties::fillPortList() {
-  // Only on a Windows NT target are the ports those of the machine the
-  // editor runs on; for another host the user types the device's name.
-  if (isWindowsNtTarget(context_.targetOs)) {
+  if (!portList_->isEditable())
     fillSorted(portList_, openableHostDevices(context_.dialogs,
                                               linePrinter_ ? QStringLiteral("\\\\.\\LPT") : QStringLiteral("\\\\.\\COM"), 1));
-  } else {
-    portList_->setEditable(true);
-    takeAnyLength(portList_->lineEdit());
-    portList_->setInsertPolicy(QComboBox::NoInsert);
-    portList_->setCompleter(nullptr);
-  }
   if (opened_.connection != SerialConnection::RealDevice) return;
   // An unconnected line stays unconnected until the user picks a port.
   if (opened_.port.empty()) {

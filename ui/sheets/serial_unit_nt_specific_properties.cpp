@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/serial_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/number_fields.h"

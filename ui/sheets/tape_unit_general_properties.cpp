@@ -13,8 +13,6 @@
 #include <utility>
 
 #include "config/device_groups.h"
-#include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/tape_device.h"
 #include "ui/dialog_runner.h"
 #include "ui/script_text.h"
@@ -27,8 +25,6 @@
 namespace {
 
 constexpr const char* kTapeFilter = "Tape Images(*.mtd)|*.mtd|Tape Images(*.img)|*.img|All Files(*.*)|*.*||";
-constexpr const char* kImageWord = "image ";
-constexpr const char* kPortWord = "port ";
 
 }  // namespace
 
@@ -157,13 +153,10 @@ void CTapeUnitGeneralProperties::browse() {
 }
 
 QString CTapeUnitGeneralProperties::composedFile() const {
-  if (imageRadio_->isChecked()) {
-    // No name, no file: "image " alone would name nothing.
-    const QString name = imageEdit_->text().trimmed();
-    return name.isEmpty() ? QString() : QString::fromLatin1(kImageWord) + name;
-  }
-  if (linkRadio_->isChecked()) return QString::fromLatin1(kPortWord) + portEdit_->text().trimmed();
-  return deviceBox_->currentText();
+  using Kind = TapeFileForm::Kind;
+  if (imageRadio_->isChecked()) return tapeFileText({Kind::Image, imageEdit_->text().trimmed()});
+  if (linkRadio_->isChecked()) return tapeFileText({Kind::Port, portEdit_->text().trimmed()});
+  return tapeFileText({Kind::Device, deviceBox_->currentText()});
 }
 
 bool CTapeUnitGeneralProperties::validate() {
@@ -183,7 +176,7 @@ void CTapeUnitGeneralProperties::writeBack() {
   if (const QString file = composedFile(); file != shownFile_) {
     std::int32_t port = 0;
     if (linkRadio_->isChecked() && readIntegerField(portEdit_, port))
-      record_.file = toBytes(QString::fromLatin1(kPortWord) + QString::number(port));
+      record_.file = toBytes(tapeFileText({TapeFileForm::Kind::Port, QString::number(port)}));
     else
       record_.file = toBytes(file);
   }

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/timer_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/choice_lists.h"

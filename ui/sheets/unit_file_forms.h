@@ -24,3 +24,6 @@ struct TapeFileForm {
 // joined by single blanks, "port" the next word; any other text is a device.
 // An empty text is an image not yet named.
 TapeFileForm readTapeFile(const QString& file);
+// The file text of a form: "image NAME", "port N" or the device path. An
+// image without a name gives no file: "image " alone would name nothing.
+QString tapeFileText(const TapeFileForm& form);

@@ -1,11 +1,9 @@
 #include "ui/sheets/unit_list_page.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <algorithm>
 
-#include "devices/number_format.h"
 #include "devices/velmor_unit_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/bus_device_properties.h"
@@ -15,13 +13,6 @@
 namespace {
 
 using Records = std::vector<std::unique_ptr<VelmorUnit>>;
-
-// The General page's "Units Count" is decimal; no list grows past what a
-// device may hold.
-int unitCountOf(const CBusDeviceProperties& general) {
-  const std::int32_t count = parseNumber(toBytes(general.unitsText()->text()) + ".");
-  return std::clamp(count, 0, kMaxUnits);
-}
 
 }  // namespace
 
@@ -45,7 +36,7 @@ CUnitListPage::CUnitListPage(const QPixmap& picture, const DeviceSheetContext& c
 
   if (const auto* owner = dynamic_cast<const VelmorUnitDevice*>(&context.copy))
     for (std::size_t i = 0; i < owner->unitCount(); ++i) records_.push_back(owner->unit(i).clone());
-  if (!followGeneralPage()) rebuildItems();
+  rebuildItems();
   connect(list_, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item) { openUnit(list_->row(item)); });
 }
@@ -62,7 +53,8 @@ bool CUnitListPage::followGeneralPage() {
   if (!generalChangedUnseen()) return false;
   seenType_ = general_->currentType();
   seenModel_ = general_->currentModel();
-  resetRecords(unitCountOf(*general_));
+  // No list grows past what a device may hold.
+  resetRecords(std::clamp(general_->unitCount(), 0, kMaxUnits));
   rebuildItems();
   return true;
 }

@@ -18,7 +18,8 @@ class VelmorUnit;
 struct UnitListKind {
   const char* numberWord;          // "unit" or "line": the item text's first word
   bool (*lit)(const VelmorUnit&);  // whether the item shows the lit bulb
-  // Whether the kind has unit defaults for a controller's type and model.
+  // Whether the kind has unit defaults for a controller's type and model;
+  // nullptr for a page without a General page, whose units are never reset.
   bool (*hasDefaults)(std::string_view type, std::string_view model);
   // What a reset record keeps of the record it replaces besides its
   // comments; nullptr when nothing.

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "ui/script_text.h"
+#include "ui/sheets/choice_lists.h"
 #include "ui/sheets/sheet_text.h"
 
 QLineEdit* makeTextEdit(const QString& text, QWidget* parent) {
@@ -14,12 +15,8 @@ QLineEdit* makeTextEdit(const QString& text, QWidget* parent) {
 }
 
 QComboBox* makeHostDeviceBox(QWidget* parent) {
-  auto* box = new QComboBox(parent);
-  box->setEditable(true);
+  QComboBox* box = makeChoiceBox(true, parent);
   takeAnyLength(box->lineEdit());
-  // A typed path is taken as it stands, neither completed nor added.
-  box->setInsertPolicy(QComboBox::NoInsert);
-  box->setCompleter(nullptr);
   return box;
 }
 

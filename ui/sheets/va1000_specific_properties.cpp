@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "config/device_properties.h"
-#include "config/user_messages.h"
 #include "devices/va1000_device.h"
 #include "ui/script_text.h"
 #include "ui/sheets/choice_lists.h"

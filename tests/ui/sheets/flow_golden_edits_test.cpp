@@ -11,9 +11,9 @@
 #include <ctime>
 #include <functional>
 #include <map>
-#include <stdexcept>
 #include <string>
 
+#include "device_sheet_pages.h"
 #include "config/document.h"
 #include "config/script_writer.h"
 #include "support/recording_messages.h"
@@ -34,22 +34,6 @@
 #include "ui/ui_fixtures.h"
 
 namespace {
-
-// The page of `Page`'s class on the sheet, brought into view as a user would.
-template <class Page>
-Page& showPage(CDeviceSheet& sheet) {
-  for (int i = 0; i < sheet.tabs()->count(); ++i)
-    if (auto* page = dynamic_cast<Page*>(sheet.tabs()->widget(i))) {
-      sheet.tabs()->setCurrentIndex(i);
-      return *page;
-    }
-  throw std::logic_error("the sheet has no such page");
-}
-
-void doubleClickUnit(CDeviceSheet& sheet, int row) {
-  auto& list = showPage<CUnitListPage>(sheet);
-  emit list.unitList()->itemDoubleClicked(list.unitList()->item(row));
-}
 
 void type(QLineEdit* edit, const QString& text) {
   edit->selectAll();

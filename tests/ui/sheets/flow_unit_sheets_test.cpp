@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "device_sheet_pages.h"
 #include "config/document.h"
 #include "config/script_writer.h"
 #include "support/recording_messages.h"
@@ -43,16 +44,6 @@ struct UnitSheetFlowTest : ::testing::Test {
       return sheet.result();
     });
   }
-  // Brings the unit list into view and double-clicks the unit at `row`.
-  static void openUnit(CDeviceSheet& sheet, const QString& listCaption, int row) {
-    for (int i = 0; i < sheet.tabs()->count(); ++i)
-      if (sheet.tabs()->tabText(i) == listCaption) sheet.tabs()->setCurrentIndex(i);
-    auto* page = dynamic_cast<CUnitListPage*>(sheet.tabs()->currentWidget());
-    ASSERT_NE(page, nullptr);
-    QListWidgetItem* item = page->unitList()->item(row);
-    ASSERT_NE(item, nullptr);
-    emit page->unitList()->itemDoubleClicked(item);
-  }
   bool confirm(const std::string& name) { return opener.openPropertySheet(name); }
   std::string saved() { return FormatScript(doc.configuration()); }
 
@@ -84,7 +75,7 @@ TEST_F(UnitSheetFlowTest, ADiskUnitEditedInItsSheetIsSaved) {
     return unit.result();
   };
   onSheet = [](CDeviceSheet& sheet) {
-    openUnit(sheet, "Disk Units", 1);
+    doubleClickUnit(sheet, 1);
     auto* page = dynamic_cast<CUnitListPage*>(sheet.tabs()->currentWidget());
     EXPECT_EQ(page->unitList()->item(1)->text(), "unit 1 -> [C:\\b.dsk]");
     sheet.accept();
@@ -108,7 +99,7 @@ TEST_F(UnitSheetFlowTest, CancellingTheControllerDropsUnitEdits) {
     return unit.result();
   };
   onSheet = [](CDeviceSheet& sheet) {
-    openUnit(sheet, "Disk Units", 0);
+    doubleClickUnit(sheet, 0);
     sheet.reject();
   };
   EXPECT_FALSE(confirm("DUA"));
@@ -129,7 +120,7 @@ TEST_F(UnitSheetFlowTest, ALineSheetFollowsTheTypeChosenOnTheGeneralPage) {
   };
   onSheet = [](CDeviceSheet& sheet) {
     sheet.generalPage()->typeBox()->setCurrentText("DL11");
-    openUnit(sheet, "Serial device specific ", 0);
+    doubleClickUnit(sheet, 0);
     sheet.reject();
   };
   EXPECT_FALSE(confirm("TTA"));
@@ -150,7 +141,7 @@ TEST_F(UnitSheetFlowTest, ALoaderUnitMadeBootableTakesTheBoot) {
   };
   onSheet = [](CDeviceSheet& sheet) {
     EXPECT_EQ(sheet.tabs()->tabText(sheet.tabs()->currentIndex()), "Loader Units");
-    openUnit(sheet, "Loader Units", 3);
+    doubleClickUnit(sheet, 3);
     sheet.accept();
   };
   ASSERT_TRUE(confirm("BLA"));

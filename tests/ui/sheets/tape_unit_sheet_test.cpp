@@ -10,12 +10,14 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <functional>
+#include <utility>
 
 #include "combo_box_items.h"
 #include "devices/tape_device.h"
 #include "ui/sheets/device_comments_page.h"
 #include "ui/sheets/tape_unit_general_properties.h"
 #include "ui/sheets/tape_unit_properties.h"
+#include "ui/sheets/unit_file_forms.h"
 #include "unit_sheet_fixture.h"
 
 namespace {
@@ -245,4 +247,22 @@ TEST(TapeUnitSheet, CancelLeavesTheUnitAlone) {
   sheet.reject();
   EXPECT_EQ(f.written(), before);
   EXPECT_EQ(f.unit().comments, "kept");
+}
+
+// The page writes a form and reads it back the next time it opens.
+TEST(TapeFileText, ReadsBackAsTheFormItWasWrittenFrom) {
+  using Kind = TapeFileForm::Kind;
+  const std::pair<TapeFileForm, QString> cases[] = {
+      {{Kind::Image, "d:\\tapes\\spare tape.mtd"}, "image d:\\tapes\\spare tape.mtd"},
+      {{Kind::Image, ""}, ""},
+      {{Kind::Port, "100"}, "port 100"},
+      {{Kind::Device, "\\\\.\\Tape0"}, "\\\\.\\Tape0"},
+  };
+  for (const auto& [form, text] : cases) {
+    SCOPED_TRACE(text.toStdString());
+    EXPECT_EQ(tapeFileText(form), text);
+    const TapeFileForm read = readTapeFile(text);
+    EXPECT_EQ(read.kind, form.kind);
+    EXPECT_EQ(read.text, form.text);
+  }
 }
