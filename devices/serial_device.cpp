@@ -181,7 +181,6 @@ const LineKey* findLineKey(std::string_view key) {
   return nullptr;
 }
 
-
 bool readParity(std::string_view value, SerialParity& parity) {
   if (equalsIgnoreCase(value, "none"))
     parity = SerialParity::None;
